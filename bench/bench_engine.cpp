@@ -1,0 +1,42 @@
+// Median time of one reading (calculation and destiny cross) over every date
+// the program covers, repeated.
+
+#include "engine/kin.h"
+#include "engine/tables.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+int main()
+{
+    using namespace kinwheel;
+    std::vector<BirthDetails> dates;
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        for (const std::string_view month : MonthNames)
+            for (int day = 1; day <= daysInMonth(year, month); ++day)
+                dates.push_back({"", static_cast<std::int16_t>(year), std::string(month), static_cast<std::int16_t>(day)});
+
+    constexpr int kRounds = 41;
+    std::vector<double> nsPerReading;
+    long checksum = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        BirthChart chart;
+        const auto start = std::chrono::steady_clock::now();
+        for (const BirthDetails& d : dates) {
+            if (calculateKin(d, chart))
+                checksum += chart.cross[DestinyCross::Guide] + chart.dayNumber;
+        }
+        const auto stop = std::chrono::steady_clock::now();
+        nsPerReading.push_back(std::chrono::duration<double, std::nano>(stop - start).count() /
+                               static_cast<double>(dates.size()));
+    }
+    std::sort(nsPerReading.begin(), nsPerReading.end());
+    std::printf("dates per round        %zu\n", dates.size());
+    std::printf("rounds                 %d\n", kRounds);
+    std::printf("median ns per reading  %.1f\n", nsPerReading[nsPerReading.size() / 2]);
+    std::printf("fastest ns per reading %.1f\n", nsPerReading.front());
+    std::printf("(checksum %ld)\n", checksum);
+    return 0;
+}

@@ -1,0 +1,20 @@
+# Wraps each plain-text content file in a raw string literal, so the program
+# reads no files at run time. The C++ side splits the lines at compile time.
+# Called as: cmake -DOUT=<header> -DSPECS="name=file|..." -P EmbedTexts.cmake
+set(body "// Generated from assets/text; do not edit.\n#pragma once\n#include <string_view>\n\nnamespace kinwheel::texts {\n")
+string(REPLACE "|" ";" specs "${SPECS}")
+foreach(spec IN LISTS specs)
+  string(REPLACE "=" ";" parts "${spec}")
+  list(GET parts 0 name)
+  list(GET parts 1 file)
+  file(READ "${file}" content)
+  string(FIND "${content}" ")kwtext\"" clash)
+  if(NOT clash EQUAL -1)
+    message(FATAL_ERROR "${file} contains the raw-string delimiter")
+  endif()
+  string(APPEND body "\ninline constexpr std::string_view ${name} = R\"kwtext(${content})kwtext\";\n")
+endforeach()
+string(APPEND body "\n} // namespace kinwheel::texts\n")
+file(WRITE "${OUT}.tmp" "${body}")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUT}.tmp")

@@ -1,0 +1,112 @@
+#include "engine/kin.h"
+
+#include "engine/tables.h"
+
+namespace kinwheel {
+namespace {
+
+int monthIndex(std::string_view month)
+{
+    for (std::size_t m = 0; m < MonthNames.size(); ++m)
+        if (MonthNames[m] == month)
+            return static_cast<int>(m);
+    return -1;
+}
+
+constexpr std::array<int, 12> kMonthLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+int daysInMonthIndex(int year, int m)
+{
+    return m == 1 && isLeapYear(year) ? 29 : kMonthLengths[static_cast<std::size_t>(m)];
+}
+
+} // namespace
+
+bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, std::string_view month)
+{
+    const int m = monthIndex(month);
+    return m < 0 ? 0 : daysInMonthIndex(year, m);
+}
+
+std::optional<int> kinNumber(int year, std::string_view month, int day)
+{
+    if (year < kFirstYear || year > kLastYear)
+        return std::nullopt;
+    const int m = monthIndex(month);
+    if (m < 0 || day < 1 || day > daysInMonthIndex(year, m))
+        return std::nullopt;
+    // January and February continue the count from 1 March of the year before.
+    const int yearValue = m > 1            ? YearTable[static_cast<std::size_t>(year - kFirstYear)]
+                          : year == kFirstYear ? kYearValue1899
+                                               : YearTable[static_cast<std::size_t>(year - kFirstYear - 1)];
+    int sum = yearValue + MonthTable[static_cast<std::size_t>(m)][static_cast<std::size_t>(day - 1)];
+    if (sum > kCycle)
+        sum -= kCycle;
+    return sum;
+}
+
+bool calculateKin(const BirthDetails& details, BirthChart& chart)
+{
+    const std::optional<int> position = kinNumber(details.year, details.month, details.day);
+    if (!position)
+        return false;
+    const auto i = static_cast<std::size_t>(*position - 1);
+    chart.dayNumber = ToneNumberTable[i];
+    chart.daySign = SignLabelTable[i];
+    chart.dayNumberDescription = ToneTable[static_cast<std::size_t>(chart.dayNumber - 1)].description;
+    for (const DaySign& sign : DaySignTable) {
+        if (sign.label == chart.daySign) {
+            chart.signName = sign.englishName;
+            chart.signDescription = sign.description;
+            chart.signKeywords = sign.keywords;
+            chart.signGemstone = sign.gemstone;
+            chart.signSignificance = sign.significance;
+            chart.signPersonalities = sign.personalities;
+            break;
+        }
+    }
+    deriveDestinyCross(chart);
+    return true;
+}
+
+std::string_view toneNameOf(int dayNumber)
+{
+    return dayNumber >= 1 && dayNumber <= 12 ? ToneTable[static_cast<std::size_t>(dayNumber - 1)].name
+                                             : ToneTable[12].name;
+}
+
+void deriveDestinyCross(BirthChart& chart)
+{
+    chart.toneName = toneNameOf(chart.dayNumber);
+
+    // Glyph g belongs to day-sign row (g + 10) mod 20. The labels of glyphs
+    // 0..18 are compared; anything else is the twentieth sign, Ahau.
+    int central = 19;
+    for (int g = 0; g < 19; ++g) {
+        if (DaySignTable[static_cast<std::size_t>((g + 10) % 20)].label == chart.daySign) {
+            central = g;
+            break;
+        }
+    }
+    chart.daySign = DaySignTable[static_cast<std::size_t>((central + 10) % 20)].shortName;
+
+    int offset = 0;
+    for (std::size_t t = 0; t < ToneTable.size(); ++t) {
+        if (ToneTable[t].name == chart.toneName) {
+            offset = GuideOffsets[t];
+            break;
+        }
+    }
+    chart.cross.slot = {static_cast<std::int16_t>(central),
+                        static_cast<std::int16_t>((17 - central + 20) % 20),
+                        static_cast<std::int16_t>(19 - central),
+                        static_cast<std::int16_t>((central + 10) % 20),
+                        static_cast<std::int16_t>((central + offset) % 20)};
+}
+
+} // namespace kinwheel

@@ -1,0 +1,62 @@
+#pragma once
+// The kin calculation: from a birth date to its day number, day sign and
+// destiny cross, by table look-up.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kinwheel {
+
+struct BirthDetails {
+    std::string name;  // UTF-8, trimmed; never used in the calculation
+    std::int16_t year = 0;
+    std::string month; // English month name, capital initial
+    std::int16_t day = 0;
+};
+
+// Five glyph indices 0..19.
+struct DestinyCross {
+    enum Slot { Central, Ally, Occult, Challenge, Guide };
+    std::array<std::int16_t, 5> slot{};
+
+    std::int16_t operator[](int i) const { return slot[static_cast<std::size_t>(i)]; }
+    bool operator==(const DestinyCross&) const = default;
+};
+
+// The current reading. The texts point into the constant tables.
+struct BirthChart {
+    std::int16_t dayNumber = 0;
+    std::string_view dayNumberDescription;
+    std::string_view daySign; // label after the calculation, short name after deriveDestinyCross
+    std::string_view signName;
+    std::string_view signDescription;
+    std::string_view signKeywords;
+    std::string_view signGemstone;
+    std::string_view signSignificance;
+    std::string_view signPersonalities;
+    std::string_view toneName;
+    DestinyCross cross;
+};
+
+bool isLeapYear(int year);
+// 0 when the month name is not one of the twelve.
+int daysInMonth(int year, std::string_view month);
+
+// The date's position 1..260, or nothing for a date the tables do not cover.
+std::optional<int> kinNumber(int year, std::string_view month, int day);
+
+// Computes the whole reading (deriveDestinyCross included) into chart.
+// Returns false, leaving chart untouched, for a date the tables do not cover.
+[[nodiscard]] bool calculateKin(const BirthDetails& details, BirthChart& chart);
+
+// Completes a reading whose daySign still holds the label: tone name, short
+// sign name and the destiny cross.
+void deriveDestinyCross(BirthChart& chart);
+
+// The tone name of a day number; anything outside 1..12 is "Cosmic".
+std::string_view toneNameOf(int dayNumber);
+
+} // namespace kinwheel

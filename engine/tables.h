@@ -1,0 +1,77 @@
+#pragma once
+// The constant tables of a reading. Nothing here changes at run time.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace kinwheel {
+
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2016;
+inline constexpr int kYearCount = kLastYear - kFirstYear + 1;
+inline constexpr int kCycle = 260;
+
+// Position that 1 March of each year reaches in the 260-day count.
+using YearValues = std::array<std::int16_t, kYearCount>;
+extern const YearValues YearTable;
+// Year value of 1899 (1 March 1899), which January and February 1900 count from.
+inline constexpr std::int16_t kYearValue1899 = 42;
+
+inline constexpr std::array<std::string_view, 12> MonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// Per month, per day slot (day - 1): days counted from 1 March, minus 260 past
+// 260; slots for days the month does not have hold 0.
+using MonthValues = std::array<std::array<std::int16_t, 31>, 12>;
+extern const MonthValues MonthTable;
+
+// Day number (1..13) and day-sign label of each position 1..260, at index position - 1.
+extern const std::array<std::int16_t, kCycle> ToneNumberTable;
+extern const std::array<std::string_view, kCycle> SignLabelTable;
+
+struct DaySign {
+    std::string_view label;      // Kiche/Yucatec label, the row's key
+    std::string_view shortName;  // short Yucatec name
+    std::string_view englishName;
+    std::string_view keywords;
+    std::string_view gemstone;
+    std::string_view significance;
+    std::string_view personalities;
+    std::string_view description;
+};
+// Row r is the sign of every position p with (p - 1) mod 20 == r.
+extern const std::array<DaySign, 20> DaySignTable;
+
+struct Tone {
+    std::string_view name;
+    std::string_view description;
+};
+// Indexed by day number - 1.
+extern const std::array<Tone, 13> ToneTable;
+
+struct Glyph {
+    std::string_view name;
+    std::string_view description;
+};
+// Index = place in the 20-day cycle counted from Red Dragon; colour = index mod 4.
+extern const std::array<Glyph, 20> GlyphTable;
+
+// Guide offset per day number - 1.
+inline constexpr std::array<std::int16_t, 13> GuideOffsets = {0, 12, 4, 16, 8, 0, 12,
+                                                              4, 16, 8, 0, 12, 4};
+
+// The program's short label texts (offers, forum and site invitations).
+enum class LabelText : std::size_t {
+    Forum,          // forum invitation of the main and result windows
+    CoBrandOffer,   // lblCobrand
+    FullBrandOffer, // lblFullBrand
+    AboutOffer,     // the about box's offer
+    ReportForum,    // the report window's forum tagline
+    ReportSite,     // the report window's site invitation
+};
+std::string_view labelText(LabelText which);
+
+} // namespace kinwheel

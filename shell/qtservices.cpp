@@ -1,0 +1,143 @@
+#include "shell/qtservices.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextDocument>
+
+namespace kinwheel {
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+QString programName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+QString runDialog(QWidget* parent, const FileDialogOptions& options, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, options.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(options.filter);
+    dialog.setDefaultSuffix(options.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void QtMessageService::show(QWidget* parent, const QString& text, MessageIcon icon)
+{
+    QMessageBox box(qtIcon(icon), QString::fromLatin1(kAppTitle), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtMessageService::ask(QWidget* parent, const QString& text, MessageIcon icon)
+{
+    QMessageBox box(qtIcon(icon), QString::fromLatin1(kAppTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtFileDialogService::openFileName(QWidget* parent, const FileDialogOptions& options)
+{
+    return runDialog(parent, options, QFileDialog::AcceptOpen);
+}
+
+QString QtFileDialogService::saveFileName(QWidget* parent, const FileDialogOptions& options)
+{
+    return runDialog(parent, options, QFileDialog::AcceptSave);
+}
+
+void QtPageOpener::open(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+QString QtPrinterService::print(const QTextDocument& document)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return QCoreApplication::translate("kinwheel", "No printer is available.");
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QString::fromLatin1(kAppTitle));
+    if (!printer.isValid())
+        return QCoreApplication::translate("kinwheel", "The printer \"%1\" cannot be used.").arg(info.printerName());
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+        return QCoreApplication::translate("kinwheel", "The printer \"%1\" reported an error.").arg(info.printerName());
+    return {};
+}
+
+QtSettingsStore::QtSettingsStore() = default;
+
+QtSettingsStore::QtSettingsStore(const QString& iniPath) : m_iniPath(iniPath) {}
+
+namespace {
+std::unique_ptr<QSettings> openStore(const QString& iniPath)
+{
+    if (!iniPath.isEmpty())
+        return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, programName(), programName());
+}
+} // namespace
+
+QString QtSettingsStore::value(const QString& section, const QString& key)
+{
+    const auto store = openStore(m_iniPath);
+    return store->value(section + QLatin1Char('/') + key).toString();
+}
+
+bool QtSettingsStore::setValue(const QString& section, const QString& key, const QString& value)
+{
+    const auto store = openStore(m_iniPath);
+    store->setValue(section + QLatin1Char('/') + key, value);
+    store->sync();
+    return store->status() == QSettings::NoError;
+}
+
+QDate SystemClock::today()
+{
+    return QDate::currentDate();
+}
+
+LockFileGuard::LockFileGuard(const QString& lockPath) : m_lock(std::make_unique<QLockFile>(lockPath))
+{
+    // A lock is stale only when its holder is gone; a live instance never loses it.
+    m_lock->setStaleLockTime(0);
+}
+
+LockFileGuard::~LockFileGuard() = default;
+
+bool LockFileGuard::acquire()
+{
+    return m_lock->tryLock(0);
+}
+
+QString LockFileGuard::defaultLockPath()
+{
+    // The runtime folder is per user, so each user gets one instance.
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(dir);
+    return QDir(dir).filePath(QStringLiteral("kinwheel.lock"));
+}
+
+} // namespace kinwheel

@@ -1,0 +1,76 @@
+#pragma once
+// The real platform services, on Qt.
+
+#include "shell/services.h"
+
+#include <QRandomGenerator>
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace kinwheel {
+
+class QtMessageService final : public MessageService {
+public:
+    void show(QWidget* parent, const QString& text, MessageIcon icon) override;
+    bool ask(QWidget* parent, const QString& text, MessageIcon icon) override;
+};
+
+class QtFileDialogService final : public FileDialogService {
+public:
+    QString openFileName(QWidget* parent, const FileDialogOptions& options) override;
+    QString saveFileName(QWidget* parent, const FileDialogOptions& options) override;
+};
+
+class QtPageOpener final : public PageOpener {
+public:
+    void open(const QUrl& url) override;
+};
+
+class QtPrinterService final : public PrinterService {
+public:
+    QString print(const QTextDocument& document) override;
+};
+
+// The per-user native store (registry on Windows, an ini file elsewhere),
+// addressed by the running program's file name; or an ini file at a given path.
+class QtSettingsStore final : public SettingsStore {
+public:
+    QtSettingsStore();
+    explicit QtSettingsStore(const QString& iniPath);
+    QString value(const QString& section, const QString& key) override;
+    bool setValue(const QString& section, const QString& key, const QString& value) override;
+
+private:
+    QString m_iniPath; // empty: the native store
+};
+
+class SystemClock final : public Clock {
+public:
+    QDate today() override;
+};
+
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(quint32 seed) : m_generator(seed) {}
+    double next() override { return m_generator.generateDouble(); }
+
+private:
+    QRandomGenerator m_generator;
+};
+
+// One instance per user: a lock file whose holder's death frees it.
+class LockFileGuard final : public InstanceGuard {
+public:
+    explicit LockFileGuard(const QString& lockPath = defaultLockPath());
+    ~LockFileGuard() override;
+    bool acquire() override;
+    static QString defaultLockPath();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+} // namespace kinwheel

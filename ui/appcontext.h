@@ -1,0 +1,19 @@
+#pragma once
+// Program-wide state shared by the windows: the platform services, the
+// current birth details and reading, and the outcome of the offer-label draw.
+
+#include "engine/kin.h"
+#include "shell/services.h"
+
+namespace kinwheel {
+
+struct AppContext {
+    explicit AppContext(Services& s) : services(s) {}
+
+    Services& services;
+    BirthDetails details;     // written only by Generate
+    BirthChart chart;         // the current reading
+    int coBrandRandomNumber = 0; // 1..6 once drawn; 0 before the draw
+};
+
+} // namespace kinwheel

@@ -1,0 +1,7 @@
+#include "ui/frmabout.h"
+
+namespace kinwheel {
+
+void showAboutBox(AppContext&, QWidget*) {}
+
+} // namespace kinwheel

@@ -1,0 +1,7 @@
+#include "ui/frmsave.h"
+
+namespace kinwheel {
+
+void showReportWindow(AppContext&, QWidget*) {}
+
+} // namespace kinwheel
