@@ -1,0 +1,71 @@
+#include "ui/richtextpanel.h"
+
+#include "shell/services.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include <memory>
+
+namespace kinwheel {
+
+RichTextPanel::RichTextPanel(QWidget* parent) : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    setUndoRedoEnabled(false);
+}
+
+void RichTextPanel::setWholeText(const QString& text)
+{
+    clear();
+    // clear() keeps the last character format; start from the box's own.
+    setCurrentCharFormat(QTextCharFormat());
+    if (!text.isEmpty())
+        insertText(text);
+    moveCursor(QTextCursor::Start);
+}
+
+void RichTextPanel::setSelBold(bool bold)
+{
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextPanel::setSelColor(const QColor& colour)
+{
+    QTextCharFormat format;
+    format.setForeground(colour);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextPanel::insertText(const QString& text)
+{
+    QString plain = text;
+    plain.remove(QLatin1Char('\r'));
+    QTextCursor cursor = textCursor();
+    const QTextCharFormat format = currentCharFormat();
+    cursor.insertText(plain, format);
+    setTextCursor(cursor);
+}
+
+void RichTextPanel::clearSelection()
+{
+    QTextCursor cursor = textCursor();
+    cursor.clearSelection();
+    setTextCursor(cursor);
+}
+
+QString RichTextPanel::printTo(PrinterService& printer)
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return printer.print(*document());
+    QTextDocument selected;
+    selected.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selected).insertFragment(cursor.selection());
+    return printer.print(selected);
+}
+
+} // namespace kinwheel

@@ -1,0 +1,30 @@
+#pragma once
+// The rich-text box of the result and report windows. All reading text is
+// built through these operations, at the insertion point.
+
+#include <QTextEdit>
+
+namespace kinwheel {
+
+class PrinterService;
+
+class RichTextPanel : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichTextPanel(QWidget* parent = nullptr);
+
+    // Replaces the whole text; the insertion point then stands at the start.
+    void setWholeText(const QString& text);
+    // Formatting of the text inserted from now on.
+    void setSelBold(bool bold);
+    void setSelColor(const QColor& colour);
+    // Inserts at the insertion point and moves past it; "\r\n" (or "\n")
+    // starts a new paragraph.
+    void insertText(const QString& text);
+    void clearSelection();
+    // Prints the selection, or everything when nothing is selected, as one
+    // job. Returns an empty text on success, otherwise why it failed.
+    QString printTo(PrinterService& printer);
+};
+
+} // namespace kinwheel
