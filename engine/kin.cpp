@@ -13,6 +13,25 @@ int monthIndex(std::string_view month)
     return -1;
 }
 
+// Row of the day-sign table whose label equals the text, or -1. The labels the
+// calculation stores point into the table itself, so identity is tried first.
+int signRowOf(std::string_view label)
+{
+    for (std::size_t r = 0; r < DaySignTable.size(); ++r)
+        if (DaySignTable[r].label.data() == label.data() && DaySignTable[r].label.size() == label.size())
+            return static_cast<int>(r);
+    for (std::size_t r = 0; r < DaySignTable.size(); ++r)
+        if (DaySignTable[r].label == label)
+            return static_cast<int>(r);
+    return -1;
+}
+
+// Index into the tone table of a day number; anything outside 1..12 is Cosmic.
+std::size_t toneIndexOf(int dayNumber)
+{
+    return dayNumber >= 1 && dayNumber <= 12 ? static_cast<std::size_t>(dayNumber - 1) : 12;
+}
+
 constexpr std::array<int, 12> kMonthLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 int daysInMonthIndex(int year, int m)
@@ -59,16 +78,14 @@ bool calculateKin(const BirthDetails& details, BirthChart& chart)
     chart.dayNumber = ToneNumberTable[i];
     chart.daySign = SignLabelTable[i];
     chart.dayNumberDescription = ToneTable[static_cast<std::size_t>(chart.dayNumber - 1)].description;
-    for (const DaySign& sign : DaySignTable) {
-        if (sign.label == chart.daySign) {
-            chart.signName = sign.englishName;
-            chart.signDescription = sign.description;
-            chart.signKeywords = sign.keywords;
-            chart.signGemstone = sign.gemstone;
-            chart.signSignificance = sign.significance;
-            chart.signPersonalities = sign.personalities;
-            break;
-        }
+    if (const int row = signRowOf(chart.daySign); row >= 0) {
+        const DaySign& sign = DaySignTable[static_cast<std::size_t>(row)];
+        chart.signName = sign.englishName;
+        chart.signDescription = sign.description;
+        chart.signKeywords = sign.keywords;
+        chart.signGemstone = sign.gemstone;
+        chart.signSignificance = sign.significance;
+        chart.signPersonalities = sign.personalities;
     }
     deriveDestinyCross(chart);
     return true;
@@ -76,32 +93,21 @@ bool calculateKin(const BirthDetails& details, BirthChart& chart)
 
 std::string_view toneNameOf(int dayNumber)
 {
-    return dayNumber >= 1 && dayNumber <= 12 ? ToneTable[static_cast<std::size_t>(dayNumber - 1)].name
-                                             : ToneTable[12].name;
+    return ToneTable[toneIndexOf(dayNumber)].name;
 }
 
 void deriveDestinyCross(BirthChart& chart)
 {
-    chart.toneName = toneNameOf(chart.dayNumber);
+    const std::size_t tone = toneIndexOf(chart.dayNumber);
+    chart.toneName = ToneTable[tone].name;
 
     // Glyph g belongs to day-sign row (g + 10) mod 20. The labels of glyphs
-    // 0..18 are compared; anything else is the twentieth sign, Ahau.
-    int central = 19;
-    for (int g = 0; g < 19; ++g) {
-        if (DaySignTable[static_cast<std::size_t>((g + 10) % 20)].label == chart.daySign) {
-            central = g;
-            break;
-        }
-    }
+    // 0..18 are recognised; anything else is the twentieth sign, Ahau.
+    const int row = signRowOf(chart.daySign);
+    const int central = row < 0 || row == 9 ? 19 : (row + 10) % 20;
     chart.daySign = DaySignTable[static_cast<std::size_t>((central + 10) % 20)].shortName;
 
-    int offset = 0;
-    for (std::size_t t = 0; t < ToneTable.size(); ++t) {
-        if (ToneTable[t].name == chart.toneName) {
-            offset = GuideOffsets[t];
-            break;
-        }
-    }
+    const int offset = GuideOffsets[tone];
     chart.cross.slot = {static_cast<std::int16_t>(central),
                         static_cast<std::int16_t>((17 - central + 20) % 20),
                         static_cast<std::int16_t>(19 - central),

@@ -1,0 +1,175 @@
+// The long texts: opening words, exact lengths, one paragraph each, and the
+// famous people really born under their sign.
+
+#include "engine/kin.h"
+#include "engine/tables.h"
+
+#include <QTest>
+
+using namespace kinwheel;
+
+namespace {
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+struct Person {
+    int row;
+    const char* name;
+    int year, month, day;
+};
+const Person kPeople[] = {
+#include "personality_dates.inc"
+};
+} // namespace
+
+class ContentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void texts_data();
+    void texts();
+    void personalitiesLengths();
+    void peopleAreBornUnderTheirSign_data();
+    void peopleAreBornUnderTheirSign();
+    void labelTexts();
+};
+
+void ContentTest::texts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<int>("length");
+
+    const struct {
+        const char* opening;
+        int length;
+    } signs[20] = {
+        {"The eleventh sign of Mayan astrology is the", 954}, {"Road also known as the Grass is the", 873},
+        {"Reed - the thirteenth sign of Mayan astrology", 857}, {"Jaguar is the fourteenth sign of Mayan astrology", 640},
+        {"As the name implies, the fifteenth sign of", 617}, {"Wisdom is the sixteenth sign of Mayan astrology.", 492},
+        {"Earth or the earthquake is the seventeenth sign", 593}, {"The eighteenth sign of the Mayan zodiac -", 692},
+        {"The nineteenth sign of the Mayan zodiac -", 563}, {"This is the twentieth sign of the Mayan", 704},
+        {"According to Mayan Astrology, crocodile is the first", 826}, {"Wind is the second day sign as per", 746},
+        {"The third sign of Mayan astrology, Night is", 847}, {"Seed is the fourth sign of Mayan astrology", 932},
+        {"The fifth sign of the Mayan astrology, the", 637}, {"Transformer is the sixth sign of Mayan astrology.", 756},
+        {"The seventh sign of Mayan astrology - the", 910}, {"The eighth sign of the Mayan astrology -", 885},
+        {"Offering or Water - the ninth sign of", 869}, {"Dogs are well known for the most loyal", 839},
+    };
+    for (int r = 0; r < 20; ++r)
+        QTest::addRow("sign %d %s", r, DaySignTable[std::size_t(r)].englishName.data())
+            << qs(DaySignTable[std::size_t(r)].description) << signs[r].opening << signs[r].length;
+
+    const struct {
+        const char* opening;
+        int length;
+    } tones[13] = {
+        {"Power and great force are the keywords describing", 412},
+        {"Balance is the keyword describing this day number", 457},
+        {"Versatile and communicative are the keywords describing this", 461},
+        {"Again balance is the keyword for this day", 419},
+        {"Five is the 'elevation of all creation.' This", 448},
+        {"Imbalance is the keyword describing this day numbers", 400},
+        {"'Energy to catalyze' is what describes this day", 435},
+        {"Male authority is the keyword describing this day", 528},
+        {"Female authority is the keyword that best describes", 391},
+        {"The keyword describing this particular day number of", 360},
+        {"Resolution is the keyword that best describes this", 215},
+        {"Strong and abundant energy is the keyword for", 271},
+        {"Realization is the keyword that best describes this", 429},
+    };
+    for (int t = 0; t < 13; ++t)
+        QTest::addRow("day number %d", t + 1) << qs(ToneTable[std::size_t(t)].description) << tones[t].opening
+                                              << tones[t].length;
+
+    const struct {
+        const char* opening;
+        int length;
+    } glyphs[20] = {
+        {"Red Dragon days cast a particular influence on", 755},
+        {"The most notable trait about the persons born", 676},
+        {"As a Blue Night person, you tend to", 737},
+        {"Regarding a nurturing attitude, these people are similar", 772},
+        {"The Serpent, a powerful symbol of healing power", 912},
+        {"If you are born on 'White Worldbridger' day,", 799},
+        {"Blue Hand people have the ability to rise", 838},
+        {"The 'Yellow Star' person was born with an", 796},
+        {"This is the ninth glyph of Mayan calendar.", 770},
+        {"If you were born on a 'White Dog'", 776},
+        {"'Blue Monkey' persons are very energetic and restless", 761},
+        {"Great wisdom and mystic capabilities are connected to", 666},
+        {"People born on the days of 'Red Skywalkers'", 849},
+        {"This is the 14th glyph of the Mayan", 604},
+        {"'Blue Eagle' is the 15the glyph of Mayan", 664},
+        {"As the name suggests, 'Yellow Warrior' possesses enormous", 692},
+        {"The 'Red Earth' person is always on the", 760},
+        {"This is the 18th glyph of Mayan birth", 617},
+        {"'Blue Storm' is the 19th glyph of Mayan", 666},
+        {"The last glyph of the Mayan birth chart", 612},
+    };
+    for (int g = 0; g < 20; ++g)
+        QTest::addRow("glyph %d %s", g, GlyphTable[std::size_t(g)].name.data())
+            << qs(GlyphTable[std::size_t(g)].description) << glyphs[g].opening << glyphs[g].length;
+}
+
+void ContentTest::texts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, opening);
+    QFETCH(int, length);
+    QVERIFY2(text.startsWith(opening), qPrintable(text.left(80)));
+    QCOMPARE(text.size(), length);
+    QVERIFY(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')));
+    QCOMPARE(text.trimmed(), text);
+}
+
+void ContentTest::personalitiesLengths()
+{
+    const int lengths[20] = {27, 32, 32, 24, 23, 32, 35, 29, 32, 33, 25, 31, 30, 24, 29, 23, 22, 27, 30, 24};
+    for (int r = 0; r < 20; ++r) {
+        const QString line = qs(DaySignTable[std::size_t(r)].personalities);
+        QCOMPARE(line.size(), lengths[r]);
+        const QStringList people = line.split(QStringLiteral(", "));
+        QCOMPARE(people.size(), 2);
+        for (const Person& p : kPeople)
+            if (p.row == r)
+                QVERIFY2(people.contains(QString::fromUtf8(p.name)), p.name);
+    }
+    QCOMPARE(int(std::size(kPeople)), 40);
+}
+
+void ContentTest::peopleAreBornUnderTheirSign_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    for (const Person& p : kPeople)
+        QTest::newRow(p.name) << p.row << p.year << p.month << p.day;
+}
+
+void ContentTest::peopleAreBornUnderTheirSign()
+{
+    QFETCH(int, row);
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    BirthChart chart;
+    QVERIFY(calculateKin({"", std::int16_t(year), std::string(MonthNames[std::size_t(month - 1)]), std::int16_t(day)}, chart));
+    QCOMPARE(qs(chart.signName), qs(DaySignTable[std::size_t(row)].englishName));
+    QCOMPARE(chart.signPersonalities, DaySignTable[std::size_t(row)].personalities);
+}
+
+void ContentTest::labelTexts()
+{
+    QCOMPARE(qs(labelText(LabelText::Forum)).size(), 93);
+    QVERIFY(qs(labelText(LabelText::CoBrandOffer)).startsWith(QStringLiteral("Co-brand this software for your site.")));
+    QCOMPARE(qs(labelText(LabelText::CoBrandOffer)).size(), 185);
+    const QString home = QStringLiteral("Home Business Opportunity. Start your own Internet business");
+    QVERIFY(qs(labelText(LabelText::FullBrandOffer)).startsWith(home));
+    QCOMPARE(qs(labelText(LabelText::FullBrandOffer)).size(), 161);
+    QVERIFY(qs(labelText(LabelText::AboutOffer)).startsWith(home));
+    QCOMPARE(qs(labelText(LabelText::AboutOffer)).size(), 132);
+    QVERIFY(!labelText(LabelText::ReportForum).empty());
+    QVERIFY(!labelText(LabelText::ReportSite).empty());
+}
+
+QTEST_APPLESS_MAIN(ContentTest)
+#include "test_content.moc"

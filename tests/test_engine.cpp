@@ -1,0 +1,412 @@
+// The kin engine against an independent day count, its worked examples and
+// boundaries, the refusals, and all 260 destiny crosses.
+
+#include "engine/kin.h"
+#include "engine/tables.h"
+
+#include <QDate>
+#include <QTest>
+
+using namespace kinwheel;
+
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+BirthDetails details(int year, std::string_view month, int day)
+{
+    return {"Someone", std::int16_t(year), std::string(month), std::int16_t(day)};
+}
+
+std::string_view monthName(int month) { return MonthNames[std::size_t(month - 1)]; }
+
+// Day-sign row of a glyph index.
+const DaySign& signOfGlyph(int glyph) { return DaySignTable[std::size_t((glyph + 10) % 20)]; }
+
+} // namespace
+
+class EngineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyDateMatchesTheDayCount();
+    void consecutiveDaysAreConsecutivePositions();
+    void workedExamples_data();
+    void workedExamples();
+    void refusedDates_data();
+    void refusedDates();
+    void refusalLeavesTheReadingAlone();
+    void readingDoesNotDependOnTheOneBefore();
+    void leapYears_data();
+    void leapYears();
+    void yearTableMatchesThePrintedGrid();
+    void monthTableRanges_data();
+    void monthTableRanges();
+    void cycleTables();
+    void everyLabelSelectsItsRow();
+    void allCrosses_data();
+    void allCrosses();
+    void crossEdgeCases_data();
+    void crossEdgeCases();
+};
+
+// Julian day numbers with the standard correlation: 21 December 2012 is 4 Ahau.
+void EngineTest::everyDateMatchesTheDayCount()
+{
+    const qint64 anchor = QDate(2012, 12, 21).toJulianDay();
+    int checked = 0;
+    for (QDate d(1900, 1, 1); d <= QDate(2016, 12, 31); d = d.addDays(1)) {
+        const qint64 n = d.toJulianDay() - anchor;
+        const int tone = int(((n + 3) % 13 + 13) % 13) + 1;
+        const int glyph = int(((n + 19) % 20 + 20) % 20);
+        BirthChart chart;
+        QVERIFY2(calculateKin(details(d.year(), monthName(d.month()), d.day()), chart),
+                 qPrintable(d.toString(Qt::ISODate)));
+        if (chart.dayNumber != tone || chart.cross[DestinyCross::Central] != glyph)
+            QFAIL(qPrintable(QStringLiteral("%1: got %2 %3, expected %4 %5")
+                                 .arg(d.toString(Qt::ISODate))
+                                 .arg(chart.dayNumber)
+                                 .arg(chart.cross[DestinyCross::Central])
+                                 .arg(tone)
+                                 .arg(glyph)));
+        QCOMPARE(chart.signName, signOfGlyph(glyph).englishName);
+        QCOMPARE(chart.daySign, signOfGlyph(glyph).shortName);
+        ++checked;
+    }
+    QCOMPARE(checked, 42734);
+}
+
+void EngineTest::consecutiveDaysAreConsecutivePositions()
+{
+    int previous = 0;
+    for (QDate d(1900, 1, 1); d <= QDate(2016, 12, 31); d = d.addDays(1)) {
+        const auto p = kinNumber(d.year(), monthName(d.month()), d.day());
+        QVERIFY(p);
+        QVERIFY(*p >= 1 && *p <= 260);
+        if (previous)
+            QVERIFY2(*p == previous % 260 + 1, qPrintable(d.toString(Qt::ISODate)));
+        previous = *p;
+    }
+}
+
+void EngineTest::workedExamples_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("dayNumber");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("row");
+
+    QTest::newRow("1 March 1900") << 1900 << "March" << 1 << 147 << 11 << "NOJ - (CABAN)" << "Earth";
+    QTest::newRow("1 January 1900") << 1900 << "January" << 1 << 88 << 4 << "TIJASH - (ETZNAB)" << "Flint";
+    QTest::newRow("28 February 1900") << 1900 << "February" << 28 << 146 << 10 << "AJMAK - (CIB)" << "Wisdom";
+    QTest::newRow("12 November 1911: sum 260 stays") << 1911 << "November" << 12 << 260 << 7 << "TZI - (OC)" << "Dog";
+    QTest::newRow("13 November 1911: sum 261 wraps") << 1911 << "November" << 13 << 1 << 8 << "BATZ - (CHUEN)" << "Monkey";
+    QTest::newRow("16 November 1975") << 1975 << "November" << 16 << 240 << 13 << "TZI - (OC)" << "Dog";
+    QTest::newRow("17 November 1975") << 1975 << "November" << 17 << 241 << 1 << "BATZ - (CHUEN)" << "Monkey";
+    QTest::newRow("26 July 1987") << 1987 << "July" << 26 << 90 << 6 << "AJPU - (AHUA)" << "Sun";
+    QTest::newRow("31 December 1999") << 1999 << "December" << 31 << 211 << 10 << "IMOSH - (IMIX)" << "Crocodile";
+    QTest::newRow("1 January 2000") << 2000 << "January" << 1 << 212 << 11 << "IK - (IK)" << "Wind";
+    QTest::newRow("29 February 2000") << 2000 << "February" << 29 << 11 << 5 << "IMOSH - (IMIX)" << "Crocodile";
+    QTest::newRow("21 December 2012") << 2012 << "December" << 21 << 10 << 4 << "AJPU - (AHUA)" << "Sun";
+    QTest::newRow("1 January 2016") << 2016 << "January" << 1 << 76 << 5 << "KAME - (CIMI)" << "Transformer";
+    QTest::newRow("31 December 2016") << 2016 << "December" << 31 << 181 << 6 << "BATZ - (CHUEN)" << "Monkey";
+}
+
+void EngineTest::workedExamples()
+{
+    QFETCH(int, year);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(int, position);
+    QFETCH(int, dayNumber);
+    QFETCH(QString, label);
+    QFETCH(QString, row);
+
+    const std::string m = month.toStdString();
+    QCOMPARE(kinNumber(year, m, day).value_or(-1), position);
+    QCOMPARE(qs(SignLabelTable[std::size_t(position - 1)]), label);
+    BirthChart chart;
+    QVERIFY(calculateKin(details(year, m, day), chart));
+    QCOMPARE(int(chart.dayNumber), dayNumber);
+    QCOMPARE(qs(chart.signName), row);
+    QCOMPARE(qs(chart.dayNumberDescription), qs(ToneTable[std::size_t(dayNumber - 1)].description));
+}
+
+void EngineTest::refusedDates_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+
+    QTest::newRow("29 February 1900, not a leap year") << 1900 << "February" << 29;
+    QTest::newRow("29 February 1901") << 1901 << "February" << 29;
+    QTest::newRow("30 February 2000") << 2000 << "February" << 30;
+    QTest::newRow("31 April") << 1975 << "April" << 31;
+    QTest::newRow("31 June") << 1975 << "June" << 31;
+    QTest::newRow("31 September") << 1975 << "September" << 31;
+    QTest::newRow("31 November") << 1975 << "November" << 31;
+    QTest::newRow("day 0") << 1975 << "March" << 0;
+    QTest::newRow("day 32") << 1975 << "March" << 32;
+    QTest::newRow("negative day") << 1975 << "March" << -5;
+    QTest::newRow("year 1899") << 1899 << "December" << 31;
+    QTest::newRow("year 2017") << 2017 << "January" << 1;
+    QTest::newRow("year 0") << 0 << "January" << 1;
+    QTest::newRow("lower-case month") << 1975 << "march" << 5;
+    QTest::newRow("month with a blank") << 1975 << "March " << 5;
+    QTest::newRow("empty month") << 1975 << "" << 5;
+}
+
+void EngineTest::refusedDates()
+{
+    QFETCH(int, year);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QVERIFY(!kinNumber(year, month.toStdString(), day));
+    BirthChart chart;
+    QVERIFY(!calculateKin(details(year, month.toStdString(), day), chart));
+}
+
+void EngineTest::refusalLeavesTheReadingAlone()
+{
+    BirthChart chart;
+    QVERIFY(calculateKin(details(1975, "March", 5), chart));
+    const BirthChart before = chart;
+    QVERIFY(!calculateKin(details(1900, "February", 29), chart));
+    QVERIFY(!calculateKin(details(2017, "March", 5), chart));
+    QVERIFY(!calculateKin(details(1975, "Marzo", 5), chart));
+    QCOMPARE(chart.dayNumber, before.dayNumber);
+    QCOMPARE(chart.daySign, before.daySign);
+    QCOMPARE(chart.dayNumberDescription, before.dayNumberDescription);
+    QCOMPARE(chart.signName, before.signName);
+    QCOMPARE(chart.signDescription, before.signDescription);
+    QCOMPARE(chart.signKeywords, before.signKeywords);
+    QCOMPARE(chart.signGemstone, before.signGemstone);
+    QCOMPARE(chart.signSignificance, before.signSignificance);
+    QCOMPARE(chart.signPersonalities, before.signPersonalities);
+    QCOMPARE(chart.toneName, before.toneName);
+    QVERIFY(chart.cross == before.cross);
+}
+
+void EngineTest::readingDoesNotDependOnTheOneBefore()
+{
+    BirthChart fresh;
+    QVERIFY(calculateKin(details(1987, "July", 26), fresh));
+    for (const auto& [y, m, d] : {std::tuple{1900, "January", 1}, {2016, "December", 31}, {1975, "November", 16}}) {
+        BirthChart chart;
+        QVERIFY(calculateKin(details(y, m, d), chart));
+        QVERIFY(calculateKin(details(1987, "July", 26), chart));
+        QCOMPARE(chart.dayNumber, fresh.dayNumber);
+        QCOMPARE(chart.daySign, fresh.daySign);
+        QCOMPARE(chart.signDescription, fresh.signDescription);
+        QVERIFY(chart.cross == fresh.cross);
+    }
+}
+
+void EngineTest::leapYears_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<bool>("leap");
+    QTest::newRow("1900") << 1900 << false;
+    QTest::newRow("1904") << 1904 << true;
+    QTest::newRow("1999") << 1999 << false;
+    QTest::newRow("2000") << 2000 << true;
+    QTest::newRow("2015") << 2015 << false;
+    QTest::newRow("2016") << 2016 << true;
+    QTest::newRow("2100") << 2100 << false;
+}
+
+void EngineTest::leapYears()
+{
+    QFETCH(int, year);
+    QFETCH(bool, leap);
+    QCOMPARE(isLeapYear(year), leap);
+    QCOMPARE(daysInMonth(year, "February"), leap ? 29 : 28);
+    QCOMPARE(kinNumber(year, "February", 29).has_value(), leap && year <= 2016);
+}
+
+void EngineTest::yearTableMatchesThePrintedGrid()
+{
+    // Rows are decades 1900..2010, columns the last digit.
+    const int grid[12][10] = {
+        {147, 252, 97, 202, 48, 153, 258, 103, 209, 54},  {159, 4, 110, 215, 60, 165, 11, 116, 221, 66},
+        {172, 17, 122, 227, 73, 178, 23, 128, 234, 79},   {184, 29, 135, 240, 85, 190, 36, 141, 246, 91},
+        {197, 42, 147, 252, 98, 203, 48, 153, 259, 104},  {209, 54, 160, 5, 110, 215, 61, 166, 11, 116},
+        {222, 67, 172, 17, 123, 228, 73, 178, 24, 129},   {234, 79, 185, 30, 135, 240, 86, 191, 36, 141},
+        {247, 92, 197, 42, 148, 253, 98, 203, 49, 154},   {259, 104, 210, 55, 160, 5, 111, 216, 61, 166},
+        {12, 117, 222, 67, 173, 18, 123, 228, 74, 179},   {24, 129, 235, 80, 185, 30, 136, -1, -1, -1},
+    };
+    for (int year = 1900; year <= 2016; ++year)
+        QCOMPARE(int(YearTable[std::size_t(year - 1900)]), grid[(year - 1900) / 10][year % 10]);
+    // 1 March 1899 lies 365 days before 1 March 1900.
+    QCOMPARE((kYearValue1899 + 365) % 260, int(YearTable[0]));
+}
+
+void EngineTest::monthTableRanges_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("lastDay");
+    QTest::newRow("January") << 0 << 46 << 31;
+    QTest::newRow("February") << 1 << 77 << 29;
+    QTest::newRow("March") << 2 << 0 << 31;
+    QTest::newRow("April") << 3 << 31 << 30;
+    QTest::newRow("May") << 4 << 61 << 31;
+    QTest::newRow("June") << 5 << 92 << 30;
+    QTest::newRow("July") << 6 << 122 << 31;
+    QTest::newRow("August") << 7 << 153 << 31;
+    QTest::newRow("September") << 8 << 184 << 30;
+    QTest::newRow("October") << 9 << 214 << 31;
+    QTest::newRow("November") << 10 << 245 << 30;
+    QTest::newRow("December") << 11 << 15 << 31;
+}
+
+void EngineTest::monthTableRanges()
+{
+    QFETCH(int, month);
+    QFETCH(int, first);
+    QFETCH(int, lastDay);
+    const auto& days = MonthTable[std::size_t(month)];
+    for (int d = 1; d <= 31; ++d) {
+        int expected = d <= lastDay ? first + d - 1 : 0;
+        if (expected > 260)
+            expected -= 260;
+        QCOMPARE(int(days[std::size_t(d - 1)]), expected);
+    }
+    if (month == 10) {
+        QCOMPARE(int(days[15]), 260);
+        QCOMPARE(int(days[16]), 1);
+        QCOMPARE(int(days[29]), 14);
+    }
+    if (month == 1)
+        QCOMPARE(int(days[28]), 105);
+}
+
+void EngineTest::cycleTables()
+{
+    const int firstTones[] = {8, 9, 10, 11, 12, 13, 1, 2};
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(int(ToneNumberTable[std::size_t(i)]), firstTones[i]);
+    QCOMPARE(int(ToneNumberTable[259]), 7);
+    QCOMPARE(qs(SignLabelTable[0]), QStringLiteral("BATZ - (CHUEN)"));
+    QCOMPARE(qs(SignLabelTable[1]), QStringLiteral("E - (EB)"));
+    QCOMPARE(qs(SignLabelTable[2]), QStringLiteral("AJ - (BEN)"));
+    QCOMPARE(qs(SignLabelTable[10]), QStringLiteral("IMOSH - (IMIX)"));
+    QCOMPARE(qs(SignLabelTable[259]), QStringLiteral("TZI - (OC)"));
+}
+
+void EngineTest::everyLabelSelectsItsRow()
+{
+    for (int p = 1; p <= 260; ++p) {
+        int matches = 0;
+        for (const DaySign& row : DaySignTable)
+            matches += row.label == SignLabelTable[std::size_t(p - 1)];
+        QCOMPARE(matches, 1);
+        QCOMPARE(SignLabelTable[std::size_t(p - 1)], DaySignTable[std::size_t((p - 1) % 20)].label);
+    }
+    QCOMPARE(qs(DaySignTable[2].gemstone), QStringLiteral("Turquoise "));
+    QCOMPARE(qs(DaySignTable[4].gemstone), QStringLiteral("Unakite "));
+}
+
+// The destiny-cross table as printed: label, short name, central, ally, occult, challenge.
+struct CrossRow {
+    const char* label;
+    const char* shortName;
+    int central, ally, occult, challenge;
+};
+static const CrossRow kCrossRows[20] = {
+    {"IMOSH - (IMIX)", "Imix", 0, 17, 19, 10},        {"IK - (IK)", "Ik", 1, 16, 18, 11},
+    {"AKABAL - (AKBAL)", "Akbal", 2, 15, 17, 12},     {"KAT - (KAN)", "Kan", 3, 14, 16, 13},
+    {"KAN - (CHICCHAN)", "Chicchan", 4, 13, 15, 14},  {"KAME - (CIMI)", "Cimi", 5, 12, 14, 15},
+    {"KIEJ - (MANIK)", "Manik", 6, 11, 13, 16},       {"KANIL - (LAMAT)", "Lamat", 7, 10, 12, 17},
+    {"TOJ - (MULUK)", "Muluc", 8, 9, 11, 18},         {"TZI - (OC)", "Oc", 9, 8, 10, 19},
+    {"BATZ - (CHUEN)", "Chuen", 10, 7, 9, 0},         {"E - (EB)", "Eb", 11, 6, 8, 1},
+    {"AJ - (BEN)", "Ben", 12, 5, 7, 2},               {"ISH - (IX)", "Ix", 13, 4, 6, 3},
+    {"TZIKIN - (MEN)", "Men", 14, 3, 5, 4},           {"AJMAK - (CIB)", "Cib", 15, 2, 4, 5},
+    {"NOJ - (CABAN)", "Caban", 16, 1, 3, 6},          {"TIJASH - (ETZNAB)", "Etznab", 17, 0, 2, 7},
+    {"KAWOK - (CAUAC)", "Cauac", 18, 19, 1, 8},       {"AJPU - (AHUA)", "Ahau", 19, 18, 0, 9},
+};
+
+void EngineTest::allCrosses_data()
+{
+    QTest::addColumn<int>("sign");
+    QTest::addColumn<int>("tone");
+    for (int s = 0; s < 20; ++s)
+        for (int t = 1; t <= 13; ++t)
+            QTest::addRow("%s tone %d", kCrossRows[s].label, t) << s << t;
+}
+
+void EngineTest::allCrosses()
+{
+    QFETCH(int, sign);
+    QFETCH(int, tone);
+    const CrossRow& row = kCrossRows[sign];
+    const char* toneNames[] = {"Magnetic", "Lunar", "Electric", "Self-Existing", "Overtone", "Rythmic", "Resonant",
+                               "Galactic", "Solar", "Planetary", "Spectral", "Crystal", "Cosmic"};
+    const int guideOffsets[] = {0, 12, 4, 16, 8};
+
+    BirthChart chart;
+    chart.dayNumber = std::int16_t(tone);
+    chart.daySign = row.label;
+    deriveDestinyCross(chart);
+
+    const int c = row.central;
+    QCOMPARE(qs(chart.daySign), QString::fromLatin1(row.shortName));
+    QCOMPARE(qs(chart.toneName), QString::fromLatin1(toneNames[tone - 1]));
+    QCOMPARE(int(chart.cross[DestinyCross::Central]), c);
+    QCOMPARE(int(chart.cross[DestinyCross::Ally]), row.ally);
+    QCOMPARE(int(chart.cross[DestinyCross::Occult]), row.occult);
+    QCOMPARE(int(chart.cross[DestinyCross::Challenge]), row.challenge);
+    // The printed table agrees with the rules.
+    QCOMPARE(row.ally, (17 - c + 20) % 20);
+    QCOMPARE(row.occult, 19 - c);
+    QCOMPARE(row.challenge, (c + 10) % 20);
+    QCOMPARE(int(chart.cross[DestinyCross::Guide]), (c + guideOffsets[(tone - 1) % 5]) % 20);
+    QCOMPARE(chart.cross[DestinyCross::Guide] % 4, c % 4);
+    for (int slot = 0; slot < 5; ++slot)
+        QVERIFY(chart.cross[slot] >= 0 && chart.cross[slot] <= 19);
+}
+
+void EngineTest::crossEdgeCases_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("dayNumber");
+    QTest::addColumn<QString>("shortName");
+    QTest::addColumn<QString>("toneName");
+    QTest::addColumn<QList<int>>("cross");
+
+    QTest::newRow("Cauac, Self-Existing") << "KAWOK - (CAUAC)" << 4 << "Cauac" << "Self-Existing" << QList<int>{18, 19, 1, 8, 14};
+    QTest::newRow("Imix, Lunar") << "IMOSH - (IMIX)" << 2 << "Imix" << "Lunar" << QList<int>{0, 17, 19, 10, 12};
+    QTest::newRow("Ahau, Magnetic") << "AJPU - (AHUA)" << 1 << "Ahau" << "Magnetic" << QList<int>{19, 18, 0, 9, 19};
+    QTest::newRow("Muluk becomes Muluc") << "TOJ - (MULUK)" << 7 << "Muluc" << "Resonant" << QList<int>{8, 9, 11, 18, 0};
+    QTest::newRow("day number 13 is Cosmic") << "IMOSH - (IMIX)" << 13 << "Imix" << "Cosmic" << QList<int>{0, 17, 19, 10, 4};
+    QTest::newRow("day number 0 is Cosmic") << "IMOSH - (IMIX)" << 0 << "Imix" << "Cosmic" << QList<int>{0, 17, 19, 10, 4};
+    QTest::newRow("day number 14 is Cosmic") << "IK - (IK)" << 14 << "Ik" << "Cosmic" << QList<int>{1, 16, 18, 11, 5};
+    QTest::newRow("negative day number") << "IK - (IK)" << -3 << "Ik" << "Cosmic" << QList<int>{1, 16, 18, 11, 5};
+    QTest::newRow("other letter case is Ahau") << "Imosh - (Imix)" << 1 << "Ahau" << "Magnetic" << QList<int>{19, 18, 0, 9, 19};
+    QTest::newRow("empty label is Ahau") << "" << 5 << "Ahau" << "Overtone" << QList<int>{19, 18, 0, 9, 7};
+    QTest::newRow("short name left over is Ahau") << "Imix" << 3 << "Ahau" << "Electric" << QList<int>{19, 18, 0, 9, 3};
+}
+
+void EngineTest::crossEdgeCases()
+{
+    QFETCH(QString, label);
+    QFETCH(int, dayNumber);
+    QFETCH(QString, shortName);
+    QFETCH(QString, toneName);
+    QFETCH(QList<int>, cross);
+
+    const std::string text = label.toStdString();
+    BirthChart chart;
+    chart.dayNumber = std::int16_t(dayNumber);
+    chart.daySign = text;
+    deriveDestinyCross(chart);
+    QCOMPARE(qs(chart.daySign), shortName);
+    QCOMPARE(qs(chart.toneName), toneName);
+    for (int slot = 0; slot < 5; ++slot)
+        QCOMPARE(int(chart.cross[slot]), cross[slot]);
+}
+
+QTEST_APPLESS_MAIN(EngineTest)
+#include "test_engine.moc"
