@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
+  desktop-file-utils appstream
 )
 
 missing=()
