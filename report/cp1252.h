@@ -1,0 +1,24 @@
+#pragma once
+// Windows-1252, the single-byte character set of reading files.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace kinwheel {
+
+// One byte per character. Characters that Windows-1252 cannot represent
+// become '?'; check with unsaveableCharacters() first where that matters.
+QByteArray toCp1252(const QString& text);
+// Every byte has a character, so any file can be read.
+QString fromCp1252(const QByteArray& bytes);
+
+// The characters of text that a reading file cannot hold: those outside
+// Windows-1252 and the control characters below 32. Each is listed once, in
+// the order of its first appearance.
+QList<char32_t> unsaveableCharacters(const QString& text);
+
+// "ä" (U+00E4), or U+0009 alone for a control character: for messages.
+QString describeCharacter(char32_t character);
+
+} // namespace kinwheel

@@ -1,0 +1,232 @@
+// Reading files: Windows-1252, the exact bytes, and reading them back.
+
+#include "report/cp1252.h"
+#include "report/readingfile.h"
+
+#include <QBuffer>
+#include <QTest>
+
+using namespace kinwheel;
+
+Q_DECLARE_METATYPE(ReadingFileError)
+
+namespace {
+
+BirthDetails details(const QString& name, int year, const char* month, int day)
+{
+    return {name.toStdString(), static_cast<std::int16_t>(year), month, static_cast<std::int16_t>(day)};
+}
+
+std::variant<ReadingValues, ReadingFileError> decode(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return decodeReadingFile(buffer);
+}
+
+// A device that never ends, counting what was taken from it.
+class EndlessDevice final : public QIODevice {
+public:
+    qint64 taken = 0;
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        std::fill(data, data + maxSize, 'x');
+        taken += maxSize;
+        return maxSize;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+} // namespace
+
+class TestReadingFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyByteHasOneCharacter();
+    void exactBytes_data();
+    void exactBytes();
+    void everyWindows1252CharacterRoundTrips();
+    void unsaveableNames_data();
+    void unsaveableNames();
+    void readsFilesLeniently_data();
+    void readsFilesLeniently();
+    void refusesBrokenFiles_data();
+    void refusesBrokenFiles();
+    void neverReadsAHugeFileWhole();
+    void refusesADeviceThatIsNotOpen();
+};
+
+void TestReadingFile::everyByteHasOneCharacter()
+{
+    QSet<QChar> seen;
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray byte(1, static_cast<char>(b));
+        const QString character = fromCp1252(byte);
+        QCOMPARE(character.size(), 1);
+        QCOMPARE(toCp1252(character), byte);
+        seen.insert(character.at(0));
+    }
+    QCOMPARE(seen.size(), 256);
+    // A few fixed points of the table.
+    QCOMPARE(fromCp1252("\x80\x8a\x99\x9f\xe9"), QString::fromUtf8("€Š™Ÿé"));
+    QCOMPARE(toCp1252(QString::fromUtf8("Ω€")), QByteArray("?\x80"));
+}
+
+void TestReadingFile::exactBytes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QByteArray>("bytes");
+
+    // Each code raised by 3; the line ends are plain CR LF.
+    QTest::newRow("ASCII") << "Mary Smith" << 1975 << "March" << 5
+                           << QByteArray("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n");
+    QTest::newRow("accent") << QString::fromUtf8("José") << 1900 << "January" << 31
+                            << QByteArray("Mrv\xec\r\n4<33\r\nMdqxdu|\r\n64\r\n");
+    // Ÿ is 0x9F; ý, þ and ÿ wrap round to 0, 1 and 2.
+    QTest::newRow("high codes wrap") << QString::fromUtf8("Ÿý þÿ€") << 2016 << "December" << 9
+                                     << QByteArray("\xa2\x00#\x01\x02\x83\r\n5349\r\nGhfhpehu\r\n<\r\n", 27);
+    QTest::newRow("empty name") << "" << 1999 << "May" << 1 << QByteArray("\r\n4<<<\r\nPd|\r\n4\r\n");
+}
+
+void TestReadingFile::exactBytes()
+{
+    QFETCH(QString, name);
+    QFETCH(int, year);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(QByteArray, bytes);
+
+    const auto encoded = encodeReadingFile(details(name, year, month.toLatin1().constData(), day));
+    QVERIFY(encoded);
+    QCOMPARE(*encoded, bytes);
+
+    const auto decoded = decode(bytes);
+    QVERIFY(std::holds_alternative<ReadingValues>(decoded));
+    QCOMPARE(std::get<ReadingValues>(decoded),
+             (ReadingValues{name, QString::number(year), month, QString::number(day)}));
+}
+
+void TestReadingFile::everyWindows1252CharacterRoundTrips()
+{
+    QByteArray all;
+    for (int b = 32; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const QString name = fromCp1252(all);
+    QVERIFY(unsaveableCharacters(name).isEmpty());
+
+    const auto encoded = encodeReadingFile(details(name, 1975, "March", 5));
+    QVERIFY(encoded);
+    QCOMPARE(encoded->size(), all.size() + 2 + 6 + 7 + 3);
+    const auto decoded = decode(*encoded);
+    QVERIFY(std::holds_alternative<ReadingValues>(decoded));
+    QCOMPARE(std::get<ReadingValues>(decoded).name, name);
+}
+
+void TestReadingFile::unsaveableNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<char32_t>>("characters");
+    QTest::addColumn<QString>("described");
+
+    QTest::newRow("Greek") << QString::fromUtf8("Ωmega ω Ω") << QList<char32_t>{U'Ω', U'ω'}
+                           << QString::fromUtf8("\"Ω\" (U+03A9)");
+    QTest::newRow("outside the BMP") << QString::fromUtf8("Ann 😀") << QList<char32_t>{U'😀'}
+                                     << QString::fromUtf8("\"😀\" (U+1F600)");
+    QTest::newRow("tab") << "Ann\tLee" << QList<char32_t>{U'\t'} << "U+0009";
+    QTest::newRow("line breaks") << "Ann\r\nLee" << QList<char32_t>{U'\r', U'\n'} << "U+000D";
+    QTest::newRow("NUL") << QString(QChar(0)) << QList<char32_t>{0} << "U+0000";
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QList<char32_t>{0xFFFD} << QString::fromUtf8("\"\uFFFD\" (U+FFFD)");
+}
+
+void TestReadingFile::unsaveableNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<char32_t>, characters);
+    QFETCH(QString, described);
+
+    QCOMPARE(unsaveableCharacters(name), characters);
+    QCOMPARE(describeCharacter(characters.first()), described);
+    // A lone surrogate does not even survive the way into the birth details.
+    if (QString::fromStdString(name.toStdString()) == name)
+        QVERIFY(!encodeReadingFile(details(name, 1975, "March", 5)));
+}
+
+void TestReadingFile::readsFilesLeniently_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("day");
+
+    QTest::newRow("no final line end") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n8") << "Ann" << "5";
+    QTest::newRow("LF only") << QByteArray("Dqq\n4<:8\nPdufk\n8\n") << "Ann" << "5";
+    QTest::newRow("CR only") << QByteArray("Dqq\r4<:8\rPdufk\r8\r") << "Ann" << "5";
+    QTest::newRow("lines after the fourth ignored") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n8\r\nmore\r\n") << "Ann" << "5";
+    QTest::newRow("empty fourth line") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n\r\n") << "Ann" << "";
+    QTest::newRow("line of the largest size") << QByteArray(4096, 'D') + "\r\n4<:8\r\nPdufk\r\n8\r\n"
+                                              << QString(4096, QLatin1Char('A')) << "5";
+}
+
+void TestReadingFile::readsFilesLeniently()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(QString, day);
+
+    const auto decoded = decode(bytes);
+    QVERIFY(std::holds_alternative<ReadingValues>(decoded));
+    QCOMPARE(std::get<ReadingValues>(decoded), (ReadingValues{name, "1975", "March", day}));
+}
+
+void TestReadingFile::refusesBrokenFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<ReadingFileError>("error");
+
+    QTest::newRow("empty") << QByteArray() << ReadingFileError::TooFewLines;
+    QTest::newRow("two lines") << QByteArray("Dqq\r\n4<:8\r\n") << ReadingFileError::TooFewLines;
+    QTest::newRow("three lines") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n") << ReadingFileError::TooFewLines;
+    QTest::newRow("first line too long") << QByteArray(4097, 'D') + "\r\n4<:8\r\nPdufk\r\n8\r\n"
+                                         << ReadingFileError::LineTooLong;
+    QTest::newRow("fourth line too long") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n") + QByteArray(5000, '8')
+                                          << ReadingFileError::LineTooLong;
+}
+
+void TestReadingFile::refusesBrokenFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(ReadingFileError, error);
+
+    const auto decoded = decode(bytes);
+    QVERIFY(std::holds_alternative<ReadingFileError>(decoded));
+    QCOMPARE(std::get<ReadingFileError>(decoded), error);
+}
+
+void TestReadingFile::neverReadsAHugeFileWhole()
+{
+    EndlessDevice device;
+    device.open(QIODevice::ReadOnly);
+    const auto decoded = decodeReadingFile(device);
+    QVERIFY(std::holds_alternative<ReadingFileError>(decoded));
+    QCOMPARE(std::get<ReadingFileError>(decoded), ReadingFileError::LineTooLong);
+    QVERIFY2(device.taken < 64 * 1024, QByteArray::number(device.taken));
+}
+
+void TestReadingFile::refusesADeviceThatIsNotOpen()
+{
+    QBuffer buffer;
+    buffer.setData("Dqq\r\n4<:8\r\nPdufk\r\n8\r\n");
+    const auto decoded = decodeReadingFile(buffer);
+    QVERIFY(std::holds_alternative<ReadingFileError>(decoded));
+    QCOMPARE(std::get<ReadingFileError>(decoded), ReadingFileError::Unreadable);
+}
+
+QTEST_GUILESS_MAIN(TestReadingFile)
+#include "test_readingfile.moc"
