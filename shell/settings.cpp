@@ -1,19 +1,91 @@
 #include "shell/settings.h"
 
+#include "report/scramble.h"
 #include "shell/services.h"
+#include "shell/weblinks.h"
+
+#include <QDate>
+#include <QLocale>
 
 namespace kinwheel {
+namespace {
 
-QString ReadSetting(SettingsStore&, const QString&)
+const QString kSection = QStringLiteral("Settings");
+const QString kDurationKey = QStringLiteral("Duration");
+
+// Keys and values are scrambled as 8-bit codes; the store keeps each code as
+// one character, so every byte comes back as it went in.
+QString scrambled(const QString& plain)
 {
-    return {};
+    return QString::fromLatin1(ScrambleText(plain.toLatin1()));
 }
 
-bool WriteSetting(SettingsStore&, const QString&, const QString&)
+QString unscrambled(const QString& stored)
 {
-    return true;
+    return QString::fromLatin1(UnscrambleText(stored.toLatin1()));
 }
 
-void RunUpdateReminder(Services&) {}
+// The date is written as yyyy-MM-dd so it reads back the same in every
+// locale. Values written in the system's short date format by earlier
+// versions are still understood; a two-digit year there is taken in the
+// century nearest to today rather than in the 1900s.
+QDate storedDate(const QString& text, const QDate& today)
+{
+    const QDate iso = QDate::fromString(text, Qt::ISODate);
+    if (iso.isValid())
+        return iso;
+    const QLocale locale = QLocale::system();
+    QDate date = locale.toDate(text, QLocale::ShortFormat);
+    if (!date.isValid())
+        return {};
+    if (!locale.dateFormat(QLocale::ShortFormat).contains(QLatin1String("yyyy"))) {
+        while (today.daysTo(date) < -50 * 365)
+            date = date.addYears(100);
+        while (today.daysTo(date) > 50 * 365)
+            date = date.addYears(-100);
+    }
+    return date;
+}
+
+} // namespace
+
+QString ReadSetting(SettingsStore& store, const QString& name)
+{
+    return unscrambled(store.value(kSection, scrambled(name)));
+}
+
+bool WriteSetting(SettingsStore& store, const QString& name, const QString& text)
+{
+    return store.setValue(kSection, scrambled(name), scrambled(text));
+}
+
+void RunUpdateReminder(Services& services)
+{
+    const QDate today = services.clock.today();
+    const QString todayText = today.toString(Qt::ISODate);
+
+    const QString stored = ReadSetting(services.settings, kDurationKey);
+    const QDate last = stored.isEmpty() ? QDate() : storedDate(stored, today);
+    // First start, or a value no longer readable as a date: start counting
+    // from today. Leaving an unreadable value would end the reminders for good.
+    if (!last.isValid()) {
+        WriteSetting(services.settings, kDurationKey, todayText);
+        return;
+    }
+
+    const qint64 days = today.daysTo(last);
+    if (days >= -14 && days <= 14)
+        return;
+
+    const bool yes = services.messages.ask(
+        nullptr,
+        QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r')
+            + QStringLiteral("Do you want to check for an update?"),
+        MessageIcon::Information);
+    // The page opens after a Yes even if the date could not be stored.
+    WriteSetting(services.settings, kDurationKey, todayText);
+    if (yes)
+        OpenDownloadWebPage(services.pages);
+}
 
 } // namespace kinwheel
