@@ -1,0 +1,241 @@
+#include "ui/frmmain.h"
+
+#include "engine/kin.h"
+#include "engine/tables.h"
+#include "shell/services.h"
+#include "shell/weblinks.h"
+#include "ui/appcontext.h"
+#include "ui/frmabout.h"
+#include "ui/frmresult.h"
+#include "ui/widgets.h"
+#include "ui/windowparts.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace kinwheel {
+namespace {
+
+// Month positions as the validation counts them.
+constexpr int kFebruary = 1;
+constexpr int kThirtyDayMonths[] = {3, 5, 8, 10}; // April, June, September, November
+
+QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, QRect geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setGeometry(geometry);
+    return label;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+frmMain::frmMain(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setupUi();
+    Form_Load();
+    m_txtName->setFocus();
+    centreOnScreen(this);
+}
+
+// Every control with its place, in stacking order: a later control lies above
+// an earlier one. Positions in twips, relative to the control's container.
+void frmMain::setupUi()
+{
+    setupProgramWindow(this, QSize(tw(7200), tw(4020)));
+    QWidget* client = centralWidget();
+
+    m_fraFullBrand = makePlainFrame(client, "fraFullBrand", twRect(8, 3120, 7185, 855));
+    m_lblCobrand = makeOfferLabel(m_fraFullBrand, "lblCobrand", LabelText::CoBrandOffer, twRect(120, 160, 6945, 615));
+    m_lblFullBrand = makeOfferLabel(m_fraFullBrand, "lblFullBrand", LabelText::FullBrandOffer, twRect(120, 165, 6945, 615));
+    bringLabelToFront(m_lblFullBrand, m_lblCobrand);
+
+    // Out of sight below the client area, yet in the focus order.
+    m_cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), client);
+    m_cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    m_cmdOpen->setFont(windowFont(9, true));
+    m_cmdOpen->setGeometry(twRect(1560, 5520, 2000, 1700));
+
+    m_Frame1 = new QGroupBox(QStringLiteral("Personal Details"), client);
+    m_Frame1->setObjectName(QStringLiteral("Frame1"));
+    m_Frame1->setFont(windowFont(9.75, true));
+    m_Frame1->setGeometry(twRect(1133, 1200, 4935, 1815));
+
+    m_txtName = new QLineEdit(m_Frame1);
+    m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName->setFont(windowFont(8.25));
+    m_txtName->setGeometry(twRect(1530, 360, 3300, 285));
+    m_txtName->setAccessibleName(QStringLiteral("Name"));
+
+    m_cmdCalculate = new QPushButton(QStringLiteral("&Generate Mayan Astrology Birth Chart"), m_Frame1);
+    m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    m_cmdCalculate->setFont(windowFont(8.25, true));
+    m_cmdCalculate->setGeometry(twRect(105, 1260, 4740, 375));
+
+    // Drop-down lists take no typed text; their height follows the font.
+    auto makeList = [this](const char* name, int left, int width, const char* accessibleName) {
+        auto* list = new QComboBox(m_Frame1);
+        list->setObjectName(QString::fromLatin1(name));
+        list->setFont(windowFont(8.25));
+        list->setEditable(false);
+        list->setMaxVisibleItems(12);
+        list->setAccessibleName(QString::fromLatin1(accessibleName));
+        list->setGeometry(QRect(tw(left), tw(765), tw(width), list->sizeHint().height()));
+        return list;
+    };
+    m_cboYear = makeList("cboYear", 3825, 1000, "Year of birth");
+    m_cboDate = makeList("cboDate", 3030, 700, "Day of birth");
+    m_cboMonth = makeList("cboMonth", 1530, 1400, "Month of birth");
+
+    m_Label1[0] = makeLabel(m_Frame1, QStringLiteral("Label1(0)"), QStringLiteral("Name"), twRect(120, 450, 555, 195));
+    m_Label1[1] = makeLabel(m_Frame1, QStringLiteral("Label1(1)"), QStringLiteral("Date of Birth"),
+                            twRect(120, 855, 1230, 195));
+    for (QLabel* label : {m_Label1[0], m_Label1[1]}) {
+        label->setFont(windowFont(8.25, true));
+        setTextColour(label, Qt::black);
+    }
+    m_Label1[0]->setBuddy(m_txtName);
+    m_Label1[1]->setBuddy(m_cboMonth);
+
+    m_Label1[2] = makeLabel(client, QStringLiteral("Label1(2)"),
+                            QStringLiteral("Kinwheel generates your birth chart based on Mayan principles. Just input "
+                                           "your date of birth and get your Mayan chart instantly."),
+                            twRect(128, 495, 6945, 675));
+    m_Label1[2]->setFont(windowFont(8.25, true));
+    m_Label1[2]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_Label1[2]->setWordWrap(true);
+    setTextColour(m_Label1[2], Qt::white);
+
+    m_Label14 = makeLinkLabel(client, "Label14", LabelText::Forum, true);
+    m_Label14->setGeometry(twRect(938, 0, 5325, 435));
+    m_Label14->setFocusPolicy(Qt::TabFocus);
+
+    setTabOrder(m_txtName, m_cboMonth);
+    setTabOrder(m_cboMonth, m_cboDate);
+    setTabOrder(m_cboDate, m_cboYear);
+    setTabOrder(m_cboYear, m_cmdCalculate);
+    setTabOrder(m_cmdCalculate, m_cmdOpen);
+    // The links come after the specified six, so they too can be reached by keyboard.
+    setTabOrder(m_cmdOpen, m_Label14);
+    setTabOrder(m_Label14, m_lblCobrand);
+    setTabOrder(m_lblCobrand, m_lblFullBrand);
+
+    connect(m_cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(m_cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(m_Label14, &ClickableLabel::clicked, this, &frmMain::Label14_Click);
+    connect(m_lblCobrand, &ClickableLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(m_lblFullBrand, &ClickableLabel::clicked, this, &frmMain::lblFullBrand_Click);
+
+    setupMenus();
+}
+
+void frmMain::setupMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mayan = file->addAction(QStringLiteral("&Generate Mayan Birth Chart"));
+    mayan->setObjectName(QStringLiteral("mnuMayan"));
+    connect(mayan, &QAction::triggered, this, &frmMain::mnuMayan_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
+    QAction* exitAction = file->addAction(QStringLiteral("E&xit"));
+    exitAction->setObjectName(QStringLiteral("mnuExit"));
+    connect(exitAction, &QAction::triggered, this, &frmMain::mnuExit_Click);
+
+    addSharedMenus(this, bar);
+}
+
+void frmMain::Form_Load()
+{
+    for (std::string_view month : MonthNames)
+        m_cboMonth->addItem(qs(month));
+    for (int day = 1; day <= 31; ++day)
+        m_cboDate->addItem(QString::number(day));
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        m_cboYear->addItem(QString::number(year));
+    m_cboMonth->setCurrentIndex(0);
+    m_cboDate->setCurrentIndex(0);
+    m_cboYear->setCurrentIndex(0);
+}
+
+void frmMain::bringOfferToFront(bool coBrand)
+{
+    if (coBrand)
+        bringLabelToFront(m_lblCobrand, m_lblFullBrand);
+    else
+        bringLabelToFront(m_lblFullBrand, m_lblCobrand);
+}
+
+bool frmMain::validateBirthDetails()
+{
+    MessageService& messages = m_context.services.messages;
+    if (m_txtName->text().trimmed().isEmpty()) {
+        messages.show(this, QStringLiteral("Please Enter Your Name"), MessageIcon::Critical);
+        m_txtName->setFocus();
+        return false;
+    }
+
+    const int month = m_cboMonth->currentIndex();
+    const int dayPosition = m_cboDate->currentIndex();
+    if (month == kFebruary) {
+        // Gregorian rule: 1900 has no 29 February, 2000 has.
+        const int lastPosition = isLeapYear(m_cboYear->currentText().trimmed().toInt()) ? 28 : 27;
+        if (dayPosition > lastPosition) {
+            messages.show(this, QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information);
+            return false;
+        }
+    }
+    for (int thirtyDayMonth : kThirtyDayMonths) {
+        if (month == thirtyDayMonth && dayPosition == 30) {
+            messages.show(this, QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information);
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmMain::cmdCalculate_Click()
+{
+    if (!validateBirthDetails())
+        return;
+
+    BirthDetails& details = m_context.details;
+    details.name = m_txtName->text().trimmed().toStdString();
+    details.year = static_cast<std::int16_t>(m_cboYear->currentText().trimmed().toShort());
+    details.month = m_cboMonth->currentText().trimmed().toStdString();
+    details.day = static_cast<std::int16_t>(m_cboDate->currentText().trimmed().toShort());
+
+    // The lists hold only dates the tables cover; should one not be, nothing changes.
+    if (!calculateKin(details, m_context.chart))
+        return;
+
+    auto* result = new frmMayanBirthchartResult(m_context);
+    result->show();
+    close();
+}
+
+void frmMain::mnuMayan_Click() { cmdCalculate_Click(); }
+void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuOnline_Click() { OpenHelpWebPage(m_context.services.pages); }
+void frmMain::mnuVisit_Click() { OpenHomePage(m_context.services.pages); }
+void frmMain::Label14_Click() { OpenHomePage(m_context.services.pages); }
+void frmMain::mnuUpdate_Click() { OpenDownloadWebPage(m_context.services.pages); }
+void frmMain::mnuDonate_Click() { OpenDonatePage(m_context.services.pages); }
+void frmMain::mnuMakeMoney_Click() { OpenFullyBrandedPage(m_context.services.pages); }
+void frmMain::lblFullBrand_Click() { OpenFullyBrandedPage(m_context.services.pages); }
+void frmMain::lblCobrand_Click() { OpenCoBrandPage(m_context.services.pages); }
+void frmMain::mnuAbout_Click() { showAboutBox(m_context, this); }
+
+} // namespace kinwheel

@@ -1,0 +1,207 @@
+#include "ui/frmresult.h"
+
+#include "engine/kin.h"
+#include "engine/tables.h"
+#include "shell/weblinks.h"
+#include "ui/appcontext.h"
+#include "ui/frmabout.h"
+#include "ui/frmmain.h"
+#include "ui/frmsave.h"
+#include "ui/richtextpanel.h"
+#include "ui/widgets.h"
+#include "ui/windowparts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include <algorithm>
+
+namespace kinwheel {
+namespace {
+
+struct Position {
+    const char* heading;
+    const char* meaning;
+};
+
+// By cross slot: Central, Ally, Occult, Challenge, Guide.
+constexpr Position kPositions[5] = {
+    {"Central", "This signifies the features for your day of birth."},
+    {"Ally", "This signifies features common with you personality."},
+    {"Occult", "This signifies magical gift that you have in you."},
+    {"Challenge",
+     "This signifies the challenges that up may have to face and situations where you have to show your courage."},
+    {"Guide", "This signifies the force that influences your action."},
+};
+
+const char* const kPictureProperty = "pictureNumber";
+
+} // namespace
+
+frmMayanBirthchartResult::frmMayanBirthchartResult(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context)
+{
+    setObjectName(QStringLiteral("frmMayanBirthchartResult"));
+    setupUi();
+    Form_Load();
+    centreOnScreen(this);
+}
+
+// Every control with its place, in stacking order. Positions in twips.
+void frmMayanBirthchartResult::setupUi()
+{
+    setupProgramWindow(this, QSize(tw(10065), tw(7170)));
+    QWidget* client = centralWidget();
+
+    m_Label14 = makeLinkLabel(client, "Label14", LabelText::Forum, true);
+    m_Label14->setGeometry(twRect(300, 30, 9465, 195));
+
+    auto picture = [client, this](int slot, int left, int top) {
+        auto* box = new QLabel(client);
+        box->setObjectName(QStringLiteral("imgSign(%1)").arg(slot));
+        box->setGeometry(twRect(left, top, 1305, 1695));
+        box->setScaledContents(true);
+        m_imgSign[slot] = box;
+    };
+    auto caption = [client, this](int slot, int left, int top, int width) {
+        auto* label = new QLabel(QString::fromLatin1(kPositions[slot].heading), client);
+        label->setObjectName(QStringLiteral("lblLabel(%1)").arg(slot));
+        label->setFont(windowFont(8.25, true));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // The caption keeps its place; it may grow sideways so a wider font is not cut off.
+        const QRect place = twRect(left, top, width, 195);
+        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        const int grow = std::max(0, needed - place.width());
+        label->setGeometry(place.adjusted(-(grow + 1) / 2, 0, grow / 2, 2));
+        m_lblLabel[slot] = label;
+    };
+    using Slot = DestinyCross::Slot;
+    picture(Slot::Guide, 2700, 335);
+    caption(Slot::Guide, 3090, 2025, 585);
+    picture(Slot::Challenge, 960, 2295);
+    picture(Slot::Central, 2700, 2295);
+    picture(Slot::Ally, 4440, 2295);
+    caption(Slot::Challenge, 1095, 3990, 975);
+    caption(Slot::Central, 3015, 3990, 735);
+    caption(Slot::Ally, 4860, 3990, 405);
+    picture(Slot::Occult, 2700, 4255);
+    caption(Slot::Occult, 3075, 5955, 615);
+
+    m_RTB = new RichTextPanel(client);
+    m_RTB->setObjectName(QStringLiteral("RTB"));
+    m_RTB->setGeometry(twRect(6840, 360, 3135, 5895));
+    m_RTB->setReadOnly(true);
+    m_RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_RTB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_RTB->setAccessibleName(QStringLiteral("Reading"));
+
+    m_fraFullBrand = makePlainFrame(client, "fraFullBrand", twRect(30, 6300, 7185, 855));
+    m_lblCobrand = makeOfferLabel(m_fraFullBrand, "lblCobrand", LabelText::CoBrandOffer, twRect(120, 160, 6945, 615));
+    m_lblFullBrand = makeOfferLabel(m_fraFullBrand, "lblFullBrand", LabelText::FullBrandOffer, twRect(120, 165, 6945, 615));
+    bringLabelToFront(m_lblFullBrand, m_lblCobrand);
+
+    m_cmdSave = new QPushButton(QStringLiteral("Save"), client);
+    m_cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    m_cmdSave->setGeometry(twRect(7680, 6480, 1095, 375));
+    m_cmdBack = new QPushButton(QStringLiteral("Back"), client);
+    m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    m_cmdBack->setGeometry(twRect(8880, 6480, 1095, 375));
+
+    m_Label14->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(m_RTB, m_cmdSave);
+    setTabOrder(m_cmdSave, m_cmdBack);
+    setTabOrder(m_cmdBack, m_Label14);
+    setTabOrder(m_Label14, m_lblCobrand);
+    setTabOrder(m_lblCobrand, m_lblFullBrand);
+
+    connect(m_cmdSave, &QPushButton::clicked, this, &frmMayanBirthchartResult::cmdSave_Click);
+    connect(m_cmdBack, &QPushButton::clicked, this, &frmMayanBirthchartResult::cmdBack_Click);
+    connect(m_Label14, &ClickableLabel::clicked, this, &frmMayanBirthchartResult::Label14_Click);
+    connect(m_lblCobrand, &ClickableLabel::clicked, this, &frmMayanBirthchartResult::lblCobrand_Click);
+    connect(m_lblFullBrand, &ClickableLabel::clicked, this, &frmMayanBirthchartResult::lblFullBrand_Click);
+
+    setupMenus();
+}
+
+void frmMayanBirthchartResult::setupMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuBack"));
+    connect(back, &QAction::triggered, this, &frmMayanBirthchartResult::mnuBack_Click);
+    file->addSeparator();
+    QAction* exitAction = file->addAction(QStringLiteral("E&xit"));
+    exitAction->setObjectName(QStringLiteral("mnuExit"));
+    connect(exitAction, &QAction::triggered, this, &frmMayanBirthchartResult::mnuExit_Click);
+
+    addSharedMenus(this, bar);
+}
+
+void frmMayanBirthchartResult::Form_Load()
+{
+    // Same details, same reading. Should the details not be computable the
+    // window shows the reading already current.
+    (void)calculateKin(m_context.details, m_context.chart);
+    fillResultWindow();
+}
+
+void frmMayanBirthchartResult::fillResultWindow()
+{
+    m_RTB->setWholeText(QString());
+    for (int i = 0; i < 5; ++i) {
+        const int glyphIndex = m_context.chart.cross[i];
+        if (glyphIndex < 0 || glyphIndex >= static_cast<int>(GlyphTable.size()))
+            continue; // a cross out of range is never derived; show nothing rather than read past the table
+        const Glyph& glyph = GlyphTable[static_cast<std::size_t>(glyphIndex)];
+        const QString name = qs(glyph.name);
+
+        const int number = glyphIndex + 1;
+        m_imgSign[i]->setPixmap(glyphPicture(number));
+        m_imgSign[i]->setProperty(kPictureProperty, number);
+        m_imgSign[i]->setAccessibleName(QStringLiteral("%1: %2").arg(QString::fromLatin1(kPositions[i].heading), name));
+
+        m_RTB->setSelBold(true);
+        m_RTB->insertText(QString::fromLatin1(kPositions[i].heading) + QStringLiteral("\r\n"));
+        m_RTB->insertText(QString::fromLatin1(kPositions[i].meaning) + QStringLiteral("\r\n"));
+        m_RTB->setSelBold(false);
+        m_RTB->setSelBold(true);
+        m_RTB->insertText(name + QStringLiteral("\r\n"));
+        m_RTB->setSelBold(false);
+        m_RTB->insertText(qs(glyph.description) + QStringLiteral("\r\n\r\n"));
+    }
+    // Show the reading from its start.
+    m_RTB->moveCursor(QTextCursor::Start);
+}
+
+int frmMayanBirthchartResult::pictureNumber(int slot) const
+{
+    return m_imgSign[slot]->property(kPictureProperty).toInt();
+}
+
+void frmMayanBirthchartResult::cmdBack_Click()
+{
+    auto* main = new frmMain(m_context);
+    main->show();
+    close();
+}
+
+void frmMayanBirthchartResult::mnuBack_Click() { cmdBack_Click(); }
+void frmMayanBirthchartResult::cmdSave_Click() { showReportWindow(m_context, this); }
+void frmMayanBirthchartResult::mnuExit_Click() { close(); }
+void frmMayanBirthchartResult::mnuAbout_Click() { showAboutBox(m_context, this); }
+void frmMayanBirthchartResult::mnuOnline_Click() { OpenHelpWebPage(m_context.services.pages); }
+void frmMayanBirthchartResult::mnuVisit_Click() { OpenHomePage(m_context.services.pages); }
+void frmMayanBirthchartResult::Label14_Click() { OpenHomePage(m_context.services.pages); }
+void frmMayanBirthchartResult::mnuUpdate_Click() { OpenDownloadWebPage(m_context.services.pages); }
+void frmMayanBirthchartResult::mnuDonate_Click() { OpenDonatePage(m_context.services.pages); }
+void frmMayanBirthchartResult::mnuMakeMoney_Click() { OpenFullyBrandedPage(m_context.services.pages); }
+void frmMayanBirthchartResult::lblFullBrand_Click() { OpenFullyBrandedPage(m_context.services.pages); }
+void frmMayanBirthchartResult::lblCobrand_Click() { OpenCoBrandPage(m_context.services.pages); }
+
+} // namespace kinwheel
