@@ -1,0 +1,55 @@
+#include "shell/startup.h"
+
+#include "shell/services.h"
+#include "shell/settings.h"
+#include "ui/appcontext.h"
+#include "ui/frmmain.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kinwheel {
+
+frmMain* RunStartup(InstanceGuard& guard, AppContext& context)
+{
+    Services& services = context.services;
+    if (!guard.acquire()) {
+        services.messages.show(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information);
+        EndProgram();
+        return nullptr;
+    }
+    // The random source comes seeded from the clock.
+    RunUpdateReminder(services);
+
+    auto* window = new frmMain(context);
+    window->show();
+    CoBrand_Randomize(*window, context);
+    return window;
+}
+
+void CoBrand_Randomize(frmMain& window, AppContext& context)
+{
+    const double r = context.services.random.next();
+    // 1..6, each equally likely; clamped should a source ever step outside [0, 1).
+    const int number = std::clamp(static_cast<int>(std::floor(r * 6)) + 1, 1, 6);
+    context.coBrandRandomNumber = number;
+    window.bringOfferToFront(number % 2 == 1);
+}
+
+void EndProgram()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        windows.append(widget);
+    for (const QPointer<QWidget>& widget : windows) {
+        if (widget)
+            widget->close();
+    }
+    QCoreApplication::quit();
+}
+
+} // namespace kinwheel
