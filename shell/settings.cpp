@@ -1,5 +1,6 @@
 #include "shell/settings.h"
 
+#include "report/cp1252.h"
 #include "report/scramble.h"
 #include "shell/services.h"
 #include "shell/weblinks.h"
@@ -13,16 +14,16 @@ namespace {
 const QString kSection = QStringLiteral("Settings");
 const QString kDurationKey = QStringLiteral("Duration");
 
-// Keys and values are scrambled as 8-bit codes; the store keeps each code as
-// one character, so every byte comes back as it went in.
+// Keys and values are scrambled as Windows-1252 codes, as the reading files
+// are; every byte has a character there, so each comes back as it went in.
 QString scrambled(const QString& plain)
 {
-    return QString::fromLatin1(ScrambleText(plain.toLatin1()));
+    return fromCp1252(ScrambleText(toCp1252(plain)));
 }
 
 QString unscrambled(const QString& stored)
 {
-    return QString::fromLatin1(UnscrambleText(stored.toLatin1()));
+    return fromCp1252(UnscrambleText(toCp1252(stored)));
 }
 
 // The date is written as yyyy-MM-dd so it reads back the same in every
