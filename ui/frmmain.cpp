@@ -146,6 +146,11 @@ void frmMain::setupMenus()
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    // The only way to Open besides the off-screen cmdOpen button.
+    QAction* open = file->addAction(QStringLiteral("&Open Previously Saved Reading..."));
+    open->setObjectName(QStringLiteral("mnuOpen"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &frmMain::cmdOpen_Click);
     QAction* mayan = file->addAction(QStringLiteral("&Generate Mayan Birth Chart"));
     mayan->setObjectName(QStringLiteral("mnuMayan"));
     connect(mayan, &QAction::triggered, this, &frmMain::mnuMayan_Click);
