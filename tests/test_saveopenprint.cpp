@@ -4,10 +4,17 @@
 #include "fakes.h"
 #include "shell/weblinks.h"
 #include "ui/appcontext.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
 #include "ui/frmsave.h"
 #include "ui/richtextpanel.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -72,6 +79,16 @@ private slots:
     void saveRefusesUnsaveableNames();
     void printPrintsTheWholeReport();
     void printFailureIsReported();
+
+    void openShowsTheSavedReading_data();
+    void openShowsTheSavedReading();
+    void openRefusesBadFiles_data();
+    void openRefusesBadFiles();
+    void openedImpossibleDateGoesToValidation();
+    void cancelledOpenChangesNothing();
+    void openIsOnTheFileMenu();
+    void savedReadingOpensAgain();
+    void cleanup();
 };
 
 void TestSaveOpenPrint::saveWritesTheReading_data()
@@ -254,6 +271,246 @@ void TestSaveOpenPrint::printFailureIsReported()
     QCOMPARE(f.fakes.messages.shown.size(), 1);
     QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Critical);
     QVERIFY(f.fakes.messages.shown[0].text.contains("No printer is available."));
+}
+
+namespace {
+
+// The main window's controls, as Open may change them.
+struct MainState {
+    QString name;
+    QString year, month, day;
+    bool operator==(const MainState&) const = default;
+};
+
+MainState stateOf(const frmMain& window)
+{
+    return {window.txtName()->text(), window.cboYear()->currentText(), window.cboMonth()->currentText(),
+            window.cboDate()->currentText()};
+}
+
+QList<frmMayanBirthchartResult*> resultWindows()
+{
+    QList<frmMayanBirthchartResult*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* result = qobject_cast<frmMayanBirthchartResult*>(w); result && result->isVisible())
+            found.append(result);
+    return found;
+}
+
+struct MainFixture {
+    MainFixture() : context(fakes.services)
+    {
+        window = new frmMain(context);
+        window->show();
+        // Something other than what a fresh window shows, to see that it stays.
+        window->txtName()->setText("Before");
+        window->cboYear()->setCurrentText("1980");
+        window->cboMonth()->setCurrentText("June");
+        window->cboDate()->setCurrentText("7");
+        context.details = {"Earlier", 1960, "May", 2};
+        if (!calculateKin(context.details, context.chart))
+            qFatal("no reading");
+    }
+    QString file(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(name);
+        write(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir dir;
+    FakeServices fakes;
+    AppContext context;
+    QPointer<frmMain> window;
+};
+
+} // namespace
+
+void TestSaveOpenPrint::cleanup()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->parentWidget())
+            w->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestSaveOpenPrint::openShowsTheSavedReading_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+
+    QTest::newRow("Mary Smith") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5;
+    // ÿ wraps round to byte 2; LF line ends; no extension dot needed.
+    QTest::newRow("wrapped code, LF") << "woman" << QByteArray("]r\xee#\x02\n5339\nIheuxdu|\n53\n")
+                                      << QString::fromUtf8("Zoë ÿ") << 2006 << "February" << 20;
+    QTest::newRow("first and last entries") << "a.man" << QByteArray("D\r\n4<33\r\nMdqxdu|\r\n4\r\n")
+                                            << "A" << 1900 << "January" << 1;
+    QTest::newRow("last entries") << "b.man" << QByteArray("E\r\n5349\r\nGhfhpehu\r\n64\r\n")
+                                  << "B" << 2016 << "December" << 31;
+}
+
+void TestSaveOpenPrint::openShowsTheSavedReading()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(int, year);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+
+    MainFixture f;
+    f.fakes.files.openAnswer = f.file(fileName, bytes);
+    f.window->cmdOpen_Click();
+
+    QCOMPARE(f.fakes.files.openCalls, 1);
+    QCOMPARE(f.fakes.files.lastOpen.title, QStringLiteral("Select the source file"));
+    QCOMPARE(f.fakes.files.lastOpen.filter, QStringLiteral("Mayan Astrology (*.man)"));
+    QCOMPARE(f.fakes.files.lastOpen.defaultSuffix, QStringLiteral("man"));
+    QVERIFY(f.fakes.messages.shown.isEmpty());
+
+    const BirthDetails expected{name.toStdString(), static_cast<std::int16_t>(year), month.toStdString(),
+                                static_cast<std::int16_t>(day)};
+    QCOMPARE(f.context.details.name, expected.name);
+    QCOMPARE(f.context.details.year, expected.year);
+    QCOMPARE(f.context.details.month, expected.month);
+    QCOMPARE(f.context.details.day, expected.day);
+    BirthChart chart;
+    QVERIFY(calculateKin(expected, chart));
+    QCOMPARE(f.context.chart.dayNumber, chart.dayNumber);
+    QCOMPARE(f.context.chart.signName, chart.signName);
+    QCOMPARE(resultWindows().size(), 1);
+    QVERIFY(f.window.isNull() || !f.window->isVisible());
+}
+
+void TestSaveOpenPrint::openRefusesBadFiles_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes"); // "<none>": no such file; "<folder>": a folder
+
+    QTest::newRow("MAN in capitals") << "mary.MAN" << kMarySmith;
+    QTest::newRow("Man") << "mary.Man" << kMarySmith;
+    QTest::newRow("other extension") << "mary.txt" << kMarySmith;
+    QTest::newRow("man then more") << "mary.man.bak" << kMarySmith;
+    QTest::newRow("missing file") << "gone.man" << QByteArray("<none>");
+    QTest::newRow("folder") << "folder.man" << QByteArray("<folder>");
+    QTest::newRow("empty") << "empty.man" << QByteArray();
+    QTest::newRow("two lines") << "short.man" << QByteArray("Pdu|#Vplwk\r\n4<:8\r\n");
+    QTest::newRow("three lines") << "short.man" << QByteArray("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n");
+    QTest::newRow("oversized line") << "big.man" << QByteArray(5000, 'D') + "\r\n4<:8\r\nPdufk\r\n8\r\n";
+    QTest::newRow("garbage") << "junk.man" << QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x00\x00\x01\x00", 20);
+    QTest::newRow("unscrambled file") << "plain.man" << QByteArray("Mary\r\n1975\r\nMarch\r\n5\r\n");
+    QTest::newRow("year before the list") << "y.man" << QByteArray("Pdu|\r\n4;<<\r\nPdufk\r\n8\r\n");
+    QTest::newRow("year after the list") << "y.man" << QByteArray("Pdu|\r\n5354\r\nPdufk\r\n8\r\n");
+    QTest::newRow("month in lower case") << "m.man" << QByteArray("Pdu|\r\n4<:8\r\npdufk\r\n8\r\n");
+    QTest::newRow("month empty") << "m.man" << QByteArray("Pdu|\r\n4<:8\r\n\r\n8\r\n");
+    QTest::newRow("day 32") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n65\r\n");
+    QTest::newRow("day with leading zero") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n38\r\n");
+    QTest::newRow("day with a blank") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n#8\r\n");
+}
+
+void TestSaveOpenPrint::openRefusesBadFiles()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+
+    MainFixture f;
+    const QString path = f.dir.filePath(fileName);
+    if (bytes == "<folder>")
+        QVERIFY(QDir().mkpath(path));
+    else if (bytes != "<none>")
+        f.file(fileName, bytes);
+    f.fakes.files.openAnswer = path;
+    const MainState before = stateOf(*f.window);
+    const std::string detailsBefore = f.context.details.name;
+    const auto signBefore = f.context.chart.signName;
+
+    f.window->cmdOpen_Click();
+
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("Please Check The File."));
+    QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Critical);
+    QVERIFY(!f.fakes.messages.shown[0].question);
+    QVERIFY(f.window && f.window->isVisible());
+    QVERIFY(stateOf(*f.window) == before);
+    QCOMPARE(f.context.details.name, detailsBefore);
+    QCOMPARE(f.context.chart.signName, signBefore);
+    QVERIFY(resultWindows().isEmpty());
+}
+
+void TestSaveOpenPrint::openedImpossibleDateGoesToValidation()
+{
+    MainFixture f;
+    // Ann, 1975, April, 31
+    f.fakes.files.openAnswer = f.file("april.man", "Dqq\r\n4<:8\r\nDsulo\r\n64\r\n");
+    f.window->cmdOpen_Click();
+
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("Please Enter Correct Date Or Month !"));
+    QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Information);
+    QVERIFY(stateOf(*f.window) == (MainState{"Ann", "1975", "April", "31"}));
+    QCOMPARE(f.context.details.name, std::string("Earlier"));
+    QVERIFY(resultWindows().isEmpty());
+}
+
+void TestSaveOpenPrint::cancelledOpenChangesNothing()
+{
+    MainFixture f;
+    const MainState before = stateOf(*f.window);
+    f.fakes.files.openAnswer.clear();
+    f.window->cmdOpen_Click();
+    QCOMPARE(f.fakes.files.openCalls, 1);
+    QVERIFY(f.fakes.messages.shown.isEmpty());
+    QVERIFY(stateOf(*f.window) == before);
+    QVERIFY(resultWindows().isEmpty());
+}
+
+void TestSaveOpenPrint::openIsOnTheFileMenu()
+{
+    MainFixture f;
+    const QList<QAction*> menus = f.window->menuBar()->actions();
+    QVERIFY(!menus.isEmpty() && menus.first()->menu());
+    QAction* open = menus.first()->menu()->actions().value(0);
+    QVERIFY(open);
+    QCOMPARE(open->text(), QStringLiteral("&Open Previously Saved Reading..."));
+    QCOMPARE(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    open->trigger();
+    QCOMPARE(f.fakes.files.openCalls, 1);
+
+    // The button stays, reachable with Tab.
+    auto* button = f.window->findChild<QPushButton*>("cmdOpen");
+    QVERIFY(button);
+    QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    button->click();
+    QCOMPARE(f.fakes.files.openCalls, 2);
+}
+
+void TestSaveOpenPrint::savedReadingOpensAgain()
+{
+    // Save from the report window of one reading, open it in a fresh main window.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("round");
+    {
+        ReportFixture saved(QString::fromUtf8("Ðórr Œlaf ÿ").toUtf8().constData());
+        saved.context.details.year = 1988;
+        saved.context.details.month = "October";
+        saved.context.details.day = 30;
+        saved.fakes.files.saveAnswer = path;
+        saved.pressSave();
+        QVERIFY(saved.fakes.messages.shown.isEmpty());
+    }
+    MainFixture f;
+    f.fakes.files.openAnswer = path + ".man";
+    f.window->cmdOpen_Click();
+    QVERIFY(f.fakes.messages.shown.isEmpty());
+    QCOMPARE(QString::fromStdString(f.context.details.name), QString::fromUtf8("Ðórr Œlaf ÿ"));
+    QCOMPARE(f.context.details.year, std::int16_t(1988));
+    QCOMPARE(f.context.details.month, std::string("October"));
+    QCOMPARE(f.context.details.day, std::int16_t(30));
+    QCOMPARE(resultWindows().size(), 1);
 }
 
 QTEST_MAIN(TestSaveOpenPrint)

@@ -1,8 +1,56 @@
 #include "ui/frmmain.h"
 
+#include "report/readingfile.h"
+#include "ui/appcontext.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+
+#include <variant>
+
 namespace kinwheel {
 
-// Opening a saved reading comes with the reading files; until then it does nothing.
-void frmMain::cmdOpen_Click() {}
+// Reads a saved reading back into the name box and the three lists and runs
+// Generate on it. A file that does not give all four values, each one its list
+// holds, changes nothing: a reading is never shown for some other date.
+void frmMain::cmdOpen_Click()
+{
+    FileDialogOptions options;
+    options.title = QStringLiteral("Select the source file");
+    options.filter = QStringLiteral("Mayan Astrology (*.man)");
+    options.defaultSuffix = QStringLiteral("man");
+    const QString path = m_context.services.files.openFileName(this, options);
+    if (path.isEmpty())
+        return;
+
+    const auto refuse = [this] {
+        m_context.services.messages.show(this, QStringLiteral("Please Check The File."), MessageIcon::Critical);
+    };
+    // Only the last three characters count, as written: "MAN" is not taken.
+    if (!path.endsWith(QLatin1String("man"), Qt::CaseSensitive))
+        return refuse();
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse();
+    const auto decoded = decodeReadingFile(file);
+    file.close();
+    const auto* values = std::get_if<ReadingValues>(&decoded);
+    if (!values)
+        return refuse();
+
+    const int year = m_cboYear->findText(values->year);
+    const int month = m_cboMonth->findText(values->month);
+    const int day = m_cboDate->findText(values->day);
+    if (year < 0 || month < 0 || day < 0)
+        return refuse();
+
+    m_txtName->setText(values->name);
+    m_cboYear->setCurrentIndex(year);
+    m_cboMonth->setCurrentIndex(month);
+    m_cboDate->setCurrentIndex(day);
+    cmdCalculate_Click();
+}
 
 } // namespace kinwheel
