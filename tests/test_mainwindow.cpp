@@ -1,0 +1,308 @@
+// The main window: its controls, the birth-detail checks and Generate.
+
+#include "fakes.h"
+#include "windowchecks.h"
+
+#include "engine/kin.h"
+#include "ui/appcontext.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace kinwheel;
+using namespace kinwheel::testing;
+
+namespace {
+
+const QString kNameMessage = QStringLiteral("Please Enter Your Name");
+const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
+
+struct Fixture {
+    FakeServices fakes;
+    AppContext context{fakes.services};
+};
+
+void enter(frmMain& window, const QString& name, int monthPosition, int day, int year)
+{
+    window.txtName()->setText(name);
+    window.cboMonth()->setCurrentIndex(monthPosition);
+    window.cboDate()->setCurrentIndex(day - 1);
+    window.cboYear()->setCurrentIndex(year - 1900);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { closeAllWindows(); }
+
+    void windowAndLists();
+    void focusOrder();
+    void menus();
+    void validation_data();
+    void validation();
+    void generate();
+    void menuGenerateValidatesToo();
+    void links_data();
+    void links();
+    void exitCloses_data();
+    void exitCloses();
+};
+
+void TestMainWindow::windowAndLists()
+{
+    Fixture f;
+    auto* window = new frmMain(f.context);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    QCOMPARE(window->windowTitle(), QStringLiteral("Kinwheel v1.25"));
+    QCOMPARE(window->centralWidget()->size(), QSize(480, 268));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(173, 118, 235));
+    verifyControlsInside(window->centralWidget(), {QStringLiteral("cmdOpen")});
+    // The Open button lies wholly below the client area.
+    QVERIFY(window->findChild<QPushButton*>(QStringLiteral("cmdOpen"))->y() >= 268);
+
+    QCOMPARE(window->cboMonth()->count(), 12);
+    QCOMPARE(window->cboMonth()->itemText(0), QStringLiteral("January"));
+    QCOMPARE(window->cboMonth()->itemText(11), QStringLiteral("December"));
+    QCOMPARE(window->cboDate()->count(), 31);
+    QCOMPARE(window->cboDate()->itemText(30), QStringLiteral("31"));
+    QCOMPARE(window->cboYear()->count(), 117);
+    QCOMPARE(window->cboYear()->itemText(116), QStringLiteral("2016"));
+    QCOMPARE(window->cboMonth()->currentText(), QStringLiteral("January"));
+    QCOMPARE(window->cboDate()->currentText(), QStringLiteral("1"));
+    QCOMPARE(window->cboYear()->currentText(), QStringLiteral("1900"));
+    QVERIFY(window->txtName()->text().isEmpty());
+    QVERIFY(!window->cboYear()->isEditable());
+    QCOMPARE(visibleOffer(*window), QStringLiteral("lblFullBrand"));
+}
+
+void TestMainWindow::focusOrder()
+{
+    Fixture f;
+    auto* window = new frmMain(f.context);
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), window->txtName());
+
+    const QStringList expected = {"cboMonth", "cboDate", "cboYear", "cmdCalculate", "cmdOpen"};
+    for (const QString& name : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+}
+
+void TestMainWindow::menus()
+{
+    Fixture f;
+    frmMain window(f.context);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto caption = [&](const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name))->text(); };
+    QCOMPARE(window.findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QStringLiteral("&File"));
+    QCOMPARE(caption("mnuMayan"), QStringLiteral("&Generate Mayan Birth Chart"));
+    QCOMPARE(caption("mnuExit"), QStringLiteral("E&xit"));
+    QMenu* help = window.findChild<QMenu*>(QStringLiteral("mnuHelp"));
+    QCOMPARE(help->title(), QStringLiteral("&Help"));
+    QCOMPARE(captions(help), (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
+                                          "&About Software"}));
+    QCOMPARE(caption("mnuDonate"), QStringLiteral("&Donate"));
+    QCOMPARE(caption("mnuMakeMoney"), QStringLiteral("Make Money &Online"));
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuMakeMoney"))->isVisible());
+
+    // Generate comes before Exit, with a separator between them.
+    const QStringList file = captions(window.findChild<QMenu*>(QStringLiteral("mnuFile")));
+    const qsizetype mayan = file.indexOf(QStringLiteral("&Generate Mayan Birth Chart"));
+    QVERIFY(mayan >= 0);
+    QCOMPARE(file.mid(mayan), (QStringList{"&Generate Mayan Birth Chart", "-", "E&xit"}));
+}
+
+void TestMainWindow::validation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("month"); // list position, 1 = February
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message"); // empty: accepted
+    QTest::addColumn<bool>("critical");
+
+    QTest::newRow("empty name") << "" << 0 << 1 << 1980 << kNameMessage << true;
+    QTest::newRow("blank name") << "   " << 0 << 1 << 1980 << kNameMessage << true;
+    QTest::newRow("name before date") << " " << 3 << 31 << 1980 << kNameMessage << true;
+    QTest::newRow("29 Feb 1900, no leap year") << "Ada" << 1 << 29 << 1900 << kFebruaryMessage << false;
+    QTest::newRow("29 Feb 1901") << "Ada" << 1 << 29 << 1901 << kFebruaryMessage << false;
+    QTest::newRow("29 Feb 2015") << "Ada" << 1 << 29 << 2015 << kFebruaryMessage << false;
+    QTest::newRow("30 Feb 2000") << "Ada" << 1 << 30 << 2000 << kFebruaryMessage << false;
+    QTest::newRow("31 Feb 1904") << "Ada" << 1 << 31 << 1904 << kFebruaryMessage << false;
+    QTest::newRow("30 Feb 1901") << "Ada" << 1 << 30 << 1901 << kFebruaryMessage << false;
+    QTest::newRow("31 April") << "Ada" << 3 << 31 << 1980 << kThirtyDayMessage << false;
+    QTest::newRow("31 June") << "Ada" << 5 << 31 << 1980 << kThirtyDayMessage << false;
+    QTest::newRow("31 September") << "Ada" << 8 << 31 << 1980 << kThirtyDayMessage << false;
+    QTest::newRow("31 November") << "Ada" << 10 << 31 << 1980 << kThirtyDayMessage << false;
+    QTest::newRow("29 Feb 2000") << "Ada" << 1 << 29 << 2000 << "" << false;
+    QTest::newRow("29 Feb 1904") << "Ada" << 1 << 29 << 1904 << "" << false;
+    QTest::newRow("28 Feb 1900") << "Ada" << 1 << 28 << 1900 << "" << false;
+    QTest::newRow("30 April") << "Ada" << 3 << 30 << 1980 << "" << false;
+    QTest::newRow("31 May") << "Ada" << 4 << 31 << 1980 << "" << false;
+    QTest::newRow("31 December 2016") << "Ada" << 11 << 31 << 2016 << "" << false;
+    QTest::newRow("1 January 1900") << "Ada" << 0 << 1 << 1900 << "" << false;
+}
+
+void TestMainWindow::validation()
+{
+    QFETCH(QString, name);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+    QFETCH(bool, critical);
+
+    Fixture f;
+    f.context.details.name = "Earlier";
+    f.context.details.year = 1950;
+    const DestinyCross earlierCross{{1, 2, 3, 4, 5}};
+    f.context.chart.cross = earlierCross;
+    QPointer<frmMain> window = new frmMain(f.context);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    enter(*window, name, month, day, year);
+    window->cboYear()->setFocus();
+
+    if (message.isEmpty()) {
+        QVERIFY(window->validateBirthDetails());
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+        return;
+    }
+
+    window->cmdCalculate_Click();
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QCOMPARE(f.fakes.messages.shown[0].text, message);
+    QCOMPARE(f.fakes.messages.shown[0].icon, critical ? MessageIcon::Critical : MessageIcon::Information);
+    QVERIFY(!f.fakes.messages.shown[0].question);
+    // Only the name check moves the focus.
+    QCOMPARE(window->focusWidget(), message == kNameMessage ? static_cast<QWidget*>(window->txtName())
+                                                            : static_cast<QWidget*>(window->cboYear()));
+    // Nothing stored, nothing opened, the window stays.
+    QCOMPARE(f.context.details.name, std::string("Earlier"));
+    QCOMPARE(f.context.details.year, 1950);
+    QVERIFY(f.context.details.month.empty());
+    QCOMPARE(f.context.chart.cross, earlierCross);
+    QTest::qWait(0);
+    QVERIFY(window && window->isVisible());
+    QVERIFY(shownWindows<frmMayanBirthchartResult>().isEmpty());
+}
+
+void TestMainWindow::generate()
+{
+    Fixture f;
+    QPointer<frmMain> window = new frmMain(f.context);
+    window->show();
+    enter(*window, QStringLiteral("  Zo\u00eb  Ann\t"), 11, 21, 1987);
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+
+    QVERIFY(f.fakes.messages.shown.isEmpty());
+    QCOMPARE(f.context.details.name, std::string("Zo\xc3\xab  Ann"));
+    QCOMPARE(f.context.details.year, 1987);
+    QCOMPARE(f.context.details.month, std::string("December"));
+    QCOMPARE(f.context.details.day, 21);
+
+    BirthChart expected;
+    QVERIFY(calculateKin(f.context.details, expected));
+    QCOMPARE(f.context.chart.cross, expected.cross);
+    QCOMPARE(f.context.chart.dayNumber, expected.dayNumber);
+    QCOMPARE(f.context.chart.daySign, expected.daySign);
+
+    QTRY_VERIFY(window.isNull());
+    QList<frmMayanBirthchartResult*> results = shownWindows<frmMayanBirthchartResult>();
+    QCOMPARE(results.size(), 1);
+    for (int slot = 0; slot < 5; ++slot)
+        QCOMPARE(results[0]->pictureNumber(slot), expected.cross[slot] + 1);
+    results[0]->close();
+
+    // The same details again: the same reading.
+    const BirthChart first = f.context.chart;
+    window = new frmMain(f.context);
+    window->show();
+    enter(*window, QStringLiteral("Zo\u00eb  Ann"), 11, 21, 1987);
+    window->cmdCalculate_Click();
+    QCOMPARE(f.context.chart.cross, first.cross);
+    QCOMPARE(f.context.chart.dayNumber, first.dayNumber);
+    QCOMPARE(f.context.chart.signName, first.signName);
+    QCOMPARE(f.context.chart.toneName, first.toneName);
+}
+
+void TestMainWindow::menuGenerateValidatesToo()
+{
+    Fixture f;
+    auto* window = new frmMain(f.context);
+    window->show();
+    activate(*window, QStringLiteral("mnuMayan"));
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QCOMPARE(f.fakes.messages.shown[0].text, kNameMessage);
+
+    window->txtName()->setText(QStringLiteral("Ada"));
+    activate(*window, QStringLiteral("mnuMayan"));
+    QCOMPARE(f.context.details.name, std::string("Ada"));
+    QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), 1);
+}
+
+void TestMainWindow::links_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Online Help") << "mnuOnline" << "help-web-page";
+    QTest::newRow("Visit Us Online") << "mnuVisit" << "home-page";
+    QTest::newRow("forum label") << "Label14" << "home-page";
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << "download-web-page";
+    QTest::newRow("Donate") << "mnuDonate" << "donate";
+    QTest::newRow("Make Money Online") << "mnuMakeMoney" << "fully-branded";
+    QTest::newRow("full-brand offer") << "lblFullBrand" << "fully-branded";
+    QTest::newRow("co-brand offer") << "lblCobrand" << "co-brand";
+}
+
+void TestMainWindow::links()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, key);
+    Fixture f;
+    auto* window = new frmMain(f.context);
+    window->show();
+    activate(*window, control);
+    QCOMPARE(f.fakes.pages.opened, QStringList{pageAddress(key)});
+}
+
+void TestMainWindow::exitCloses_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("File > Exit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestMainWindow::exitCloses()
+{
+    QFETCH(bool, byMenu);
+    Fixture f;
+    QPointer<frmMain> window = new frmMain(f.context);
+    window->show();
+    if (byMenu)
+        activate(*window, QStringLiteral("mnuExit"));
+    else
+        window->close();
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(shownWindows<QMainWindow>().isEmpty());
+    QVERIFY(f.fakes.messages.shown.isEmpty());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

@@ -1,0 +1,289 @@
+// The result window: the destiny cross as cards and text, and its commands.
+
+#include "fakes.h"
+#include "windowchecks.h"
+
+#include "engine/kin.h"
+#include "engine/tables.h"
+#include "ui/appcontext.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
+#include "ui/richtextpanel.h"
+#include "ui/windowparts.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace kinwheel;
+using namespace kinwheel::testing;
+
+namespace {
+
+struct Fixture {
+    FakeServices fakes;
+    AppContext context{fakes.services};
+};
+
+// The window over a cross set by hand: with no birth details entered, its
+// own calculation finds nothing to compute and the cross stays.
+frmMayanBirthchartResult* windowFor(Fixture& f, DestinyCross cross)
+{
+    f.context.chart.cross = cross;
+    auto* window = new frmMayanBirthchartResult(f.context);
+    window->show();
+    return window;
+}
+
+QString glyphName(int index)
+{
+    return qs(GlyphTable[static_cast<std::size_t>(index)].name);
+}
+
+QString glyphDescription(int index)
+{
+    return qs(GlyphTable[static_cast<std::size_t>(index)].description);
+}
+
+struct Line {
+    QString text;
+    bool bold;
+    bool operator==(const Line&) const = default;
+};
+
+// The paragraphs of the text box, each with whether it is bold; a paragraph
+// mixing bold and regular text fails the test.
+QList<Line> lines(const QTextDocument& document)
+{
+    QList<Line> list;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        int bold = 0, regular = 0;
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            ++(it.fragment().charFormat().fontWeight() >= QFont::Bold ? bold : regular);
+        if (bold && regular)
+            qWarning("mixed paragraph: %s", qPrintable(block.text()));
+        list.append({bold && regular ? QStringLiteral("(mixed)") : block.text(), bold > 0});
+    }
+    return list;
+}
+
+const QString kHeadings[5] = {"Central", "Ally", "Occult", "Challenge", "Guide"};
+const QString kMeanings[5] = {
+    "This signifies the features for your day of birth.",
+    "This signifies features common with you personality.",
+    "This signifies magical gift that you have in you.",
+    "This signifies the challenges that up may have to face and situations where you have to show your courage.",
+    "This signifies the force that influences your action.",
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(DestinyCross)
+
+class TestResultWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { closeAllWindows(); }
+
+    void window();
+    void crossText_data();
+    void crossText();
+    void refillReplaces();
+    void loadingRecalculates();
+    void back();
+    void exitCloses_data();
+    void exitCloses();
+    void links_data();
+    void links();
+    void cards();
+};
+
+void TestResultWindow::window()
+{
+    Fixture f;
+    auto* result = windowFor(f, {});
+    QVERIFY(QTest::qWaitForWindowExposed(result));
+    QCOMPARE(result->windowTitle(), QStringLiteral("Kinwheel v1.25"));
+    QCOMPARE(result->centralWidget()->size(), QSize(671, 478));
+    QCOMPARE(result->minimumSize(), result->maximumSize());
+    verifyControlsInside(result->centralWidget());
+    for (int slot = 0; slot < 5; ++slot) {
+        auto* caption = result->findChild<QLabel*>(QStringLiteral("lblLabel(%1)").arg(slot));
+        QCOMPARE(caption->text(), kHeadings[slot]);
+        QVERIFY(caption->font().bold());
+        // The caption is wide enough for its text and sits under its picture.
+        QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width());
+        QVERIFY(qAbs(caption->geometry().center().x() - result->imgSign(slot)->geometry().center().x()) <= 3);
+        QVERIFY(caption->y() >= result->imgSign(slot)->geometry().bottom());
+    }
+    QCOMPARE(visibleOffer(*result), QStringLiteral("lblFullBrand"));
+    QVERIFY(!result->findChild<QAction*>(QStringLiteral("mnuMakeMoney"))->isVisible());
+    QCOMPARE(captions(result->findChild<QMenu*>(QStringLiteral("mnuFile"))),
+             (QStringList{"&Back", "-", "E&xit"}));
+}
+
+void TestResultWindow::crossText_data()
+{
+    QTest::addColumn<DestinyCross>("cross");
+    QTest::newRow("18 19 1 8 14") << DestinyCross{{18, 19, 1, 8, 14}};
+    QTest::newRow("Central and Guide alike") << DestinyCross{{5, 6, 14, 15, 5}};
+    QTest::newRow("first and last glyph") << DestinyCross{{0, 19, 19, 10, 0}};
+}
+
+void TestResultWindow::crossText()
+{
+    QFETCH(DestinyCross, cross);
+    Fixture f;
+    auto* result = windowFor(f, cross);
+
+    QList<Line> expected;
+    for (int slot = 0; slot < 5; ++slot) {
+        const int glyph = cross[slot];
+        QCOMPARE(result->pictureNumber(slot), glyph + 1);
+        QCOMPARE(result->imgSign(slot)->pixmap().toImage(), glyphPicture(glyph + 1).toImage());
+        QCOMPARE(result->imgSign(slot)->accessibleName(), kHeadings[slot] + QStringLiteral(": ") + glyphName(glyph));
+        expected << Line{kHeadings[slot], true} << Line{kMeanings[slot], true} << Line{glyphName(glyph), true}
+                 << Line{glyphDescription(glyph), false} << Line{QString(), false};
+    }
+    // The last line break leaves the insertion point on a paragraph of its own.
+    expected << Line{QString(), false};
+
+    const QList<Line> actual = lines(*result->RTB()->document());
+    QCOMPARE(actual.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QCOMPARE(actual[i].text, expected[i].text);
+        QVERIFY2(actual[i].bold == expected[i].bold, qPrintable(QStringLiteral("paragraph %1 bold").arg(i)));
+    }
+    QVERIFY(result->RTB()->toPlainText().endsWith(glyphDescription(cross[4]) + QStringLiteral("\n\n")));
+}
+
+void TestResultWindow::refillReplaces()
+{
+    Fixture f;
+    auto* result = windowFor(f, {{18, 19, 1, 8, 14}});
+    const QString once = result->RTB()->toPlainText();
+    result->fillResultWindow();
+    result->fillResultWindow();
+    QCOMPARE(result->RTB()->toPlainText(), once);
+
+    // A new reading replaces the old one, pictures and text.
+    f.context.chart.cross = {{2, 3, 17, 12, 10}};
+    result->fillResultWindow();
+    QCOMPARE(result->pictureNumber(DestinyCross::Central), 3);
+    QVERIFY(result->RTB()->toPlainText().startsWith(QStringLiteral("Central\n") + kMeanings[0] +
+                                                    QStringLiteral("\nBlue Night\n")));
+    QVERIFY(!result->RTB()->toPlainText().contains(QStringLiteral("Blue Storm")));
+}
+
+void TestResultWindow::loadingRecalculates()
+{
+    Fixture f;
+    f.context.details = {"Ada", 1956, "March", 8};
+    BirthChart expected;
+    QVERIFY(calculateKin(f.context.details, expected));
+    auto* result = windowFor(f, {{1, 1, 1, 1, 1}}); // a stale cross the load replaces
+    QCOMPARE(f.context.chart.cross, expected.cross);
+    for (int slot = 0; slot < 5; ++slot)
+        QCOMPARE(result->pictureNumber(slot), expected.cross[slot] + 1);
+}
+
+void TestResultWindow::back()
+{
+    Fixture f;
+    f.context.details = {"Ada", 1956, "March", 8};
+    f.context.coBrandRandomNumber = 1;
+    QPointer<frmMayanBirthchartResult> result = windowFor(f, {});
+    const DestinyCross cross = f.context.chart.cross;
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+
+    QTRY_VERIFY(result.isNull());
+    const QList<frmMain*> mains = shownWindows<frmMain>();
+    QCOMPARE(mains.size(), 1);
+    frmMain* window = mains[0];
+    QVERIFY(window->txtName()->text().isEmpty());
+    QCOMPARE(window->cboMonth()->currentText(), QStringLiteral("January"));
+    QCOMPARE(window->cboDate()->currentText(), QStringLiteral("1"));
+    QCOMPARE(window->cboYear()->currentText(), QStringLiteral("1900"));
+    // No new draw: a later main window shows the full-brand offer.
+    QCOMPARE(visibleOffer(*window), QStringLiteral("lblFullBrand"));
+    // The reading stays.
+    QCOMPARE(f.context.details.name, std::string("Ada"));
+    QCOMPARE(f.context.chart.cross, cross);
+
+    // File > Back does the same.
+    result = windowFor(f, {});
+    window->close();
+    activate(*result, QStringLiteral("mnuBack"));
+    QTRY_VERIFY(result.isNull());
+    QCOMPARE(shownWindows<frmMain>().size(), 1);
+}
+
+void TestResultWindow::exitCloses_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("File > Exit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestResultWindow::exitCloses()
+{
+    QFETCH(bool, byMenu);
+    Fixture f;
+    QPointer<frmMayanBirthchartResult> result = windowFor(f, {});
+    if (byMenu)
+        activate(*result, QStringLiteral("mnuExit"));
+    else
+        result->close();
+    QTRY_VERIFY(result.isNull());
+    QVERIFY(shownWindows<QMainWindow>().isEmpty());
+}
+
+void TestResultWindow::links_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Online Help") << "mnuOnline" << "help-web-page";
+    QTest::newRow("Visit Us Online") << "mnuVisit" << "home-page";
+    QTest::newRow("forum label") << "Label14" << "home-page";
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << "download-web-page";
+    QTest::newRow("Donate") << "mnuDonate" << "donate";
+    QTest::newRow("Make Money Online") << "mnuMakeMoney" << "fully-branded";
+    QTest::newRow("full-brand offer") << "lblFullBrand" << "fully-branded";
+    QTest::newRow("co-brand offer") << "lblCobrand" << "co-brand";
+}
+
+void TestResultWindow::links()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, key);
+    Fixture f;
+    auto* result = windowFor(f, {});
+    activate(*result, control);
+    QCOMPARE(f.fakes.pages.opened, QStringList{pageAddress(key)});
+}
+
+void TestResultWindow::cards()
+{
+    QList<QImage> seen;
+    for (int number = 1; number <= 20; ++number) {
+        const QImage card = glyphPicture(number).toImage();
+        QVERIFY2(!card.isNull(), qPrintable(glyphPictureKey(number)));
+        QCOMPARE(card.size(), QSize(120, 184));
+        for (qsizetype other = 0; other < seen.size(); ++other)
+            QVERIFY2(card != seen[other], qPrintable(QStringLiteral("cards %1 and %2 alike").arg(number).arg(other + 1)));
+        seen << card;
+    }
+    QVERIFY(glyphPicture(0).isNull());
+    QVERIFY(glyphPicture(21).isNull());
+    QCOMPARE(glyphPictureKey(1), QStringLiteral("01Imix.jpg"));
+    QCOMPARE(glyphPictureKey(20), QStringLiteral("20Ahau.jpg"));
+    QVERIFY(!programIcon().isNull());
+}
+
+QTEST_MAIN(TestResultWindow)
+#include "test_resultwindow.moc"

@@ -1,0 +1,254 @@
+// Start-up: one instance per user, the update reminder, the main window, the
+// offer draw, and the end of the program.
+
+#include "fakes.h"
+#include "windowchecks.h"
+
+#include "shell/qtservices.h"
+#include "shell/startup.h"
+#include "ui/appcontext.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdio>
+
+using namespace kinwheel;
+using namespace kinwheel::testing;
+
+namespace {
+
+// Run as a child process with this variable naming a lock path, the test
+// program takes that lock, says so, and waits to be killed.
+const char kHoldLockVariable[] = "KINWHEEL_TEST_HOLD_LOCK";
+
+struct Fixture {
+    FakeServices fakes;
+    AppContext context{fakes.services};
+    QTemporaryDir dir;
+    QString lockPath() const { return dir.filePath(QStringLiteral("kinwheel.lock")); }
+};
+
+// A child process that holds the lock until it is killed.
+class LockHolder {
+public:
+    explicit LockHolder(const QString& path)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kHoldLockVariable), path);
+        m_process.setProcessEnvironment(environment);
+        m_process.start(QCoreApplication::applicationFilePath(), {});
+    }
+    ~LockHolder() { kill(); }
+    bool waitUntilLocked()
+    {
+        while (!m_process.readAllStandardOutput().contains("locked")) {
+            if (!m_process.waitForReadyRead(10000))
+                return false;
+        }
+        return true;
+    }
+    void kill()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(10000);
+        }
+    }
+
+private:
+    QProcess m_process;
+};
+
+// Ends a test whose event loop would otherwise not return.
+void watchdog()
+{
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { closeAllWindows(); }
+
+    void startsOnce();
+    void secondInstanceRefused();
+    void otherProcessHoldsTheLock();
+    void staleLockDoesNotBlock();
+    void offerDraw_data();
+    void offerDraw();
+    void programEndsWithItsLastWindow();
+    void endProgramClosesEverything();
+};
+
+void TestStartup::startsOnce()
+{
+    Fixture f;
+    LockFileGuard guard(f.lockPath());
+    f.fakes.random.value = 0.0;
+    QPointer<frmMain> window = RunStartup(guard, f.context);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(shownWindows<QMainWindow>().size(), 1);
+    QVERIFY(f.fakes.messages.shown.isEmpty() || f.fakes.messages.shown[0].question);
+    // The update reminder ran: it keeps its date in the settings.
+    QVERIFY(!f.fakes.settings.values.isEmpty());
+}
+
+void TestStartup::secondInstanceRefused()
+{
+    Fixture f;
+    LockFileGuard running(f.lockPath());
+    QVERIFY(running.acquire());
+
+    LockFileGuard second(f.lockPath());
+    QCOMPARE(RunStartup(second, f.context), nullptr);
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("Application is already running"));
+    QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Information);
+    QVERIFY(!f.fakes.messages.shown[0].question);
+    QVERIFY(shownWindows<QWidget>().isEmpty());
+    QVERIFY(f.fakes.settings.values.isEmpty()); // no update reminder
+    QCOMPARE(f.context.coBrandRandomNumber, 0);
+
+    // The running instance keeps its lock.
+    QVERIFY(!LockFileGuard(f.lockPath()).acquire());
+}
+
+void TestStartup::otherProcessHoldsTheLock()
+{
+    Fixture f;
+    LockHolder holder(f.lockPath());
+    QVERIFY(holder.waitUntilLocked());
+    LockFileGuard guard(f.lockPath());
+    QCOMPARE(RunStartup(guard, f.context), nullptr);
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+}
+
+void TestStartup::staleLockDoesNotBlock()
+{
+    Fixture f;
+    LockHolder holder(f.lockPath());
+    QVERIFY(holder.waitUntilLocked());
+    holder.kill();
+    QVERIFY(QFile::exists(f.lockPath())); // left behind by the killed instance
+
+    LockFileGuard guard(f.lockPath());
+    QVERIFY(RunStartup(guard, f.context));
+    QVERIFY(f.fakes.messages.shown.isEmpty() || f.fakes.messages.shown[0].question);
+}
+
+void TestStartup::offerDraw_data()
+{
+    QTest::addColumn<double>("random");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("visible");
+    QTest::newRow("0") << 0.0 << 1 << "lblCobrand";
+    QTest::newRow("just under 1/6") << 0.1666 << 1 << "lblCobrand";
+    QTest::newRow("1/6") << 1.0 / 6 << 2 << "lblFullBrand";
+    QTest::newRow("0.4") << 0.4 << 3 << "lblCobrand";
+    QTest::newRow("0.6") << 0.6 << 4 << "lblFullBrand";
+    QTest::newRow("0.7") << 0.7 << 5 << "lblCobrand";
+    QTest::newRow("just under 1") << 0.99999 << 6 << "lblFullBrand";
+}
+
+void TestStartup::offerDraw()
+{
+    QFETCH(double, random);
+    QFETCH(int, number);
+    QFETCH(QString, visible);
+    Fixture f;
+    f.fakes.random.value = random;
+    LockFileGuard guard(f.lockPath());
+    frmMain* window = RunStartup(guard, f.context);
+    QVERIFY(window);
+    QCOMPARE(f.context.coBrandRandomNumber, number);
+    QCOMPARE(visibleOffer(*window), visible);
+
+    // A main window loaded later in the run shows the full-brand offer.
+    window->close();
+    frmMain later(f.context);
+    later.setAttribute(Qt::WA_DeleteOnClose, false);
+    QCOMPARE(visibleOffer(later), QStringLiteral("lblFullBrand"));
+    QCOMPARE(f.context.coBrandRandomNumber, number);
+}
+
+// Start, Generate, Back, Exit: the event loop returns when the last window goes.
+void TestStartup::programEndsWithItsLastWindow()
+{
+    Fixture f;
+    LockFileGuard guard(f.lockPath());
+    QPointer<frmMain> window = RunStartup(guard, f.context);
+    QVERIFY(window);
+
+    QStringList steps;
+    QTimer::singleShot(0, qApp, [&] {
+        window->txtName()->setText(QStringLiteral("Ada"));
+        window->cmdCalculate_Click();
+        steps << QStringLiteral("generated");
+        QTimer::singleShot(0, qApp, [&] {
+            const auto results = shownWindows<frmMayanBirthchartResult>();
+            if (results.size() != 1 || window)
+                return;
+            results[0]->cmdBack_Click();
+            steps << QStringLiteral("back");
+            QTimer::singleShot(0, qApp, [&] {
+                const auto mains = shownWindows<frmMain>();
+                if (mains.size() != 1 || !shownWindows<frmMayanBirthchartResult>().isEmpty())
+                    return;
+                steps << QStringLiteral("exit");
+                mains[0]->mnuExit_Click();
+            });
+        });
+    });
+    watchdog();
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(steps, (QStringList{"generated", "back", "exit"}));
+    QVERIFY(shownWindows<QWidget>().isEmpty());
+}
+
+void TestStartup::endProgramClosesEverything()
+{
+    Fixture f;
+    auto* main = new frmMain(f.context);
+    main->show();
+    auto* result = new frmMayanBirthchartResult(f.context);
+    result->show();
+    auto* hidden = new frmMain(f.context); // loaded but not shown
+    QPointer<QWidget> watch[] = {main, result, hidden};
+
+    QTimer::singleShot(0, qApp, [] { EndProgram(); });
+    watchdog();
+    QCOMPARE(QApplication::exec(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const QPointer<QWidget>& window : watch)
+        QVERIFY(window.isNull());
+}
+
+int main(int argc, char* argv[])
+{
+    if (const QByteArray path = qgetenv(kHoldLockVariable); !path.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        LockFileGuard guard(QString::fromLocal8Bit(path));
+        if (!guard.acquire())
+            return 2;
+        std::puts("locked");
+        std::fflush(stdout);
+        return QCoreApplication::exec(); // until killed
+    }
+    QApplication app(argc, argv);
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_startup.moc"
