@@ -2,14 +2,22 @@
 
 #include "fakes.h"
 
+#include "engine/kin.h"
 #include "shell/weblinks.h"
 #include "ui/appcontext.h"
 #include "ui/frmabout.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
+#include "ui/frmsave.h"
 #include "ui/widgets.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
+
+#include <memory>
 
 using namespace kinwheel;
 using namespace kinwheel::testing;
@@ -41,45 +49,148 @@ struct HostWindow {
     int clicks = 0;
 };
 
+// A program window with a reading in place, as the user reaches it.
+struct WindowUnderTest {
+    explicit WindowUnderTest(const QString& name) : context(fakes.services)
+    {
+        context.details = BirthDetails{"Ada", 1990, "March", 5};
+        QVERIFY(calculateKin(context.details, context.chart));
+        if (name == QLatin1String("frmMain"))
+            window = new frmMain(context);
+        else if (name == QLatin1String("frmMayanBirthchartResult"))
+            window = new frmMayanBirthchartResult(context);
+        else if (name == QLatin1String("frmSave"))
+            window = showReportWindow(context, nullptr);
+        else if (name == QLatin1String("frmAbout"))
+            window = showAboutBox(context, nullptr);
+        QVERIFY(window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    ~WindowUnderTest()
+    {
+        delete window;
+        // The about box opened from a menu, if any.
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<frmAbout*>(widget))
+                delete widget;
+        }
+    }
+    // Runs a menu command or clicks a label, as the user would.
+    void activate(const QString& control)
+    {
+        if (auto* action = window->findChild<QAction*>(control)) {
+            action->trigger();
+            return;
+        }
+        auto* label = window->findChild<QLabel*>(control);
+        QVERIFY2(label, qPrintable(control));
+        QTest::mouseClick(label, Qt::LeftButton);
+    }
+
+    FakeServices fakes;
+    AppContext context;
+    QPointer<QWidget> window;
+};
+
 } // namespace
 
 class TestLinks : public QObject {
     Q_OBJECT
 
 private slots:
-    void aboutLinks_data();
-    void aboutLinks();
+    void pageLinks_data();
+    void pageLinks();
+    void aboutFromHelpMenus_data();
+    void aboutFromHelpMenus();
     void aboutCloses_data();
     void aboutCloses();
     void aboutBlocksTheWindowUnderIt();
 };
 
-void TestLinks::aboutLinks_data()
+void TestLinks::pageLinks_data()
 {
+    QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("key");
-    QTest::newRow("lblHomePage") << QStringLiteral("lblHomePage") << QStringLiteral("home-page");
-    QTest::newRow("lblCoBrand") << QStringLiteral("lblCoBrand") << QStringLiteral("fully-branded");
+
+    struct Link {
+        const char* control;
+        const char* key;
+    };
+    // The main and the result window carry the same menus and labels.
+    const Link programWindowLinks[] = {
+        {"mnuOnline", "help-web-page"},       {"mnuVisit", "home-page"},
+        {"Label14", "home-page"},             {"mnuUpdate", "download-web-page"},
+        {"mnuDonate", "donate"},              {"mnuMakeMoney", "fully-branded"},
+        {"lblFullBrand", "fully-branded"},    {"lblCobrand", "co-brand"},
+    };
+    for (const char* window : {"frmMain", "frmMayanBirthchartResult"}) {
+        for (const Link& link : programWindowLinks)
+            QTest::addRow("%s %s", window, link.control)
+                << QString::fromLatin1(window) << QString::fromLatin1(link.control) << QString::fromLatin1(link.key);
+    }
+    const Link reportLinks[] = {
+        {"Label14", "home-page"}, {"Label1", "home-page"},
+        {"lblFullBrand", "fully-branded"}, {"lblCobrand", "co-brand"},
+    };
+    for (const Link& link : reportLinks)
+        QTest::addRow("frmSave %s", link.control)
+            << QStringLiteral("frmSave") << QString::fromLatin1(link.control) << QString::fromLatin1(link.key);
+    const Link aboutLinks[] = {{"lblHomePage", "home-page"}, {"lblCoBrand", "fully-branded"}};
+    for (const Link& link : aboutLinks)
+        QTest::addRow("frmAbout %s", link.control)
+            << QStringLiteral("frmAbout") << QString::fromLatin1(link.control) << QString::fromLatin1(link.key);
 }
 
-void TestLinks::aboutLinks()
+void TestLinks::pageLinks()
 {
+    QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, key);
 
-    FakeServices fakes;
-    AppContext context(fakes.services);
-    QPointer<frmAbout> box = showAboutBox(context, nullptr);
-    QVERIFY(QTest::qWaitForWindowExposed(box));
-    auto* label = box->findChild<QLabel*>(control);
-    QVERIFY(label);
-
-    QTest::mouseClick(label, Qt::LeftButton);
-    QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(fakes.pages.opened, QStringList({pageAddress(key), pageAddress(key)}));
+    WindowUnderTest under(window);
+    if (QTest::currentTestFailed())
+        return;
+    under.activate(control);
+    under.activate(control);
+    QCOMPARE(under.fakes.pages.opened, QStringList({pageAddress(key), pageAddress(key)}));
+    QVERIFY(under.fakes.messages.shown.isEmpty());
+    // The window that holds the link stays open.
     QCoreApplication::processEvents();
-    QVERIFY(box && box->isVisible());
-    delete box;
+    QVERIFY(under.window && under.window->isVisible());
+}
+
+void TestLinks::aboutFromHelpMenus_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main window") << QStringLiteral("frmMain");
+    QTest::newRow("result window") << QStringLiteral("frmMayanBirthchartResult");
+}
+
+void TestLinks::aboutFromHelpMenus()
+{
+    QFETCH(QString, window);
+
+    WindowUnderTest under(window);
+    if (QTest::currentTestFailed())
+        return;
+    under.activate(QStringLiteral("mnuAbout"));
+    QPointer<frmAbout> box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+
+    // The window under it takes no clicks until the box is closed.
+    auto* label = under.window->findChild<QLabel*>(QStringLiteral("Label14"));
+    QVERIFY(label);
+    const QPoint where = label->mapTo(under.window->window(), label->rect().center());
+    QTest::mouseClick(under.window->windowHandle(), Qt::LeftButton, {}, where);
+    QVERIFY(under.fakes.pages.opened.isEmpty());
+
+    QTest::keyClick(box->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(box.isNull());
+    QTest::mouseClick(under.window->windowHandle(), Qt::LeftButton, {}, where);
+    QCOMPARE(under.fakes.pages.opened, QStringList({pageAddress(QStringLiteral("home-page"))}));
 }
 
 void TestLinks::aboutCloses_data()

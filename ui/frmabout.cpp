@@ -4,26 +4,14 @@
 #include "shell/weblinks.h"
 #include "ui/appcontext.h"
 #include "ui/widgets.h"
+#include "ui/windowparts.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace kinwheel {
 namespace {
-
-const QString kIconResource = QStringLiteral(":/icon/kinwheel.png");
-
-// The program's icon; the application's own while the picture is not built in.
-QIcon programIcon()
-{
-    if (QFile::exists(kIconResource))
-        return QIcon(kIconResource);
-    return QApplication::windowIcon();
-}
 
 QLabel* whiteLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {
@@ -65,7 +53,9 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent) : QDialog(parent), m_co
     setPalette(palette);
     setAutoFillBackground(true);
 
-    const QIcon icon = programIcon();
+    QIcon icon = programIcon();
+    if (icon.availableSizes().isEmpty())
+        icon = QApplication::windowIcon();
     setWindowIcon(icon);
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -136,11 +126,7 @@ frmAbout* showAboutBox(AppContext& context, QWidget* parent)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     // Centred on the screen, not over the window that opened it.
-    QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        box->move(area.center() - QPoint(box->width() / 2, box->height() / 2));
-    }
+    centreOnScreen(box);
     box->show();
     return box;
 }
