@@ -3,6 +3,7 @@
 #include "shell/qtservices.h"
 #include "shell/startup.h"
 #include "ui/appcontext.h"
+#include "ui/windowparts.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kinwheel"));
+    QApplication::setWindowIcon(kinwheel::programIcon());
 
     kinwheel::QtMessageService messages;
     kinwheel::QtFileDialogService files;

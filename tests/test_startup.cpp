@@ -239,6 +239,7 @@ int main(int argc, char* argv[])
 {
     if (const QByteArray path = qgetenv(kHoldLockVariable); !path.isEmpty()) {
         QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Kinwheel")); // as the program names itself
         LockFileGuard guard(QString::fromLocal8Bit(path));
         if (!guard.acquire())
             return 2;
