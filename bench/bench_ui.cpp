@@ -1,0 +1,91 @@
+// Times, on the offscreen platform, Generate (from the click until the result
+// window is shown and filled) and the report window's load (its composition),
+// and prints the medians.
+
+#include "quietservices.h"
+
+#include "shell/qtservices.h"
+#include "shell/startup.h"
+#include "ui/appcontext.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
+#include "ui/frmsave.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+template <typename T>
+T* findWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(w); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    kinwheel::bench::QuietServices quiet;
+    kinwheel::AppContext context(quiet.services);
+    kinwheel::LockFileGuard guard(QDir::temp().filePath(QStringLiteral("kinwheel-bench.lock")));
+    if (!kinwheel::RunStartup(guard, context))
+        return 1;
+    settle();
+
+    constexpr int kRuns = 101;
+    std::vector<double> generateMs, reportMs;
+    QElapsedTimer timer;
+    for (int i = 0; i < kRuns; ++i) {
+        kinwheel::frmMain* main = findWindow<kinwheel::frmMain>();
+        main->txtName()->setText(QStringLiteral("Ada Lovelace"));
+        main->cboYear()->setCurrentIndex((i * 7) % 117);
+        main->cboMonth()->setCurrentIndex(i % 12);
+        main->cboDate()->setCurrentIndex(i % 28);
+        timer.start();
+        main->cmdCalculate_Click();
+        kinwheel::frmMayanBirthchartResult* result = findWindow<kinwheel::frmMayanBirthchartResult>();
+        generateMs.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (!result)
+            return 1;
+        settle();
+
+        timer.start();
+        kinwheel::frmSave* report = kinwheel::showReportWindow(context, result);
+        reportMs.push_back(double(timer.nsecsElapsed()) / 1e6);
+        report->close();
+        settle();
+        result->cmdBack_Click();
+        settle();
+    }
+    std::printf("runs                        %d\n", kRuns);
+    std::printf("generate median ms          %.2f (target 15)\n", median(generateMs));
+    std::printf("report load median ms       %.2f (target 10)\n", median(reportMs));
+    kinwheel::EndProgram();
+    return 0;
+}

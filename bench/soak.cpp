@@ -1,0 +1,150 @@
+// Soak run on the offscreen platform: 1,000 Generate/Back cycles over varied
+// dates and 200 openings and closings of the report window, then the count of
+// live top-level widgets and the resident memory before and after.
+
+#include "quietservices.h"
+
+#include "engine/kin.h"
+#include "engine/tables.h"
+#include "shell/qtservices.h"
+#include "shell/startup.h"
+#include "ui/appcontext.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
+#include "ui/frmsave.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+#include <QPixmapCache>
+
+#include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+template <typename T>
+T* findWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(w); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+int countObjects()
+{
+    int n = int(qApp->findChildren<QObject*>().size());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        n += 1 + int(w->findChildren<QObject*>().size());
+    return n;
+}
+
+// Resident memory without Qt's pixmap cache (bounded, 10 MiB by default, and
+// filled by the style as it draws) and without free heap pages kept by malloc.
+long settledResidentKiB()
+{
+    QPixmapCache::clear();
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+    return residentKiB();
+}
+
+int liveTopLevels() { return int(QApplication::topLevelWidgets().size()); }
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    kinwheel::bench::QuietServices quiet;
+    kinwheel::AppContext context(quiet.services);
+
+    kinwheel::LockFileGuard guard(QDir::temp().filePath(QStringLiteral("kinwheel-soak.lock")));
+    if (!kinwheel::RunStartup(guard, context))
+        return 1;
+    settle();
+
+    // Warm up once so that one-time allocations (fonts, resources) are not counted.
+    auto cycle = [&](int i) {
+        kinwheel::frmMain* main = findWindow<kinwheel::frmMain>();
+        const int year = 1900 + (i * 37) % 117;
+        main->txtName()->setText(QStringLiteral("Person %1").arg(i));
+        main->cboYear()->setCurrentText(QString::number(year));
+        main->cboMonth()->setCurrentIndex((i * 5) % 12);
+        main->cboDate()->setCurrentIndex((i * 11) % 28);
+        main->cmdCalculate_Click();
+        settle();
+        findWindow<kinwheel::frmMayanBirthchartResult>()->cmdBack_Click();
+        settle();
+    };
+    auto report = [&] {
+        kinwheel::frmMayanBirthchartResult* result = findWindow<kinwheel::frmMayanBirthchartResult>();
+        result->cmdSave_Click();
+        settle();
+        findWindow<kinwheel::frmSave>()->close();
+        settle();
+    };
+    cycle(0);
+    const int widgetsBefore = liveTopLevels();
+    const long rawBefore = residentKiB();
+    const long rssBefore = settledResidentKiB();
+
+    for (int i = 1; i <= 1000; ++i) {
+        cycle(i);
+        if (i % 100 == 0)
+            std::printf("after %4d cycles         %ld KiB raw, %d objects\n", i, residentKiB(), countObjects());
+    }
+    kinwheel::frmMain* main = findWindow<kinwheel::frmMain>();
+    main->txtName()->setText(QStringLiteral("Report Reader"));
+    main->cmdCalculate_Click();
+    settle();
+    for (int i = 1; i <= 200; ++i) {
+        report();
+        if (i % 50 == 0)
+            std::printf("after %4d reports        %ld KiB\n", i, residentKiB());
+    }
+    findWindow<kinwheel::frmMayanBirthchartResult>()->cmdBack_Click();
+    settle();
+
+    const int widgetsAfter = liveTopLevels();
+    const long rawAfter = residentKiB();
+    const long rssAfter = settledResidentKiB();
+    std::printf("generate/back cycles     1000\n");
+    std::printf("report openings          200\n");
+    std::printf("messages shown           %d\n", quiet.messages.count);
+    std::printf("top-level widgets        %d before, %d after\n", widgetsBefore, widgetsAfter);
+    std::printf("resident memory, raw     %ld KiB before, %ld KiB after, %+ld KiB\n", rawBefore, rawAfter,
+                rawAfter - rawBefore);
+    std::printf("resident memory, settled %ld KiB before, %ld KiB after, %+ld KiB\n", rssBefore, rssAfter,
+                rssAfter - rssBefore);
+    const bool ok = widgetsAfter == widgetsBefore && rssAfter - rssBefore <= 2048;
+    std::printf("%s\n", ok ? "within target" : "TARGET MISSED");
+    kinwheel::EndProgram();
+    return ok ? 0 : 1;
+}
