@@ -9,9 +9,7 @@
 #include "ui/richtextpanel.h"
 #include "ui/widgets.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QPointer>
 #include <QTest>
 #include <QTextBlock>
@@ -86,7 +84,6 @@ private slots:
     void valuesAreInsertedAsStored();
     void windowShowsTheComposedReport();
     void reopeningShowsTheNewReading();
-    void windowLayout();
     void linkLabelsOpenTheirPages_data();
     void linkLabelsOpenTheirPages();
 };
@@ -248,43 +245,6 @@ void TestReport::reopeningShowsTheNewReading()
     QVERIFY(text.contains("July 20, 2001"));
     QVERIFY(!text.contains("First Person"));
     QVERIFY(!text.contains("March 5, 1975"));
-}
-
-void TestReport::windowLayout()
-{
-    FakeServices fakes;
-    AppContext context(fakes.services);
-    frmSave* window = showReportWindow(context, nullptr);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Kinwheel v1.25"));
-    QCOMPARE(window->size(), QSize(515, 518));
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(window->palette().color(QPalette::Window), QColor(173, 118, 235));
-
-    const struct {
-        const char* name;
-        QRect geometry;
-    } controls[] = {
-        {"Label14", twRect(1747, 0, 4230, 195)},   {"Label1", twRect(1867, 180, 3990, 195)},
-        {"RTB", twRect(30, 390, 7665, 6135)},      {"cmdSave", twRect(5400, 6570, 1125, 345)},
-        {"cmdPrint", twRect(6555, 6570, 1125, 345)}, {"fraFullBrand", twRect(30, 6900, 7665, 855)},
-        {"lblFullBrand", twRect(120, 165, 7425, 615)}, {"lblCobrand", twRect(120, 160, 7425, 615)},
-    };
-    for (const auto& control : controls) {
-        const QWidget* widget = window->findChild<QWidget*>(control.name);
-        QVERIFY2(widget, control.name);
-        QCOMPARE(widget->geometry(), control.geometry);
-    }
-    QCOMPARE(window->findChild<QAbstractButton*>("cmdSave")->text(), QStringLiteral("&Save"));
-    QCOMPARE(window->findChild<QAbstractButton*>("cmdPrint")->text(), QStringLiteral("&Print"));
-    const auto* offer = window->findChild<QLabel*>("lblCobrand");
-    QVERIFY(offer->font().bold() && offer->font().underline());
-    QCOMPARE(offer->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    QVERIFY(offer->text().startsWith("Co-brand this software for your site."));
-    QVERIFY(window->findChild<QLabel*>("lblFullBrand")
-                ->text()
-                .startsWith("Home Business Opportunity. Start your own Internet business"));
-    QVERIFY(window->findChild<QLabel*>("Label1")->text().contains(QUrl(siteRoot()).host()));
 }
 
 void TestReport::linkLabelsOpenTheirPages_data()
