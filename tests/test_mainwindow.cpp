@@ -51,8 +51,6 @@ private slots:
     void validation();
     void generate();
     void menuGenerateValidatesToo();
-    void links_data();
-    void links();
     void exitCloses_data();
     void exitCloses();
 };
@@ -255,31 +253,6 @@ void TestMainWindow::menuGenerateValidatesToo()
     activate(*window, QStringLiteral("mnuMayan"));
     QCOMPARE(f.context.details.name, std::string("Ada"));
     QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), 1);
-}
-
-void TestMainWindow::links_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("key");
-    QTest::newRow("Online Help") << "mnuOnline" << "help-web-page";
-    QTest::newRow("Visit Us Online") << "mnuVisit" << "home-page";
-    QTest::newRow("forum label") << "Label14" << "home-page";
-    QTest::newRow("Check for Software Update") << "mnuUpdate" << "download-web-page";
-    QTest::newRow("Donate") << "mnuDonate" << "donate";
-    QTest::newRow("Make Money Online") << "mnuMakeMoney" << "fully-branded";
-    QTest::newRow("full-brand offer") << "lblFullBrand" << "fully-branded";
-    QTest::newRow("co-brand offer") << "lblCobrand" << "co-brand";
-}
-
-void TestMainWindow::links()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, key);
-    Fixture f;
-    auto* window = new frmMain(f.context);
-    window->show();
-    activate(*window, control);
-    QCOMPARE(f.fakes.pages.opened, QStringList{pageAddress(key)});
 }
 
 void TestMainWindow::exitCloses_data()

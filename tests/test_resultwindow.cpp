@@ -98,8 +98,6 @@ private slots:
     void back();
     void exitCloses_data();
     void exitCloses();
-    void links_data();
-    void links();
     void cards();
 };
 
@@ -241,30 +239,6 @@ void TestResultWindow::exitCloses()
         result->close();
     QTRY_VERIFY(result.isNull());
     QVERIFY(shownWindows<QMainWindow>().isEmpty());
-}
-
-void TestResultWindow::links_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("key");
-    QTest::newRow("Online Help") << "mnuOnline" << "help-web-page";
-    QTest::newRow("Visit Us Online") << "mnuVisit" << "home-page";
-    QTest::newRow("forum label") << "Label14" << "home-page";
-    QTest::newRow("Check for Software Update") << "mnuUpdate" << "download-web-page";
-    QTest::newRow("Donate") << "mnuDonate" << "donate";
-    QTest::newRow("Make Money Online") << "mnuMakeMoney" << "fully-branded";
-    QTest::newRow("full-brand offer") << "lblFullBrand" << "fully-branded";
-    QTest::newRow("co-brand offer") << "lblCobrand" << "co-brand";
-}
-
-void TestResultWindow::links()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, key);
-    Fixture f;
-    auto* result = windowFor(f, {});
-    activate(*result, control);
-    QCOMPARE(f.fakes.pages.opened, QStringList{pageAddress(key)});
 }
 
 void TestResultWindow::cards()

@@ -3,8 +3,6 @@
 
 #include "fakes.h"
 
-#include "shell/weblinks.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -15,11 +13,6 @@
 #include <QtTest>
 
 namespace kinwheel::testing {
-
-inline QString pageAddress(const QString& key)
-{
-    return siteRoot() + QStringLiteral("/kinwheel/ssd.php?page=") + key;
-}
 
 // Runs a menu command or clicks a label, as the user would.
 inline void activate(QMainWindow& window, const QString& control)
