@@ -19,12 +19,7 @@
 #include <QFile>
 #include <QLineEdit>
 
-#include <QPixmapCache>
-
 #include <cstdio>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -60,17 +55,6 @@ int countObjects()
     for (QWidget* w : QApplication::topLevelWidgets())
         n += 1 + int(w->findChildren<QObject*>().size());
     return n;
-}
-
-// Resident memory without Qt's pixmap cache (bounded, 10 MiB by default, and
-// filled by the style as it draws) and without free heap pages kept by malloc.
-long settledResidentKiB()
-{
-    QPixmapCache::clear();
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-    return residentKiB();
 }
 
 int liveTopLevels() { return int(QApplication::topLevelWidgets().size()); }
@@ -112,13 +96,12 @@ int main(int argc, char* argv[])
     };
     cycle(0);
     const int widgetsBefore = liveTopLevels();
-    const long rawBefore = residentKiB();
-    const long rssBefore = settledResidentKiB();
+    const long rssBefore = residentKiB();
 
     for (int i = 1; i <= 1000; ++i) {
         cycle(i);
         if (i % 100 == 0)
-            std::printf("after %4d cycles         %ld KiB raw, %d objects\n", i, residentKiB(), countObjects());
+            std::printf("after %4d cycles         %ld KiB, %d objects\n", i, residentKiB(), countObjects());
     }
     kinwheel::frmMain* main = findWindow<kinwheel::frmMain>();
     main->txtName()->setText(QStringLiteral("Report Reader"));
@@ -127,21 +110,18 @@ int main(int argc, char* argv[])
     for (int i = 1; i <= 200; ++i) {
         report();
         if (i % 50 == 0)
-            std::printf("after %4d reports        %ld KiB\n", i, residentKiB());
+            std::printf("after %4d reports        %ld KiB, %d objects\n", i, residentKiB(), countObjects());
     }
     findWindow<kinwheel::frmMayanBirthchartResult>()->cmdBack_Click();
     settle();
 
     const int widgetsAfter = liveTopLevels();
-    const long rawAfter = residentKiB();
-    const long rssAfter = settledResidentKiB();
+    const long rssAfter = residentKiB();
     std::printf("generate/back cycles     1000\n");
     std::printf("report openings          200\n");
     std::printf("messages shown           %d\n", quiet.messages.count);
     std::printf("top-level widgets        %d before, %d after\n", widgetsBefore, widgetsAfter);
-    std::printf("resident memory, raw     %ld KiB before, %ld KiB after, %+ld KiB\n", rawBefore, rawAfter,
-                rawAfter - rawBefore);
-    std::printf("resident memory, settled %ld KiB before, %ld KiB after, %+ld KiB\n", rssBefore, rssAfter,
+    std::printf("resident memory          %ld KiB before, %ld KiB after, %+ld KiB\n", rssBefore, rssAfter,
                 rssAfter - rssBefore);
     const bool ok = widgetsAfter == widgetsBefore && rssAfter - rssBefore <= 2048;
     std::printf("%s\n", ok ? "within target" : "TARGET MISSED");

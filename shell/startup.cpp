@@ -1,3 +1,4 @@
+#include <QPixmapCache>
 #include "shell/startup.h"
 
 #include "shell/services.h"
@@ -24,6 +25,12 @@ frmMain* RunStartup(InstanceGuard& guard, AppContext& context)
     }
     // The random source comes seeded from the clock.
     RunUpdateReminder(services);
+
+    // Qt 6.4's pixmap cache keeps every text key it was ever given, and the
+    // style draws under a new key for each new window's palette; with the
+    // cache on, memory grows with every window opened. The windows are small
+    // and cheap to draw uncached.
+    QPixmapCache::setCacheLimit(0);
 
     auto* window = new frmMain(context);
     window->show();
