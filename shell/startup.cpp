@@ -1,4 +1,3 @@
-#include <QPixmapCache>
 #include "shell/startup.h"
 
 #include "shell/services.h"
@@ -7,6 +6,7 @@
 #include "ui/frmmain.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QWidget>
 
