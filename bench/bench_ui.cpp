@@ -2,7 +2,7 @@
 // window is shown and filled) and the report window's load (its composition),
 // and prints the medians.
 
-#include "quietservices.h"
+#include "benchsupport.h"
 
 #include "shell/qtservices.h"
 #include "shell/startup.h"
@@ -23,20 +23,8 @@
 
 namespace {
 
-template <typename T>
-T* findWindow()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<T*>(w); window && window->isVisible())
-            return window;
-    return nullptr;
-}
-
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using kinwheel::bench::findWindow;
+using kinwheel::bench::settle;
 
 double median(std::vector<double> v)
 {
@@ -51,8 +39,8 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    kinwheel::bench::QuietServices quiet;
-    kinwheel::AppContext context(quiet.services);
+    kinwheel::bench::FakeServices fakes;
+    kinwheel::AppContext context(fakes.services);
     kinwheel::LockFileGuard guard(QDir::temp().filePath(QStringLiteral("kinwheel-bench.lock")));
     if (!kinwheel::RunStartup(guard, context))
         return 1;

@@ -2,10 +2,8 @@
 // dates and 200 openings and closings of the report window, then the count of
 // live top-level widgets and the resident memory before and after.
 
-#include "quietservices.h"
+#include "benchsupport.h"
 
-#include "engine/kin.h"
-#include "engine/tables.h"
 #include "shell/qtservices.h"
 #include "shell/startup.h"
 #include "ui/appcontext.h"
@@ -23,20 +21,8 @@
 
 namespace {
 
-template <typename T>
-T* findWindow()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<T*>(w); window && window->isVisible())
-            return window;
-    return nullptr;
-}
-
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using kinwheel::bench::findWindow;
+using kinwheel::bench::settle;
 
 long residentKiB()
 {
@@ -66,8 +52,8 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    kinwheel::bench::QuietServices quiet;
-    kinwheel::AppContext context(quiet.services);
+    kinwheel::bench::FakeServices fakes;
+    kinwheel::AppContext context(fakes.services);
 
     kinwheel::LockFileGuard guard(QDir::temp().filePath(QStringLiteral("kinwheel-soak.lock")));
     if (!kinwheel::RunStartup(guard, context))
@@ -119,7 +105,7 @@ int main(int argc, char* argv[])
     const long rssAfter = residentKiB();
     std::printf("generate/back cycles     1000\n");
     std::printf("report openings          200\n");
-    std::printf("messages shown           %d\n", quiet.messages.count);
+    std::printf("messages shown           %d\n", int(fakes.messages.shown.size()));
     std::printf("top-level widgets        %d before, %d after\n", widgetsBefore, widgetsAfter);
     std::printf("resident memory          %ld KiB before, %ld KiB after, %+ld KiB\n", rssBefore, rssAfter,
                 rssAfter - rssBefore);

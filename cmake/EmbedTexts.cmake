@@ -1,10 +1,10 @@
 # Wraps each plain-text content file in a raw string literal, so the program
 # reads no files at run time. The C++ side splits the lines at compile time.
-# Called as: cmake -DOUT=<header> -DSPECS="name=file|..." -P EmbedTexts.cmake
+# Called as: cmake -DOUT=<header> -DENTRIES="name=file|..." -P EmbedTexts.cmake
 set(body "// Generated from assets/text; do not edit.\n#pragma once\n#include <string_view>\n\nnamespace kinwheel::texts {\n")
-string(REPLACE "|" ";" specs "${SPECS}")
-foreach(spec IN LISTS specs)
-  string(REPLACE "=" ";" parts "${spec}")
+string(REPLACE "|" ";" entries "${ENTRIES}")
+foreach(entry IN LISTS entries)
+  string(REPLACE "=" ";" parts "${entry}")
   list(GET parts 0 name)
   list(GET parts 1 file)
   file(READ "${file}" content)

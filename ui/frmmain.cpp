@@ -127,7 +127,7 @@ void frmMain::setupUi()
     setTabOrder(m_cboDate, m_cboYear);
     setTabOrder(m_cboYear, m_cmdCalculate);
     setTabOrder(m_cmdCalculate, m_cmdOpen);
-    // The links come after the specified six, so they too can be reached by keyboard.
+    // The links come after the six entry controls, so they too can be reached by keyboard.
     setTabOrder(m_cmdOpen, m_Label14);
     setTabOrder(m_Label14, m_lblCobrand);
     setTabOrder(m_lblCobrand, m_lblFullBrand);

@@ -1,0 +1,31 @@
+#pragma once
+// Shared by the in-process benchmarks and the soak run: the test fakes stand
+// in for every platform service, so nothing is shown, opened or printed.
+
+#include "fakes.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace kinwheel::bench {
+
+using testing::FakeServices;
+
+// The visible top-level window of type T, if any.
+template <typename T>
+T* findWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(w); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// Runs pending events and deletes the windows that were closed.
+inline void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace kinwheel::bench
