@@ -22,8 +22,6 @@
 #include <QTest>
 #include <QTextCursor>
 
-#include <unistd.h>
-
 using namespace kinwheel;
 using namespace kinwheel::testing;
 
