@@ -4,16 +4,12 @@
 
 #include "benchsupport.h"
 
-#include "shell/qtservices.h"
-#include "shell/startup.h"
-#include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
 #include "ui/frmsave.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 
@@ -38,13 +34,10 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    kinwheel::bench::FakeServices fakes;
-    kinwheel::AppContext context(fakes.services);
-    kinwheel::LockFileGuard guard(QDir::temp().filePath(QStringLiteral("kinwheel-bench.lock")));
-    if (!kinwheel::RunStartup(guard, context))
+    kinwheel::bench::Session session;
+    if (!session.start())
         return 1;
-    settle();
+    kinwheel::AppContext& context = session.context;
 
     constexpr int kRuns = 101;
     std::vector<double> generateMs, reportMs;

@@ -4,7 +4,12 @@
 
 #include "fakes.h"
 
+#include "shell/qtservices.h"
+#include "shell/startup.h"
+#include "ui/appcontext.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QWidget>
 
 namespace kinwheel::bench {
@@ -27,5 +32,21 @@ inline void settle()
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// The program started on fakes, as far as its main window.
+struct Session {
+    FakeServices fakes;
+    AppContext context{fakes.services};
+    LockFileGuard guard{QDir::temp().filePath(QStringLiteral("kinwheel-bench.lock"))};
+
+    bool start()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        if (!RunStartup(guard, context))
+            return false;
+        settle();
+        return true;
+    }
+};
 
 } // namespace kinwheel::bench

@@ -4,16 +4,12 @@
 
 #include "benchsupport.h"
 
-#include "shell/qtservices.h"
-#include "shell/startup.h"
-#include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
 #include "ui/frmsave.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
@@ -51,16 +47,11 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    kinwheel::bench::FakeServices fakes;
-    kinwheel::AppContext context(fakes.services);
-
-    kinwheel::LockFileGuard guard(QDir::temp().filePath(QStringLiteral("kinwheel-soak.lock")));
-    if (!kinwheel::RunStartup(guard, context))
+    kinwheel::bench::Session session;
+    if (!session.start())
         return 1;
-    settle();
+    kinwheel::bench::FakeServices& fakes = session.fakes;
 
-    // Warm up once so that one-time allocations (fonts, resources) are not counted.
     auto cycle = [&](int i) {
         kinwheel::frmMain* main = findWindow<kinwheel::frmMain>();
         const int year = 1900 + (i * 37) % 117;
@@ -80,6 +71,7 @@ int main(int argc, char* argv[])
         findWindow<kinwheel::frmSave>()->close();
         settle();
     };
+    // Warm up once so that one-time allocations (fonts, resources) are not counted.
     cycle(0);
     const int widgetsBefore = liveTopLevels();
     const long rssBefore = residentKiB();

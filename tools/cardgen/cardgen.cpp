@@ -107,7 +107,7 @@ QPainterPath ellipse(QPointF c, qreal rx, qreal ry)
     return p;
 }
 
-QPainterPath poly(std::initializer_list<QPointF> pts)
+QPainterPath polyline(std::initializer_list<QPointF> pts)
 {
     QPainterPath p;
     bool first = true;
@@ -118,6 +118,12 @@ QPainterPath poly(std::initializer_list<QPointF> pts)
             p.lineTo(pt);
         first = false;
     }
+    return p;
+}
+
+QPainterPath poly(std::initializer_list<QPointF> pts)
+{
+    QPainterPath p = polyline(pts);
     p.closeSubpath();
     return p;
 }
@@ -294,19 +300,6 @@ QPainterPath seg(QPointF a, QPointF b)
     return p;
 }
 
-QPainterPath polyline(std::initializer_list<QPointF> pts)
-{
-    QPainterPath p;
-    bool first = true;
-    for (const QPointF &pt : pts) {
-        if (first)
-            p.moveTo(pt);
-        else
-            p.lineTo(pt);
-        first = false;
-    }
-    return p;
-}
 
 QColor withAlpha(QColor c, int a)
 {
