@@ -4,8 +4,8 @@
 
 #include "fakes.h"
 
-#include "shell/qtservices.h"
-#include "shell/startup.h"
+#include "platform/qtservices.h"
+#include "app/startup.h"
 #include "ui/appcontext.h"
 
 #include <QApplication>

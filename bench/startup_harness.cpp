@@ -2,8 +2,8 @@
 // the main window is shown and the event loop is idle. The settings live in a
 // scratch file so that the reminder never asks.
 
-#include "shell/qtservices.h"
-#include "shell/startup.h"
+#include "platform/qtservices.h"
+#include "app/startup.h"
 #include "ui/appcontext.h"
 
 #include <QApplication>

@@ -3,7 +3,10 @@
 #include "report/cp1252.h"
 #include "report/scramble.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
+#include <QSaveFile>
 
 #include <array>
 
@@ -51,9 +54,9 @@ LineResult readLine(QIODevice& device, QByteArray& line)
 std::optional<QByteArray> encodeReadingFile(const BirthDetails& details)
 {
     const std::array<QString, 4> values = {
-        QString::fromUtf8(details.name.data(), static_cast<qsizetype>(details.name.size())),
+        QString::fromUtf8(details.name),
         QString::number(details.year),
-        QString::fromUtf8(details.month.data(), static_cast<qsizetype>(details.month.size())),
+        QString::fromUtf8(details.month),
         QString::number(details.day),
     };
     QByteArray bytes;
@@ -64,6 +67,29 @@ std::optional<QByteArray> encodeReadingFile(const BirthDetails& details)
         bytes += *line;
     }
     return bytes;
+}
+
+QString withReadingExtension(const QString& path)
+{
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + (path.endsWith(QLatin1Char('.')) ? QStringLiteral("man") : QStringLiteral(".man"));
+}
+
+QString writeReadingFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+std::variant<ReadingValues, ReadingFileError> readReadingFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadingFileError::Unreadable;
+    return decodeReadingFile(file);
 }
 
 std::variant<ReadingValues, ReadingFileError> decodeReadingFile(QIODevice& device)

@@ -38,6 +38,16 @@ enum class ReadingFileError {
     LineTooLong,  // a line passes kMaxReadingLineBytes
 };
 
+// The path a reading is saved under: a name without an extension gets ".man".
+QString withReadingExtension(const QString& path);
+
+// Writes the bytes to path, replacing any file there only once all of them
+// are written. Returns an empty text on success, otherwise the reason.
+QString writeReadingFile(const QString& path, const QByteArray& bytes);
+
+// Reads the file at path as decodeReadingFile() does.
+std::variant<ReadingValues, ReadingFileError> readReadingFile(const QString& path);
+
 // Reads the first four lines of device, which must be open for reading; what
 // follows them is not read. A line ends at CR LF, LF or CR.
 std::variant<ReadingValues, ReadingFileError> decodeReadingFile(QIODevice& device);

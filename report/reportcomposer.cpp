@@ -5,11 +5,6 @@
 namespace kinwheel {
 namespace {
 
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 // Appends runs the way the report box is written: bold and colour stay as the
 // last row set them unless a row names its own.
 class Composer {
@@ -41,7 +36,7 @@ private:
 
 QString reportDate(const BirthDetails& details)
 {
-    return QStringLiteral("%1 %2, %3").arg(text(details.month)).arg(details.day).arg(details.year);
+    return QStringLiteral("%1 %2, %3").arg(QString::fromUtf8(details.month)).arg(details.day).arg(details.year);
 }
 
 std::vector<ReportRun> composeReport(const BirthDetails& details, const BirthChart& chart,
@@ -59,7 +54,7 @@ std::vector<ReportRun> composeReport(const BirthDetails& details, const BirthCha
         c.bold(true).colour(kReportHeadingColour).insert(QString::fromLatin1(title), 1);
     };
 
-    labelled("Name: ", text(details.name));
+    labelled("Name: ", QString::fromUtf8(details.name));
     c.insert(closingLine, 2);
     labelled("Date of Birth: ", reportDate(details));
     c.insert(closingLine, 2);
@@ -67,26 +62,26 @@ std::vector<ReportRun> composeReport(const BirthDetails& details, const BirthCha
     heading("Mayan Day Number / Galactic Tone");
     labelled("Mayan Number: ", QString::number(chart.dayNumber));
     c.insert(closingLine, 2);
-    labelled("Mayan Day Number's Description: ", text(chart.dayNumberDescription));
+    labelled("Mayan Day Number's Description: ", QString::fromUtf8(chart.dayNumberDescription));
     c.insert(closingLine, 2);
 
     heading("Mayan Day Signs");
     c.bold(false).insert(closingLine, 2); // keeps the heading colour
-    labelled("Mayan Day Sign: ", text(chart.daySign));
+    labelled("Mayan Day Sign: ", QString::fromUtf8(chart.daySign));
     c.insert(closingLine, 2);
-    labelled("Mayan Gemstone: ", text(chart.signGemstone));
+    labelled("Mayan Gemstone: ", QString::fromUtf8(chart.signGemstone));
     c.insert(closingLine, 2);
-    labelled("Mayan Keywords: ", text(chart.signKeywords));
+    labelled("Mayan Keywords: ", QString::fromUtf8(chart.signKeywords));
     c.insert(closingLine, 2);
-    labelled("Mayan Significance: ", text(chart.signSignificance));
+    labelled("Mayan Significance: ", QString::fromUtf8(chart.signSignificance));
     c.insert(closingLine, 2);
-    labelled("Mayan Day Sign's Description: ", text(chart.signDescription));
+    labelled("Mayan Day Sign's Description: ", QString::fromUtf8(chart.signDescription));
     c.insert(closingLine, 2);
 
     heading("Other Mayan Details");
-    labelled("Mayan English Name: ", text(chart.signName));
+    labelled("Mayan English Name: ", QString::fromUtf8(chart.signName));
     c.insert(closingLine, 2);
-    labelled("Famous Personalities born under this sign: ", text(chart.signPersonalities));
+    labelled("Famous Personalities born under this sign: ", QString::fromUtf8(chart.signPersonalities));
     c.insert(closingLine, 0);
     return runs;
 }

@@ -2,7 +2,7 @@
 // Fakes for every platform service: they record what the program asked for and
 // answer from a script. No real box, dialog, browser or printer is touched.
 
-#include "shell/services.h"
+#include "platform/services.h"
 
 #include <QDate>
 #include <QList>

@@ -1,9 +1,9 @@
 // The publisher's page links and the about box.
 
-#include "fakes.h"
+#include "support.h"
 
 #include "engine/kin.h"
-#include "shell/weblinks.h"
+#include "platform/weblinks.h"
 #include "ui/appcontext.h"
 #include "ui/frmabout.h"
 #include "ui/frmmain.h"
@@ -50,8 +50,8 @@ struct HostWindow {
 };
 
 // A program window with a reading in place, as the user reaches it.
-struct WindowUnderTest {
-    explicit WindowUnderTest(const QString& name) : context(fakes.services)
+struct WindowUnderTest : Fixture {
+    explicit WindowUnderTest(const QString& name)
     {
         context.details = BirthDetails{"Ada", 1990, "March", 5};
         QVERIFY(calculateKin(context.details, context.chart));
@@ -76,20 +76,8 @@ struct WindowUnderTest {
                 delete widget;
         }
     }
-    // Runs a menu command or clicks a label, as the user would.
-    void activate(const QString& control)
-    {
-        if (auto* action = window->findChild<QAction*>(control)) {
-            action->trigger();
-            return;
-        }
-        auto* label = window->findChild<QLabel*>(control);
-        QVERIFY2(label, qPrintable(control));
-        QTest::mouseClick(label, Qt::LeftButton);
-    }
+    void activate(const QString& control) { testing::activate(*window, control); }
 
-    FakeServices fakes;
-    AppContext context;
     QPointer<QWidget> window;
 };
 
@@ -206,12 +194,11 @@ void TestLinks::aboutCloses()
 {
     QFETCH(int, key);
 
-    FakeServices fakes;
-    AppContext context(fakes.services);
+    Fixture f;
     HostWindow host;
     host.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host.window));
-    QPointer<frmAbout> box = showAboutBox(context, &host.window);
+    QPointer<frmAbout> box = showAboutBox(f.context, &host.window);
     QVERIFY(QTest::qWaitForWindowActive(box));
 
     if (key)
@@ -219,7 +206,7 @@ void TestLinks::aboutCloses()
     else
         QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     QTRY_VERIFY(box.isNull());
-    QVERIFY(fakes.pages.opened.isEmpty());
+    QVERIFY(f.fakes.pages.opened.isEmpty());
 
     // The window under it works as before.
     host.click();
@@ -228,15 +215,14 @@ void TestLinks::aboutCloses()
 
 void TestLinks::aboutBlocksTheWindowUnderIt()
 {
-    FakeServices fakes;
-    AppContext context(fakes.services);
+    Fixture f;
     HostWindow host;
     host.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host.window));
     host.click();
     QCOMPARE(host.clicks, 1);
 
-    QPointer<frmAbout> box = showAboutBox(context, &host.window);
+    QPointer<frmAbout> box = showAboutBox(f.context, &host.window);
     QVERIFY(QTest::qWaitForWindowExposed(box));
     host.click();
     QCOMPARE(host.clicks, 1);

@@ -1,7 +1,6 @@
 // The main window: its controls, the birth-detail checks and Generate.
 
-#include "fakes.h"
-#include "windowchecks.h"
+#include "support.h"
 
 #include "engine/kin.h"
 #include "ui/appcontext.h"
@@ -22,11 +21,6 @@ namespace {
 const QString kNameMessage = QStringLiteral("Please Enter Your Name");
 const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
 const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
-
-struct Fixture {
-    FakeServices fakes;
-    AppContext context{fakes.services};
-};
 
 void enter(frmMain& window, const QString& name, int monthPosition, int day, int year)
 {

@@ -2,9 +2,9 @@
 
 #include "fakes.h"
 
-#include "shell/qtservices.h"
-#include "shell/settings.h"
-#include "shell/weblinks.h"
+#include "platform/qtservices.h"
+#include "platform/settings.h"
+#include "platform/weblinks.h"
 
 #include <QApplication>
 #include <QFile>

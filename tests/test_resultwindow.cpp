@@ -1,7 +1,6 @@
 // The result window: the destiny cross as cards and text, and its commands.
 
-#include "fakes.h"
-#include "windowchecks.h"
+#include "support.h"
 
 #include "engine/kin.h"
 #include "engine/tables.h"
@@ -24,11 +23,6 @@ using namespace kinwheel::testing;
 
 namespace {
 
-struct Fixture {
-    FakeServices fakes;
-    AppContext context{fakes.services};
-};
-
 // The window over a cross set by hand: with no birth details entered, its
 // own calculation finds nothing to compute and the cross stays.
 frmMayanBirthchartResult* windowFor(Fixture& f, DestinyCross cross)
@@ -41,12 +35,12 @@ frmMayanBirthchartResult* windowFor(Fixture& f, DestinyCross cross)
 
 QString glyphName(int index)
 {
-    return qs(GlyphTable[static_cast<std::size_t>(index)].name);
+    return QString::fromUtf8(GlyphTable[static_cast<std::size_t>(index)].name);
 }
 
 QString glyphDescription(int index)
 {
-    return qs(GlyphTable[static_cast<std::size_t>(index)].description);
+    return QString::fromUtf8(GlyphTable[static_cast<std::size_t>(index)].description);
 }
 
 struct Line {
@@ -151,31 +145,31 @@ void TestResultWindow::crossText()
     // The last line break leaves the insertion point on a paragraph of its own.
     expected << Line{QString(), false};
 
-    const QList<Line> actual = lines(*result->RTB()->document());
+    const QList<Line> actual = lines(*result->rtb()->document());
     QCOMPARE(actual.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QCOMPARE(actual[i].text, expected[i].text);
         QVERIFY2(actual[i].bold == expected[i].bold, qPrintable(QStringLiteral("paragraph %1 bold").arg(i)));
     }
-    QVERIFY(result->RTB()->toPlainText().endsWith(glyphDescription(cross[4]) + QStringLiteral("\n\n")));
+    QVERIFY(result->rtb()->toPlainText().endsWith(glyphDescription(cross[4]) + QStringLiteral("\n\n")));
 }
 
 void TestResultWindow::refillReplaces()
 {
     Fixture f;
     auto* result = windowFor(f, {{18, 19, 1, 8, 14}});
-    const QString once = result->RTB()->toPlainText();
+    const QString once = result->rtb()->toPlainText();
     result->fillResultWindow();
     result->fillResultWindow();
-    QCOMPARE(result->RTB()->toPlainText(), once);
+    QCOMPARE(result->rtb()->toPlainText(), once);
 
     // A new reading replaces the old one, pictures and text.
     f.context.chart.cross = {{2, 3, 17, 12, 10}};
     result->fillResultWindow();
     QCOMPARE(result->pictureNumber(DestinyCross::Central), 3);
-    QVERIFY(result->RTB()->toPlainText().startsWith(QStringLiteral("Central\n") + kMeanings[0] +
+    QVERIFY(result->rtb()->toPlainText().startsWith(QStringLiteral("Central\n") + kMeanings[0] +
                                                     QStringLiteral("\nBlue Night\n")));
-    QVERIFY(!result->RTB()->toPlainText().contains(QStringLiteral("Blue Storm")));
+    QVERIFY(!result->rtb()->toPlainText().contains(QStringLiteral("Blue Storm")));
 }
 
 void TestResultWindow::loadingRecalculates()

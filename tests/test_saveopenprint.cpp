@@ -1,8 +1,8 @@
 // Save and Print in the report window, Open in the main window.
 
 #include "engine/kin.h"
-#include "fakes.h"
-#include "shell/weblinks.h"
+#include "support.h"
+#include "platform/weblinks.h"
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
@@ -43,8 +43,8 @@ void write(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-struct ReportFixture {
-    explicit ReportFixture(const char* name = "Mary Smith") : context(fakes.services)
+struct ReportFixture : Fixture {
+    explicit ReportFixture(const char* name = "Mary Smith")
     {
         context.details = {name, 1975, "March", 5};
         if (!calculateKin(context.details, context.chart))
@@ -55,8 +55,6 @@ struct ReportFixture {
     void pressSave() { window->findChild<QPushButton*>("cmdSave")->click(); }
     void pressPrint() { window->findChild<QPushButton*>("cmdPrint")->click(); }
 
-    FakeServices fakes;
-    AppContext context;
     frmSave* window = nullptr;
 };
 
@@ -184,7 +182,9 @@ void TestSaveOpenPrint::saveThatCannotWriteSaysSo()
     const QString folder = QFileInfo(path).path();
     if (readOnlyFolder) {
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        if (::access(folder.toLocal8Bit().constData(), W_OK) == 0) {
+        QFile probe(QDir(folder).filePath(QStringLiteral("probe")));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QSKIP("this user may write into read-only folders");
         }
@@ -286,17 +286,8 @@ MainState stateOf(const frmMain& window)
             window.cboDate()->currentText()};
 }
 
-QList<frmMayanBirthchartResult*> resultWindows()
-{
-    QList<frmMayanBirthchartResult*> found;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* result = qobject_cast<frmMayanBirthchartResult*>(w); result && result->isVisible())
-            found.append(result);
-    return found;
-}
-
-struct MainFixture {
-    MainFixture() : context(fakes.services)
+struct MainFixture : Fixture {
+    MainFixture()
     {
         window = new frmMain(context);
         window->show();
@@ -317,8 +308,6 @@ struct MainFixture {
     }
 
     QTemporaryDir dir;
-    FakeServices fakes;
-    AppContext context;
     QPointer<frmMain> window;
 };
 
@@ -380,7 +369,7 @@ void TestSaveOpenPrint::openShowsTheSavedReading()
     QVERIFY(calculateKin(expected, chart));
     QCOMPARE(f.context.chart.dayNumber, chart.dayNumber);
     QCOMPARE(f.context.chart.signName, chart.signName);
-    QCOMPARE(resultWindows().size(), 1);
+    QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), 1);
     QVERIFY(f.window.isNull() || !f.window->isVisible());
 }
 
@@ -436,7 +425,7 @@ void TestSaveOpenPrint::openRefusesBadFiles()
     QVERIFY(stateOf(*f.window) == before);
     QCOMPARE(f.context.details.name, detailsBefore);
     QCOMPARE(f.context.chart.signName, signBefore);
-    QVERIFY(resultWindows().isEmpty());
+    QVERIFY(shownWindows<frmMayanBirthchartResult>().isEmpty());
 }
 
 void TestSaveOpenPrint::openedImpossibleDateGoesToValidation()
@@ -451,7 +440,7 @@ void TestSaveOpenPrint::openedImpossibleDateGoesToValidation()
     QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Information);
     QVERIFY(stateOf(*f.window) == (MainState{"Ann", "1975", "April", "31"}));
     QCOMPARE(f.context.details.name, std::string("Earlier"));
-    QVERIFY(resultWindows().isEmpty());
+    QVERIFY(shownWindows<frmMayanBirthchartResult>().isEmpty());
 }
 
 void TestSaveOpenPrint::cancelledOpenChangesNothing()
@@ -463,7 +452,7 @@ void TestSaveOpenPrint::cancelledOpenChangesNothing()
     QCOMPARE(f.fakes.files.openCalls, 1);
     QVERIFY(f.fakes.messages.shown.isEmpty());
     QVERIFY(stateOf(*f.window) == before);
-    QVERIFY(resultWindows().isEmpty());
+    QVERIFY(shownWindows<frmMayanBirthchartResult>().isEmpty());
 }
 
 void TestSaveOpenPrint::openIsOnTheFileMenu()
@@ -508,7 +497,7 @@ void TestSaveOpenPrint::savedReadingOpensAgain()
     QCOMPARE(f.context.details.year, std::int16_t(1988));
     QCOMPARE(f.context.details.month, std::string("October"));
     QCOMPARE(f.context.details.day, std::int16_t(30));
-    QCOMPARE(resultWindows().size(), 1);
+    QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), 1);
 }
 
 QTEST_MAIN(TestSaveOpenPrint)

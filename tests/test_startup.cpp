@@ -1,11 +1,10 @@
 // Start-up: one instance per user, the update reminder, the main window, the
 // offer draw, and the end of the program.
 
-#include "fakes.h"
-#include "windowchecks.h"
+#include "support.h"
 
-#include "shell/qtservices.h"
-#include "shell/startup.h"
+#include "platform/qtservices.h"
+#include "app/startup.h"
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
@@ -29,9 +28,7 @@ namespace {
 // program takes that lock, says so, and waits to be killed.
 const char kHoldLockVariable[] = "KINWHEEL_TEST_HOLD_LOCK";
 
-struct Fixture {
-    FakeServices fakes;
-    AppContext context{fakes.services};
+struct StartupFixture : Fixture {
     QTemporaryDir dir;
     QString lockPath() const { return dir.filePath(QStringLiteral("kinwheel.lock")); }
 };
@@ -93,7 +90,7 @@ private slots:
 
 void TestStartup::startsOnce()
 {
-    Fixture f;
+    StartupFixture f;
     LockFileGuard guard(f.lockPath());
     f.fakes.random.value = 0.0;
     QPointer<frmMain> window = RunStartup(guard, f.context);
@@ -107,7 +104,7 @@ void TestStartup::startsOnce()
 
 void TestStartup::secondInstanceRefused()
 {
-    Fixture f;
+    StartupFixture f;
     LockFileGuard running(f.lockPath());
     QVERIFY(running.acquire());
 
@@ -127,7 +124,7 @@ void TestStartup::secondInstanceRefused()
 
 void TestStartup::otherProcessHoldsTheLock()
 {
-    Fixture f;
+    StartupFixture f;
     LockHolder holder(f.lockPath());
     QVERIFY(holder.waitUntilLocked());
     LockFileGuard guard(f.lockPath());
@@ -137,7 +134,7 @@ void TestStartup::otherProcessHoldsTheLock()
 
 void TestStartup::staleLockDoesNotBlock()
 {
-    Fixture f;
+    StartupFixture f;
     LockHolder holder(f.lockPath());
     QVERIFY(holder.waitUntilLocked());
     holder.kill();
@@ -167,7 +164,7 @@ void TestStartup::offerDraw()
     QFETCH(double, random);
     QFETCH(int, number);
     QFETCH(QString, visible);
-    Fixture f;
+    StartupFixture f;
     f.fakes.random.value = random;
     LockFileGuard guard(f.lockPath());
     frmMain* window = RunStartup(guard, f.context);
@@ -186,7 +183,7 @@ void TestStartup::offerDraw()
 // Start, Generate, Back, Exit: the event loop returns when the last window goes.
 void TestStartup::programEndsWithItsLastWindow()
 {
-    Fixture f;
+    StartupFixture f;
     LockFileGuard guard(f.lockPath());
     QPointer<frmMain> window = RunStartup(guard, f.context);
     QVERIFY(window);
@@ -219,7 +216,7 @@ void TestStartup::programEndsWithItsLastWindow()
 
 void TestStartup::endProgramClosesEverything()
 {
-    Fixture f;
+    StartupFixture f;
     auto* main = new frmMain(f.context);
     main->show();
     auto* result = new frmMayanBirthchartResult(f.context);

@@ -3,7 +3,7 @@
 // current birth details and reading, and the outcome of the offer-label draw.
 
 #include "engine/kin.h"
-#include "shell/services.h"
+#include "platform/services.h"
 
 namespace kinwheel {
 

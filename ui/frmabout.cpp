@@ -1,7 +1,7 @@
 #include "ui/frmabout.h"
 
 #include "engine/tables.h"
-#include "shell/weblinks.h"
+#include "platform/weblinks.h"
 #include "ui/appcontext.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
@@ -11,98 +11,73 @@
 #include <QPushButton>
 
 namespace kinwheel {
-namespace {
-
-QLabel* whiteLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
-    return label;
-}
-
-ClickableLabel* linkLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
-{
-    auto* label = new ClickableLabel(parent);
-    label->setObjectName(name);
-    label->setText(text);
-    label->setGeometry(geometry);
-    label->setFont(windowFont(8.25, false, true));
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kLinkYellow);
-    label->setPalette(palette);
-    return label;
-}
-
-} // namespace
 
 frmAbout::frmAbout(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Kinwheel v1.25"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
     setFont(windowFont(8.25));
     setFixedSize(twRect(0, 0, 6990, 3030).size());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kAboutColour);
     setPalette(palette);
     setAutoFillBackground(true);
+    setupUi();
+}
 
+// Every control with its place. Positions in twips.
+void frmAbout::setupUi()
+{
     QIcon icon = programIcon();
     if (icon.availableSizes().isEmpty())
         icon = QApplication::windowIcon();
     setWindowIcon(icon);
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(twRect(120, 120, 480, 480));
+    m_picIcon = new QLabel(this);
+    m_picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_picIcon->setGeometry(twRect(120, 120, 480, 480));
     if (!icon.isNull())
-        picIcon->setPixmap(icon.pixmap(picIcon->size()));
+        m_picIcon->setPixmap(icon.pixmap(m_picIcon->size()));
 
-    Label2 = whiteLabel(this, QStringLiteral("Label2"), QStringLiteral("Kinwheel v1.25"),
-                        twRect(750, 180, 6180, 345));
-    Label2->setFont(windowFont(14.25, true));
-    Label2->setWordWrap(false);
+    m_Label2 = makeLabel(this, "Label2", QString::fromLatin1(kWindowCaption), twRect(750, 180, 6180, 345),
+                         windowFont(14.25, true), Qt::white);
+    m_Label2->setWordWrap(false);
 
-    Label1 = whiteLabel(this, QStringLiteral("Label1"),
-                        QStringLiteral("Kinwheel generates your birth chart based on Mayan principles. The different "
-                                       "glyphs in the specific positions have their own importance and effects on "
-                                       "our lives."),
-                        twRect(120, 630, 6765, 615));
+    m_Label1 = makeLabel(this, "Label1",
+                         QStringLiteral("Kinwheel generates your birth chart based on Mayan principles. The different "
+                                        "glyphs in the specific positions have their own importance and effects on "
+                                        "our lives."),
+                         twRect(120, 630, 6765, 615), windowFont(8.25), Qt::white);
 
-    lblHomePage = linkLabel(this, QStringLiteral("lblHomePage"),
-                            QStringLiteral("Click here to visit ") + siteRoot(), twRect(2865, 1245, 4050, 195));
-    connect(lblHomePage, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    const QFont linkFont = windowFont(8.25, false, true);
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
+    m_lblHomePage = makeClickableLabel(this, "lblHomePage", QStringLiteral("Click here to visit ") + siteRoot(),
+                                       twRect(2865, 1245, 4050, 195), linkFont, kLinkYellow, right);
+    connect(m_lblHomePage, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
-    const std::string_view offer = labelText(LabelText::AboutOffer);
-    Label3 = whiteLabel(this, QStringLiteral("Label3"),
-                        QString::fromUtf8(offer.data(), static_cast<qsizetype>(offer.size())),
-                        twRect(120, 1680, 6795, 435));
-    Label3->setFont(windowFont(8.25, true));
+    m_Label3 = makeLabel(this, "Label3", QString::fromUtf8(labelText(LabelText::AboutOffer)),
+                         twRect(120, 1680, 6795, 435), windowFont(8.25, true), Qt::white);
 
-    lblCoBrand = linkLabel(this, QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details."),
-                           twRect(4560, 2115, 2355, 195));
-    connect(lblCoBrand, &ClickableLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    m_lblCoBrand = makeClickableLabel(this, "lblCoBrand", QStringLiteral("Click here for more details."),
+                                      twRect(4560, 2115, 2355, 195), linkFont, kLinkYellow, right);
+    connect(m_lblCoBrand, &ClickableLabel::clicked, this, &frmAbout::lblCoBrand_Click);
 
-    Line1 = new QWidget(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setGeometry(tw(120), tw(2505), tw(6915 - 120), 1);
-    QPalette rule = Line1->palette();
+    m_Line1 = new QWidget(this);
+    m_Line1->setObjectName(QStringLiteral("Line1"));
+    m_Line1->setGeometry(tw(120), tw(2505), tw(6915 - 120), 1);
+    QPalette rule = m_Line1->palette();
     rule.setColor(QPalette::Window, Qt::white);
-    Line1->setPalette(rule);
-    Line1->setAutoFillBackground(true);
+    m_Line1->setPalette(rule);
+    m_Line1->setAutoFillBackground(true);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twRect(5655, 2640, 1260, 345));
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setGeometry(twRect(5655, 2640, 1260, 345));
     // Default button for Enter; Esc rejects the dialog, which closes it the same way.
-    cmdOK->setDefault(true);
-    cmdOK->setFocus();
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    m_cmdOK->setDefault(true);
+    m_cmdOK->setFocus();
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    setTabOrder(m_cmdOK, m_lblHomePage);
+    setTabOrder(m_lblHomePage, m_lblCoBrand);
 }
 
 void frmAbout::lblHomePage_Click()

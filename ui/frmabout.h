@@ -22,15 +22,17 @@ private:
     void lblCoBrand_Click();
     void cmdOK_Click();
 
+    void setupUi();
+
     AppContext& m_context;
-    QLabel* picIcon;
-    QLabel* Label2;
-    QLabel* Label1;
-    ClickableLabel* lblHomePage;
-    QLabel* Label3;
-    ClickableLabel* lblCoBrand;
-    QWidget* Line1;
-    QPushButton* cmdOK;
+    QLabel* m_picIcon = nullptr;
+    QLabel* m_Label2 = nullptr;
+    QLabel* m_Label1 = nullptr;
+    ClickableLabel* m_lblHomePage = nullptr;
+    QLabel* m_Label3 = nullptr;
+    ClickableLabel* m_lblCoBrand = nullptr;
+    QWidget* m_Line1 = nullptr;
+    QPushButton* m_cmdOK = nullptr;
 };
 
 // Opens the about box over parent and returns at once; until it is closed no

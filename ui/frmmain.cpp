@@ -2,10 +2,8 @@
 
 #include "engine/kin.h"
 #include "engine/tables.h"
-#include "shell/services.h"
-#include "shell/weblinks.h"
+#include "platform/services.h"
 #include "ui/appcontext.h"
-#include "ui/frmabout.h"
 #include "ui/frmresult.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
@@ -18,32 +16,10 @@
 #include <QPushButton>
 
 namespace kinwheel {
-namespace {
 
-// Month positions as the validation counts them.
-constexpr int kFebruary = 1;
-constexpr int kThirtyDayMonths[] = {3, 5, 8, 10}; // April, June, September, November
-
-QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, QRect geometry)
+frmMain::frmMain(AppContext& context, QWidget* parent)
+    : ProgramWindow(context, "frmMain", QSize(tw(7200), tw(4020)), parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setGeometry(geometry);
-    return label;
-}
-
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-} // namespace
-
-frmMain::frmMain(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
-{
-    setObjectName(QStringLiteral("frmMain"));
     setupUi();
     Form_Load();
     m_txtName->setFocus();
@@ -54,13 +30,9 @@ frmMain::frmMain(AppContext& context, QWidget* parent) : QMainWindow(parent), m_
 // an earlier one. Positions in twips, relative to the control's container.
 void frmMain::setupUi()
 {
-    setupProgramWindow(this, QSize(tw(7200), tw(4020)));
-    QWidget* client = centralWidget();
+    QWidget* client = this->client();
 
-    m_fraFullBrand = makePlainFrame(client, "fraFullBrand", twRect(8, 3120, 7185, 855));
-    m_lblCobrand = makeOfferLabel(m_fraFullBrand, "lblCobrand", LabelText::CoBrandOffer, twRect(120, 160, 6945, 615));
-    m_lblFullBrand = makeOfferLabel(m_fraFullBrand, "lblFullBrand", LabelText::FullBrandOffer, twRect(120, 165, 6945, 615));
-    bringLabelToFront(m_lblFullBrand, m_lblCobrand);
+    addOfferFrame(twRect(8, 3120, 7185, 855));
 
     // Out of sight below the client area, yet in the focus order.
     m_cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), client);
@@ -99,28 +71,21 @@ void frmMain::setupUi()
     m_cboDate = makeList("cboDate", 3030, 700, "Day of birth");
     m_cboMonth = makeList("cboMonth", 1530, 1400, "Month of birth");
 
-    m_Label1[0] = makeLabel(m_Frame1, QStringLiteral("Label1(0)"), QStringLiteral("Name"), twRect(120, 450, 555, 195));
-    m_Label1[1] = makeLabel(m_Frame1, QStringLiteral("Label1(1)"), QStringLiteral("Date of Birth"),
-                            twRect(120, 855, 1230, 195));
-    for (QLabel* label : {m_Label1[0], m_Label1[1]}) {
-        label->setFont(windowFont(8.25, true));
-        setTextColour(label, Qt::black);
-    }
+    const QFont bold = windowFont(8.25, true);
+    m_Label1[0] = makeLabel(m_Frame1, "Label1(0)", QStringLiteral("Name"), twRect(120, 450, 555, 195), bold, Qt::black);
+    m_Label1[1] = makeLabel(m_Frame1, "Label1(1)", QStringLiteral("Date of Birth"), twRect(120, 855, 1230, 195), bold,
+                            Qt::black);
+    for (QLabel* label : {m_Label1[0], m_Label1[1]})
+        label->setWordWrap(false);
     m_Label1[0]->setBuddy(m_txtName);
     m_Label1[1]->setBuddy(m_cboMonth);
 
-    m_Label1[2] = makeLabel(client, QStringLiteral("Label1(2)"),
+    m_Label1[2] = makeLabel(client, "Label1(2)",
                             QStringLiteral("Kinwheel generates your birth chart based on Mayan principles. Just input "
                                            "your date of birth and get your Mayan chart instantly."),
-                            twRect(128, 495, 6945, 675));
-    m_Label1[2]->setFont(windowFont(8.25, true));
-    m_Label1[2]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_Label1[2]->setWordWrap(true);
-    setTextColour(m_Label1[2], Qt::white);
+                            twRect(128, 495, 6945, 675), bold, Qt::white, Qt::AlignHCenter | Qt::AlignTop);
 
-    m_Label14 = makeLinkLabel(client, "Label14", LabelText::Forum, true);
-    m_Label14->setGeometry(twRect(938, 0, 5325, 435));
-    m_Label14->setFocusPolicy(Qt::TabFocus);
+    addForumLink(twRect(938, 0, 5325, 435));
 
     setTabOrder(m_txtName, m_cboMonth);
     setTabOrder(m_cboMonth, m_cboDate);
@@ -128,15 +93,10 @@ void frmMain::setupUi()
     setTabOrder(m_cboYear, m_cmdCalculate);
     setTabOrder(m_cmdCalculate, m_cmdOpen);
     // The links come after the six entry controls, so they too can be reached by keyboard.
-    setTabOrder(m_cmdOpen, m_Label14);
-    setTabOrder(m_Label14, m_lblCobrand);
-    setTabOrder(m_lblCobrand, m_lblFullBrand);
+    chainLinksAfter(m_cmdOpen);
 
     connect(m_cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(m_cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
-    connect(m_Label14, &ClickableLabel::clicked, this, &frmMain::Label14_Click);
-    connect(m_lblCobrand, &ClickableLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(m_lblFullBrand, &ClickableLabel::clicked, this, &frmMain::lblFullBrand_Click);
 
     setupMenus();
 }
@@ -159,13 +119,13 @@ void frmMain::setupMenus()
     exitAction->setObjectName(QStringLiteral("mnuExit"));
     connect(exitAction, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
-    addSharedMenus(this, bar);
+    addSharedMenus();
 }
 
 void frmMain::Form_Load()
 {
     for (std::string_view month : MonthNames)
-        m_cboMonth->addItem(qs(month));
+        m_cboMonth->addItem(QString::fromUtf8(month));
     for (int day = 1; day <= 31; ++day)
         m_cboDate->addItem(QString::number(day));
     for (int year = kFirstYear; year <= kLastYear; ++year)
@@ -173,14 +133,6 @@ void frmMain::Form_Load()
     m_cboMonth->setCurrentIndex(0);
     m_cboDate->setCurrentIndex(0);
     m_cboYear->setCurrentIndex(0);
-}
-
-void frmMain::bringOfferToFront(bool coBrand)
-{
-    if (coBrand)
-        bringLabelToFront(m_lblCobrand, m_lblFullBrand);
-    else
-        bringLabelToFront(m_lblFullBrand, m_lblCobrand);
 }
 
 bool frmMain::validateBirthDetails()
@@ -192,21 +144,17 @@ bool frmMain::validateBirthDetails()
         return false;
     }
 
-    const int month = m_cboMonth->currentIndex();
-    const int dayPosition = m_cboDate->currentIndex();
-    if (month == kFebruary) {
-        // Gregorian rule: 1900 has no 29 February, 2000 has.
-        const int lastPosition = isLeapYear(m_cboYear->currentText().trimmed().toInt()) ? 28 : 27;
-        if (dayPosition > lastPosition) {
-            messages.show(this, QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information);
-            return false;
-        }
-    }
-    for (int thirtyDayMonth : kThirtyDayMonths) {
-        if (month == thirtyDayMonth && dayPosition == 30) {
-            messages.show(this, QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information);
-            return false;
-        }
+    // Gregorian months: 1900 has no 29 February, 2000 has. February and the
+    // thirty-day months each have a message of their own.
+    const int year = m_cboYear->currentText().trimmed().toInt();
+    const QString month = m_cboMonth->currentText();
+    const int day = m_cboDate->currentIndex() + 1;
+    if (day > daysInMonth(year, month.toStdString())) {
+        messages.show(this,
+                      month == QLatin1String("February") ? QStringLiteral("Please Enter Correct Date Or Month!")
+                                                         : QStringLiteral("Please Enter Correct Date Or Month !"),
+                      MessageIcon::Information);
+        return false;
     }
     return true;
 }
@@ -233,14 +181,5 @@ void frmMain::cmdCalculate_Click()
 
 void frmMain::mnuMayan_Click() { cmdCalculate_Click(); }
 void frmMain::mnuExit_Click() { close(); }
-void frmMain::mnuOnline_Click() { OpenHelpWebPage(m_context.services.pages); }
-void frmMain::mnuVisit_Click() { OpenHomePage(m_context.services.pages); }
-void frmMain::Label14_Click() { OpenHomePage(m_context.services.pages); }
-void frmMain::mnuUpdate_Click() { OpenDownloadWebPage(m_context.services.pages); }
-void frmMain::mnuDonate_Click() { OpenDonatePage(m_context.services.pages); }
-void frmMain::mnuMakeMoney_Click() { OpenFullyBrandedPage(m_context.services.pages); }
-void frmMain::lblFullBrand_Click() { OpenFullyBrandedPage(m_context.services.pages); }
-void frmMain::lblCobrand_Click() { OpenCoBrandPage(m_context.services.pages); }
-void frmMain::mnuAbout_Click() { showAboutBox(m_context, this); }
 
 } // namespace kinwheel

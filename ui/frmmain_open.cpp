@@ -2,9 +2,9 @@
 
 #include "report/readingfile.h"
 #include "ui/appcontext.h"
+#include "ui/windowparts.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 
 #include <variant>
@@ -16,26 +16,20 @@ namespace kinwheel {
 // holds, changes nothing: a reading is never shown for some other date.
 void frmMain::cmdOpen_Click()
 {
-    FileDialogOptions options;
-    options.title = QStringLiteral("Select the source file");
-    options.filter = QStringLiteral("Mayan Astrology (*.man)");
-    options.defaultSuffix = QStringLiteral("man");
-    const QString path = m_context.services.files.openFileName(this, options);
+    const QString path =
+        m_context.services.files.openFileName(this, readingFileDialog(QStringLiteral("Select the source file")));
     if (path.isEmpty())
         return;
 
     const auto refuse = [this] {
         m_context.services.messages.show(this, QStringLiteral("Please Check The File."), MessageIcon::Critical);
     };
-    // Only the last three characters count, as written: "MAN" is not taken.
+    // Reading files are known by the last three characters of their path,
+    // compared with case: "MAN" is not taken.
     if (!path.endsWith(QLatin1String("man"), Qt::CaseSensitive))
         return refuse();
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse();
-    const auto decoded = decodeReadingFile(file);
-    file.close();
+    const auto decoded = readReadingFile(path);
     const auto* values = std::get_if<ReadingValues>(&decoded);
     if (!values)
         return refuse();

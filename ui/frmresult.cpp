@@ -2,16 +2,13 @@
 
 #include "engine/kin.h"
 #include "engine/tables.h"
-#include "shell/weblinks.h"
 #include "ui/appcontext.h"
-#include "ui/frmabout.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
 #include "ui/richtextpanel.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -42,9 +39,8 @@ const char* const kPictureProperty = "pictureNumber";
 } // namespace
 
 frmMayanBirthchartResult::frmMayanBirthchartResult(AppContext& context, QWidget* parent)
-    : QMainWindow(parent), m_context(context)
+    : ProgramWindow(context, "frmMayanBirthchartResult", QSize(tw(10065), tw(7170)), parent)
 {
-    setObjectName(QStringLiteral("frmMayanBirthchartResult"));
     setupUi();
     Form_Load();
     centreOnScreen(this);
@@ -53,11 +49,9 @@ frmMayanBirthchartResult::frmMayanBirthchartResult(AppContext& context, QWidget*
 // Every control with its place, in stacking order. Positions in twips.
 void frmMayanBirthchartResult::setupUi()
 {
-    setupProgramWindow(this, QSize(tw(10065), tw(7170)));
-    QWidget* client = centralWidget();
+    QWidget* client = this->client();
 
-    m_Label14 = makeLinkLabel(client, "Label14", LabelText::Forum, true);
-    m_Label14->setGeometry(twRect(300, 30, 9465, 195));
+    addForumLink(twRect(300, 30, 9465, 195));
 
     auto picture = [client, this](int slot, int left, int top) {
         auto* box = new QLabel(client);
@@ -99,10 +93,7 @@ void frmMayanBirthchartResult::setupUi()
     m_RTB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_RTB->setAccessibleName(QStringLiteral("Reading"));
 
-    m_fraFullBrand = makePlainFrame(client, "fraFullBrand", twRect(30, 6300, 7185, 855));
-    m_lblCobrand = makeOfferLabel(m_fraFullBrand, "lblCobrand", LabelText::CoBrandOffer, twRect(120, 160, 6945, 615));
-    m_lblFullBrand = makeOfferLabel(m_fraFullBrand, "lblFullBrand", LabelText::FullBrandOffer, twRect(120, 165, 6945, 615));
-    bringLabelToFront(m_lblFullBrand, m_lblCobrand);
+    addOfferFrame(twRect(30, 6300, 7185, 855));
 
     m_cmdSave = new QPushButton(QStringLiteral("Save"), client);
     m_cmdSave->setObjectName(QStringLiteral("cmdSave"));
@@ -111,18 +102,12 @@ void frmMayanBirthchartResult::setupUi()
     m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
     m_cmdBack->setGeometry(twRect(8880, 6480, 1095, 375));
 
-    m_Label14->setFocusPolicy(Qt::TabFocus);
     setTabOrder(m_RTB, m_cmdSave);
     setTabOrder(m_cmdSave, m_cmdBack);
-    setTabOrder(m_cmdBack, m_Label14);
-    setTabOrder(m_Label14, m_lblCobrand);
-    setTabOrder(m_lblCobrand, m_lblFullBrand);
+    chainLinksAfter(m_cmdBack);
 
     connect(m_cmdSave, &QPushButton::clicked, this, &frmMayanBirthchartResult::cmdSave_Click);
     connect(m_cmdBack, &QPushButton::clicked, this, &frmMayanBirthchartResult::cmdBack_Click);
-    connect(m_Label14, &ClickableLabel::clicked, this, &frmMayanBirthchartResult::Label14_Click);
-    connect(m_lblCobrand, &ClickableLabel::clicked, this, &frmMayanBirthchartResult::lblCobrand_Click);
-    connect(m_lblFullBrand, &ClickableLabel::clicked, this, &frmMayanBirthchartResult::lblFullBrand_Click);
 
     setupMenus();
 }
@@ -140,7 +125,7 @@ void frmMayanBirthchartResult::setupMenus()
     exitAction->setObjectName(QStringLiteral("mnuExit"));
     connect(exitAction, &QAction::triggered, this, &frmMayanBirthchartResult::mnuExit_Click);
 
-    addSharedMenus(this, bar);
+    addSharedMenus();
 }
 
 void frmMayanBirthchartResult::Form_Load()
@@ -159,7 +144,7 @@ void frmMayanBirthchartResult::fillResultWindow()
         if (glyphIndex < 0 || glyphIndex >= static_cast<int>(GlyphTable.size()))
             continue; // a cross out of range is never derived; show nothing rather than read past the table
         const Glyph& glyph = GlyphTable[static_cast<std::size_t>(glyphIndex)];
-        const QString name = qs(glyph.name);
+        const QString name = QString::fromUtf8(glyph.name);
 
         const int number = glyphIndex + 1;
         m_imgSign[i]->setPixmap(glyphPicture(number));
@@ -173,7 +158,7 @@ void frmMayanBirthchartResult::fillResultWindow()
         m_RTB->setSelBold(true);
         m_RTB->insertText(name + QStringLiteral("\r\n"));
         m_RTB->setSelBold(false);
-        m_RTB->insertText(qs(glyph.description) + QStringLiteral("\r\n\r\n"));
+        m_RTB->insertText(QString::fromUtf8(glyph.description) + QStringLiteral("\r\n\r\n"));
     }
     // Show the reading from its start.
     m_RTB->moveCursor(QTextCursor::Start);
@@ -194,14 +179,5 @@ void frmMayanBirthchartResult::cmdBack_Click()
 void frmMayanBirthchartResult::mnuBack_Click() { cmdBack_Click(); }
 void frmMayanBirthchartResult::cmdSave_Click() { showReportWindow(m_context, this); }
 void frmMayanBirthchartResult::mnuExit_Click() { close(); }
-void frmMayanBirthchartResult::mnuAbout_Click() { showAboutBox(m_context, this); }
-void frmMayanBirthchartResult::mnuOnline_Click() { OpenHelpWebPage(m_context.services.pages); }
-void frmMayanBirthchartResult::mnuVisit_Click() { OpenHomePage(m_context.services.pages); }
-void frmMayanBirthchartResult::Label14_Click() { OpenHomePage(m_context.services.pages); }
-void frmMayanBirthchartResult::mnuUpdate_Click() { OpenDownloadWebPage(m_context.services.pages); }
-void frmMayanBirthchartResult::mnuDonate_Click() { OpenDonatePage(m_context.services.pages); }
-void frmMayanBirthchartResult::mnuMakeMoney_Click() { OpenFullyBrandedPage(m_context.services.pages); }
-void frmMayanBirthchartResult::lblFullBrand_Click() { OpenFullyBrandedPage(m_context.services.pages); }
-void frmMayanBirthchartResult::lblCobrand_Click() { OpenCoBrandPage(m_context.services.pages); }
 
 } // namespace kinwheel

@@ -20,7 +20,7 @@ public:
     // The window deletes itself when closed.
     frmSave(AppContext& context, QWidget* parent = nullptr);
 
-    RichTextPanel* rtb() const { return RTB; }
+    RichTextPanel* rtb() const { return m_RTB; }
 
 public slots:
     void cmdSave_Click();
@@ -31,17 +31,18 @@ public slots:
     void lblFullBrand_Click();
 
 private:
+    void setupUi();
     void Form_Load();
 
     AppContext& m_context;
-    ClickableLabel* Label14 = nullptr;
-    ClickableLabel* Label1 = nullptr;
-    RichTextPanel* RTB = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QGroupBox* fraFullBrand = nullptr;
-    ClickableLabel* lblFullBrand = nullptr;
-    ClickableLabel* lblCobrand = nullptr;
+    ClickableLabel* m_Label14 = nullptr;
+    ClickableLabel* m_Label1 = nullptr;
+    RichTextPanel* m_RTB = nullptr;
+    QPushButton* m_cmdSave = nullptr;
+    QPushButton* m_cmdPrint = nullptr;
+    QGroupBox* m_fraFullBrand = nullptr;
+    ClickableLabel* m_lblFullBrand = nullptr;
+    ClickableLabel* m_lblCobrand = nullptr;
 };
 
 // Opens a freshly composed report window, modal over the whole program, and

@@ -1,6 +1,6 @@
 #include "ui/richtextpanel.h"
 
-#include "shell/services.h"
+#include "platform/services.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

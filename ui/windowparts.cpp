@@ -3,6 +3,7 @@
 #include "ui/widgets.h"
 
 #include <QGroupBox>
+#include <QMainWindow>
 #include <QIcon>
 #include <QLayout>
 #include <QScreen>
@@ -66,28 +67,45 @@ void centreOnScreen(QWidget* window)
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
-ClickableLabel* makeLinkLabel(QWidget* parent, const char* objectName, LabelText text, bool bold)
+void setTextColour(QWidget* widget, const QColor& colour)
 {
-    auto* label = new ClickableLabel(parent);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+namespace {
+
+template <class Label>
+Label* styledLabel(QWidget* parent, const char* objectName, const QString& text, QRect geometry, const QFont& font,
+                   const QColor& colour, Qt::Alignment alignment)
+{
+    auto* label = new Label(parent);
     label->setObjectName(QString::fromLatin1(objectName));
-    label->setText(qs(labelText(text)));
-    label->setFont(windowFont(8.25, bold, true));
-    label->setAlignment(Qt::AlignCenter);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment);
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kLinkYellow);
-    label->setPalette(palette);
+    if (colour.isValid())
+        setTextColour(label, colour);
     return label;
 }
 
-ClickableLabel* makeOfferLabel(QGroupBox* frame, const char* objectName, LabelText text, QRect geometry)
+} // namespace
+
+QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text, QRect geometry, const QFont& font,
+                  const QColor& colour, Qt::Alignment alignment)
 {
-    ClickableLabel* label = makeLinkLabel(frame, objectName, text, true);
-    label->setGeometry(geometry);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kWindowColour);
-    label->setPalette(palette);
+    return styledLabel<QLabel>(parent, objectName, text, geometry, font, colour, alignment);
+}
+
+ClickableLabel* makeClickableLabel(QWidget* parent, const char* objectName, const QString& text, QRect geometry,
+                                   const QFont& font, const QColor& colour, Qt::Alignment alignment)
+{
+    auto* label = styledLabel<ClickableLabel>(parent, objectName, text, geometry, font, colour, alignment);
+    label->setFocusPolicy(Qt::TabFocus);
     return label;
 }
 
@@ -99,11 +117,32 @@ QGroupBox* makePlainFrame(QWidget* parent, const char* objectName, QRect geometr
     return frame;
 }
 
+ClickableLabel* makeOfferLabel(QGroupBox* frame, const char* objectName, LabelText text, QRect geometry,
+                               Qt::Alignment alignment)
+{
+    ClickableLabel* label = makeClickableLabel(frame, objectName, QString::fromUtf8(labelText(text)), geometry,
+                                               windowFont(8.25, true, true), kLinkYellow, alignment);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kWindowColour);
+    label->setPalette(palette);
+    return label;
+}
+
 void bringLabelToFront(QWidget* front, QWidget* back)
 {
     front->raise();
     front->setFocusPolicy(Qt::TabFocus);
     back->setFocusPolicy(Qt::NoFocus);
+}
+
+FileDialogOptions readingFileDialog(const QString& title)
+{
+    FileDialogOptions options;
+    options.title = title;
+    options.filter = QStringLiteral("Mayan Astrology (*.man)");
+    options.defaultSuffix = QStringLiteral("man");
+    return options;
 }
 
 QString glyphPictureKey(int number)

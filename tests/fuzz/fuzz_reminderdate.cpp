@@ -3,7 +3,7 @@
 // was a date within two weeks, or else today.
 
 #include "report/cp1252.h"
-#include "shell/settings.h"
+#include "platform/settings.h"
 
 #include "fakes.h"
 #include "fuzz_check.h"

@@ -1,7 +1,7 @@
-#include "shell/startup.h"
+#include "app/startup.h"
 
-#include "shell/services.h"
-#include "shell/settings.h"
+#include "platform/services.h"
+#include "platform/settings.h"
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 
@@ -23,7 +23,6 @@ frmMain* RunStartup(InstanceGuard& guard, AppContext& context)
         EndProgram();
         return nullptr;
     }
-    // The random source comes seeded from the clock.
     RunUpdateReminder(services);
 
     // Qt 6.4's pixmap cache keeps every text key it was ever given, and the

@@ -1,7 +1,10 @@
 #pragma once
-// Checks shared by the main-window and result-window tests.
+// What the window tests share: the program's state over fakes, running a
+// command as the user would, and checks on windows and their controls.
 
 #include "fakes.h"
+
+#include "ui/appcontext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,8 +17,14 @@
 
 namespace kinwheel::testing {
 
+// The program's services and state, over fakes.
+struct Fixture {
+    FakeServices fakes;
+    AppContext context{fakes.services};
+};
+
 // Runs a menu command or clicks a label, as the user would.
-inline void activate(QMainWindow& window, const QString& control)
+inline void activate(QWidget& window, const QString& control)
 {
     if (auto* action = window.findChild<QAction*>(control)) {
         action->trigger();

@@ -1,11 +1,12 @@
 // Kinwheel: a Mayan astrology birth chart from a name and a birth date.
 
-#include "shell/qtservices.h"
-#include "shell/startup.h"
+#include "platform/qtservices.h"
+#include "app/startup.h"
 #include "ui/appcontext.h"
 #include "ui/windowparts.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QDateTime>
 
 int main(int argc, char* argv[])

@@ -1,7 +1,7 @@
 #pragma once
 // The real platform services, on Qt.
 
-#include "shell/services.h"
+#include "platform/services.h"
 
 #include <QRandomGenerator>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "shell/weblinks.h"
+#include "platform/weblinks.h"
 
-#include "shell/services.h"
+#include "platform/services.h"
 
-#include "kinwheel_site.h"
+#include "kinwheel_config.h"
 
 #include <QUrl>
 

@@ -1,9 +1,9 @@
-#include "shell/settings.h"
+#include "platform/settings.h"
 
 #include "report/cp1252.h"
 #include "report/scramble.h"
-#include "shell/services.h"
-#include "shell/weblinks.h"
+#include "platform/services.h"
+#include "platform/weblinks.h"
 
 #include <QDate>
 #include <QLocale>

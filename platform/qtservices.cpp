@@ -1,4 +1,4 @@
-#include "shell/qtservices.h"
+#include "platform/qtservices.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

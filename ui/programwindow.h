@@ -1,0 +1,53 @@
+#pragma once
+// What the main and result windows share: the lavender client area of a fixed
+// size, the forum link, the frame with the two offer labels, the Help, Donate
+// and Make Money menus, and the page each of them opens.
+
+#include <QMainWindow>
+
+class QGroupBox;
+
+namespace kinwheel {
+
+struct AppContext;
+class ClickableLabel;
+
+class ProgramWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Brings one of the two stacked offer labels to the front of its frame.
+    void bringOfferToFront(bool coBrand);
+
+public slots:
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void Label14_Click();
+    void mnuUpdate_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+    void lblFullBrand_Click();
+    void lblCobrand_Click();
+    void mnuAbout_Click();
+
+protected:
+    ProgramWindow(AppContext& context, const char* objectName, QSize clientSize, QWidget* parent);
+
+    QWidget* client() const { return centralWidget(); }
+    // The forum invitation Label14 at its place in the client area.
+    void addForumLink(QRect geometry);
+    // fraFullBrand with lblCobrand under lblFullBrand.
+    void addOfferFrame(QRect geometry);
+    // Help, Donate and Make Money, after the window's own File menu.
+    // "Make Money Online" starts hidden.
+    void addSharedMenus();
+    // Tab goes on from last to the forum link and the offer labels.
+    void chainLinksAfter(QWidget* last);
+
+    AppContext& m_context;
+    ClickableLabel* m_Label14 = nullptr;
+    QGroupBox* m_fraFullBrand = nullptr;
+    ClickableLabel* m_lblCobrand = nullptr;
+    ClickableLabel* m_lblFullBrand = nullptr;
+};
+
+} // namespace kinwheel
