@@ -46,43 +46,35 @@ std::vector<ReportRun> composeReport(const BirthDetails& details, const BirthCha
     runs.reserve(37);
     Composer c(runs);
 
-    const auto labelled = [&](const char* label, const QString& value) {
+    // A label and its value on one line, then the closing line.
+    const auto field = [&](const char* label, const QString& value, int breaksAfter = 2) {
         c.bold(true).colour(kReportLabelColour).insert(QString::fromLatin1(label), 0);
         c.bold(false).colour(kReportValueColour).insert(value, 1);
+        c.insert(closingLine, breaksAfter);
     };
     const auto heading = [&](const char* title) {
         c.bold(true).colour(kReportHeadingColour).insert(QString::fromLatin1(title), 1);
     };
+    const auto utf8 = [](std::string_view text) { return QString::fromUtf8(text); };
 
-    labelled("Name: ", QString::fromUtf8(details.name));
-    c.insert(closingLine, 2);
-    labelled("Date of Birth: ", reportDate(details));
-    c.insert(closingLine, 2);
+    field("Name: ", utf8(details.name));
+    field("Date of Birth: ", reportDate(details));
 
     heading("Mayan Day Number / Galactic Tone");
-    labelled("Mayan Number: ", QString::number(chart.dayNumber));
-    c.insert(closingLine, 2);
-    labelled("Mayan Day Number's Description: ", QString::fromUtf8(chart.dayNumberDescription));
-    c.insert(closingLine, 2);
+    field("Mayan Number: ", QString::number(chart.dayNumber));
+    field("Mayan Day Number's Description: ", utf8(chart.dayNumberDescription));
 
     heading("Mayan Day Signs");
     c.bold(false).insert(closingLine, 2); // keeps the heading colour
-    labelled("Mayan Day Sign: ", QString::fromUtf8(chart.daySign));
-    c.insert(closingLine, 2);
-    labelled("Mayan Gemstone: ", QString::fromUtf8(chart.signGemstone));
-    c.insert(closingLine, 2);
-    labelled("Mayan Keywords: ", QString::fromUtf8(chart.signKeywords));
-    c.insert(closingLine, 2);
-    labelled("Mayan Significance: ", QString::fromUtf8(chart.signSignificance));
-    c.insert(closingLine, 2);
-    labelled("Mayan Day Sign's Description: ", QString::fromUtf8(chart.signDescription));
-    c.insert(closingLine, 2);
+    field("Mayan Day Sign: ", utf8(chart.daySign));
+    field("Mayan Gemstone: ", utf8(chart.signGemstone));
+    field("Mayan Keywords: ", utf8(chart.signKeywords));
+    field("Mayan Significance: ", utf8(chart.signSignificance));
+    field("Mayan Day Sign's Description: ", utf8(chart.signDescription));
 
     heading("Other Mayan Details");
-    labelled("Mayan English Name: ", QString::fromUtf8(chart.signName));
-    c.insert(closingLine, 2);
-    labelled("Famous Personalities born under this sign: ", QString::fromUtf8(chart.signPersonalities));
-    c.insert(closingLine, 0);
+    field("Mayan English Name: ", utf8(chart.signName));
+    field("Famous Personalities born under this sign: ", utf8(chart.signPersonalities), 0);
     return runs;
 }
 

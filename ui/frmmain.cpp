@@ -103,22 +103,14 @@ void frmMain::setupUi()
 
 void frmMain::setupMenus()
 {
-    QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     // The only way to Open besides the off-screen cmdOpen button.
-    QAction* open = file->addAction(QStringLiteral("&Open Previously Saved Reading..."));
-    open->setObjectName(QStringLiteral("mnuOpen"));
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(open, &QAction::triggered, this, &frmMain::cmdOpen_Click);
-    QAction* mayan = file->addAction(QStringLiteral("&Generate Mayan Birth Chart"));
-    mayan->setObjectName(QStringLiteral("mnuMayan"));
-    connect(mayan, &QAction::triggered, this, &frmMain::mnuMayan_Click);
-    file->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    QAction* exitAction = file->addAction(QStringLiteral("E&xit"));
-    exitAction->setObjectName(QStringLiteral("mnuExit"));
-    connect(exitAction, &QAction::triggered, this, &frmMain::mnuExit_Click);
-
+    addCommand(file, "&Open Previously Saved Reading...", "mnuOpen", &frmMain::cmdOpen_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    addCommand(file, "&Generate Mayan Birth Chart", "mnuMayan", &frmMain::mnuMayan_Click);
+    addSeparator(file, "mnuSep3");
+    addCommand(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
     addSharedMenus();
 }
 

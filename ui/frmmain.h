@@ -22,6 +22,10 @@ public:
     QComboBox* cboMonth() const { return m_cboMonth; }
     QComboBox* cboDate() const { return m_cboDate; }
 
+    // Opens the reading file at path as File > Open does once a file is chosen;
+    // false when it was refused with "Please Check The File.".
+    bool openReading(const QString& path);
+
     // Checks the entered details; shows at most one message. True: Generate may go on.
     bool validateBirthDetails();
 

@@ -114,17 +114,11 @@ void frmMayanBirthchartResult::setupUi()
 
 void frmMayanBirthchartResult::setupMenus()
 {
-    QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuBack"));
-    connect(back, &QAction::triggered, this, &frmMayanBirthchartResult::mnuBack_Click);
+    addCommand(file, "&Back", "mnuBack", &frmMayanBirthchartResult::mnuBack_Click);
     file->addSeparator();
-    QAction* exitAction = file->addAction(QStringLiteral("E&xit"));
-    exitAction->setObjectName(QStringLiteral("mnuExit"));
-    connect(exitAction, &QAction::triggered, this, &frmMayanBirthchartResult::mnuExit_Click);
-
+    addCommand(file, "E&xit", "mnuExit", &frmMayanBirthchartResult::mnuExit_Click);
     addSharedMenus();
 }
 

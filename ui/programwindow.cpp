@@ -40,22 +40,14 @@ void ProgramWindow::addOfferFrame(QRect geometry)
 void ProgramWindow::addSharedMenus()
 {
     QMenuBar* bar = menuBar();
-    auto item = [this](QMenu* menu, const char* caption, const char* name, void (ProgramWindow::*slot)()) {
-        QAction* action = menu->addAction(QString::fromLatin1(caption));
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    item(help, "&Online Help", "mnuOnline", &ProgramWindow::mnuOnline_Click);
-    item(help, "&Visit Us Online", "mnuVisit", &ProgramWindow::mnuVisit_Click);
-    separator(help, "mnuSep1");
-    item(help, "Check for Software &Update", "mnuUpdate", &ProgramWindow::mnuUpdate_Click);
-    separator(help, "mnuSep2");
-    item(help, "&About Software", "mnuAbout", &ProgramWindow::mnuAbout_Click);
+    addCommand(help, "&Online Help", "mnuOnline", &ProgramWindow::mnuOnline_Click);
+    addCommand(help, "&Visit Us Online", "mnuVisit", &ProgramWindow::mnuVisit_Click);
+    addSeparator(help, "mnuSep1");
+    addCommand(help, "Check for Software &Update", "mnuUpdate", &ProgramWindow::mnuUpdate_Click);
+    addSeparator(help, "mnuSep2");
+    addCommand(help, "&About Software", "mnuAbout", &ProgramWindow::mnuAbout_Click);
 
     // Menu titles that are commands themselves.
     QAction* donate = bar->addAction(QStringLiteral("&Donate"));

@@ -3,7 +3,9 @@
 // size, the forum link, the frame with the two offer labels, the Help, Donate
 // and Make Money menus, and the page each of them opens.
 
+#include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 
 class QGroupBox;
 
@@ -42,6 +44,20 @@ protected:
     void addSharedMenus();
     // Tab goes on from last to the forum link and the offer labels.
     void chainLinksAfter(QWidget* last);
+
+    // A menu item named for its control that runs slot.
+    template <class Window>
+    QAction* addCommand(QMenu* menu, const char* caption, const char* objectName, void (Window::*slot)())
+    {
+        QAction* action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(objectName));
+        connect(action, &QAction::triggered, static_cast<Window*>(this), slot);
+        return action;
+    }
+    static void addSeparator(QMenu* menu, const char* objectName)
+    {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(objectName));
+    }
 
     AppContext& m_context;
     ClickableLabel* m_Label14 = nullptr;
