@@ -30,6 +30,12 @@ QString siteRoot()
     return QStringLiteral(KINWHEEL_SITE_ROOT);
 }
 
+QString shownLabelText(LabelText which)
+{
+    return QString::fromUtf8(labelText(which))
+        .replace(QLatin1String("{host}"), QUrl(siteRoot()).host());
+}
+
 void OpenHelpWebPage(PageOpener& pages) { openPage(pages, kHelpWebPage); }
 void OpenHomePage(PageOpener& pages) { openPage(pages, kHomePage); }
 void OpenDownloadWebPage(PageOpener& pages) { openPage(pages, kDownloadWebPage); }

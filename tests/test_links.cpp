@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
+#include <QUrl>
 #include <QtTest>
 
 #include <memory>
@@ -89,6 +90,8 @@ class TestLinks : public QObject {
 private slots:
     void pageLinks_data();
     void pageLinks();
+    void siteLabelsNameTheHost_data();
+    void siteLabelsNameTheHost();
     void aboutFromHelpMenus_data();
     void aboutFromHelpMenus();
     void aboutCloses_data();
@@ -147,6 +150,29 @@ void TestLinks::pageLinks()
     // The window that holds the link stays open.
     QCoreApplication::processEvents();
     QVERIFY(under.window && under.window->isVisible());
+}
+
+void TestLinks::siteLabelsNameTheHost_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("main window Label14") << QStringLiteral("frmMain") << QStringLiteral("Label14");
+    QTest::newRow("result window Label14") << QStringLiteral("frmMayanBirthchartResult") << QStringLiteral("Label14");
+    QTest::newRow("report window Label1") << QStringLiteral("frmSave") << QStringLiteral("Label1");
+}
+
+// A label that names the site names the one its click opens.
+void TestLinks::siteLabelsNameTheHost()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+
+    WindowUnderTest under(window);
+    if (QTest::currentTestFailed())
+        return;
+    auto* label = under.window->findChild<QLabel*>(control);
+    QVERIFY(label);
+    QVERIFY2(label->text().contains(QUrl(siteRoot()).host()), qPrintable(label->text()));
 }
 
 void TestLinks::aboutFromHelpMenus_data()

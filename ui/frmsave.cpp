@@ -40,9 +40,9 @@ frmSave::frmSave(AppContext& context, QWidget* parent)
 void frmSave::setupUi()
 {
     const QFont linkFont = windowFont(8.25, false, true);
-    m_Label14 = makeClickableLabel(this, "Label14", QString::fromUtf8(labelText(LabelText::ReportForum)),
+    m_Label14 = makeClickableLabel(this, "Label14", shownLabelText(LabelText::ReportForum),
                                    twRect(1747, 0, 4230, 195), linkFont);
-    m_Label1 = makeClickableLabel(this, "Label1", QString::fromUtf8(labelText(LabelText::ReportSite)),
+    m_Label1 = makeClickableLabel(this, "Label1", shownLabelText(LabelText::ReportSite),
                                   twRect(1867, 180, 3990, 195), linkFont);
 
     m_RTB = new RichTextPanel(this);

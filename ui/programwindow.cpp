@@ -20,7 +20,7 @@ ProgramWindow::ProgramWindow(AppContext& context, const char* objectName, QSize 
 
 void ProgramWindow::addForumLink(QRect geometry)
 {
-    m_Label14 = makeClickableLabel(client(), "Label14", QString::fromUtf8(labelText(LabelText::Forum)), geometry,
+    m_Label14 = makeClickableLabel(client(), "Label14", shownLabelText(LabelText::Forum), geometry,
                                    windowFont(8.25, true, true), kLinkYellow, Qt::AlignCenter);
     connect(m_Label14, &ClickableLabel::clicked, this, &ProgramWindow::Label14_Click);
 }

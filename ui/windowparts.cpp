@@ -1,5 +1,6 @@
 #include "ui/windowparts.h"
 
+#include "platform/weblinks.h"
 #include "ui/widgets.h"
 
 #include <QGroupBox>
@@ -120,7 +121,7 @@ QGroupBox* makePlainFrame(QWidget* parent, const char* objectName, QRect geometr
 ClickableLabel* makeOfferLabel(QGroupBox* frame, const char* objectName, LabelText text, QRect geometry,
                                Qt::Alignment alignment)
 {
-    ClickableLabel* label = makeClickableLabel(frame, objectName, QString::fromUtf8(labelText(text)), geometry,
+    ClickableLabel* label = makeClickableLabel(frame, objectName, shownLabelText(text), geometry,
                                                windowFont(8.25, true, true), kLinkYellow, alignment);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
