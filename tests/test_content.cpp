@@ -1,12 +1,16 @@
-// The long texts: opening words, exact lengths, one paragraph each, and the
-// famous people really born under their sign.
+// The long texts: opening words, exact lengths, one paragraph each, no phrase
+// shared within a reading, and the famous people really born under their sign.
 
 #include "engine/kin.h"
 #include "engine/tables.h"
 #include "shell/weblinks.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QUrl>
+
+#include <set>
 
 using namespace kinwheel;
 
@@ -32,6 +36,7 @@ private slots:
     void peopleAreBornUnderTheirSign_data();
     void peopleAreBornUnderTheirSign();
     void labelTexts();
+    void noPhraseRepeatsWithinAReading();
 };
 
 void ContentTest::texts_data()
@@ -179,6 +184,40 @@ void ContentTest::labelTexts()
     QCOMPARE(qs(labelText(LabelText::AboutOffer)).size(), 132);
     QVERIFY(!labelText(LabelText::ReportForum).empty());
     QVERIFY(!labelText(LabelText::ReportSite).empty());
+}
+
+// A reading shows one day number, one day sign with its people and the five
+// glyphs of its cross together: none of them repeats another's phrase of five words.
+void ContentTest::noPhraseRepeatsWithinAReading()
+{
+    const auto phrases = [](std::string_view text) {
+        const QStringList words =
+            qs(text).toLower().remove(u'\'').split(QRegularExpression("[^a-z0-9]+"), Qt::SkipEmptyParts);
+        QSet<QString> out;
+        for (qsizetype i = 0; i + 5 <= words.size(); ++i)
+            out.insert(words.mid(i, 5).join(u' '));
+        return out;
+    };
+    for (std::size_t row = 0; row < DaySignTable.size(); ++row) {
+        for (std::int16_t tone = 1; tone <= 13; ++tone) {
+            BirthChart chart;
+            chart.daySign = DaySignTable[row].label;
+            chart.dayNumber = tone;
+            deriveDestinyCross(chart);
+            std::set<std::string_view> texts = {DaySignTable[row].description, DaySignTable[row].personalities,
+                                                ToneTable[std::size_t(tone - 1)].description};
+            for (int slot = 0; slot < 5; ++slot)
+                texts.insert(GlyphTable[std::size_t(chart.cross[slot])].description);
+            QSet<QString> seen;
+            for (std::string_view text : texts) {
+                for (const QString& phrase : phrases(text)) {
+                    QVERIFY2(!seen.contains(phrase),
+                             qPrintable(QStringLiteral("sign row %1, day number %2: \"%3\"").arg(row).arg(tone).arg(phrase)));
+                    seen.insert(phrase);
+                }
+            }
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(ContentTest)
