@@ -13,7 +13,6 @@
 using namespace kinwheel;
 
 namespace {
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 struct Person {
     int row;
@@ -60,7 +59,7 @@ void ContentTest::texts_data()
     };
     for (int r = 0; r < 20; ++r)
         QTest::addRow("sign %d %s", r, DaySignTable[std::size_t(r)].englishName.data())
-            << qs(DaySignTable[std::size_t(r)].description) << signs[r].opening << signs[r].length;
+            << QString::fromUtf8(DaySignTable[std::size_t(r)].description) << signs[r].opening << signs[r].length;
 
     const struct {
         const char* opening;
@@ -81,7 +80,7 @@ void ContentTest::texts_data()
         {"Realization is the keyword that best describes this", 429},
     };
     for (int t = 0; t < 13; ++t)
-        QTest::addRow("day number %d", t + 1) << qs(ToneTable[std::size_t(t)].description) << tones[t].opening
+        QTest::addRow("day number %d", t + 1) << QString::fromUtf8(ToneTable[std::size_t(t)].description) << tones[t].opening
                                               << tones[t].length;
 
     const struct {
@@ -111,7 +110,7 @@ void ContentTest::texts_data()
     };
     for (int g = 0; g < 20; ++g)
         QTest::addRow("glyph %d %s", g, GlyphTable[std::size_t(g)].name.data())
-            << qs(GlyphTable[std::size_t(g)].description) << glyphs[g].opening << glyphs[g].length;
+            << QString::fromUtf8(GlyphTable[std::size_t(g)].description) << glyphs[g].opening << glyphs[g].length;
 }
 
 void ContentTest::texts()
@@ -129,7 +128,7 @@ void ContentTest::personalitiesLengths()
 {
     const int lengths[20] = {27, 32, 32, 24, 23, 32, 35, 29, 32, 33, 25, 31, 30, 24, 29, 23, 22, 27, 30, 24};
     for (int r = 0; r < 20; ++r) {
-        const QString line = qs(DaySignTable[std::size_t(r)].personalities);
+        const QString line = QString::fromUtf8(DaySignTable[std::size_t(r)].personalities);
         QCOMPARE(line.size(), lengths[r]);
         const QStringList people = line.split(QStringLiteral(", "));
         QCOMPARE(people.size(), 2);
@@ -158,7 +157,7 @@ void ContentTest::peopleAreBornUnderTheirSign()
     QFETCH(int, day);
     BirthChart chart;
     QVERIFY(calculateKin({"", std::int16_t(year), std::string(MonthNames[std::size_t(month - 1)]), std::int16_t(day)}, chart));
-    QCOMPARE(qs(chart.signName), qs(DaySignTable[std::size_t(row)].englishName));
+    QCOMPARE(QString::fromUtf8(chart.signName), QString::fromUtf8(DaySignTable[std::size_t(row)].englishName));
     QCOMPARE(chart.signPersonalities, DaySignTable[std::size_t(row)].personalities);
 }
 
@@ -168,15 +167,15 @@ void ContentTest::labelTexts()
     // placeholder for it, and with "kinwheel.org" (12) the forum label has 93 characters.
     const QString placeholder = QStringLiteral("{host}");
     for (LabelText which : {LabelText::Forum, LabelText::ReportSite})
-        QCOMPARE(qs(labelText(which)).count(placeholder), 1);
-    QCOMPARE(qs(labelText(LabelText::Forum)).size() - placeholder.size() + 12, 93);
-    QVERIFY(qs(labelText(LabelText::CoBrandOffer)).startsWith(QStringLiteral("Co-brand this software for your site.")));
-    QCOMPARE(qs(labelText(LabelText::CoBrandOffer)).size(), 185);
+        QCOMPARE(QString::fromUtf8(labelText(which)).count(placeholder), 1);
+    QCOMPARE(QString::fromUtf8(labelText(LabelText::Forum)).size() - placeholder.size() + 12, 93);
+    QVERIFY(QString::fromUtf8(labelText(LabelText::CoBrandOffer)).startsWith(QStringLiteral("Co-brand this software for your site.")));
+    QCOMPARE(QString::fromUtf8(labelText(LabelText::CoBrandOffer)).size(), 185);
     const QString home = QStringLiteral("Home Business Opportunity. Start your own Internet business");
-    QVERIFY(qs(labelText(LabelText::FullBrandOffer)).startsWith(home));
-    QCOMPARE(qs(labelText(LabelText::FullBrandOffer)).size(), 161);
-    QVERIFY(qs(labelText(LabelText::AboutOffer)).startsWith(home));
-    QCOMPARE(qs(labelText(LabelText::AboutOffer)).size(), 132);
+    QVERIFY(QString::fromUtf8(labelText(LabelText::FullBrandOffer)).startsWith(home));
+    QCOMPARE(QString::fromUtf8(labelText(LabelText::FullBrandOffer)).size(), 161);
+    QVERIFY(QString::fromUtf8(labelText(LabelText::AboutOffer)).startsWith(home));
+    QCOMPARE(QString::fromUtf8(labelText(LabelText::AboutOffer)).size(), 132);
     QVERIFY(!labelText(LabelText::ReportForum).empty());
     QVERIFY(!labelText(LabelText::ReportSite).empty());
 }
@@ -187,7 +186,7 @@ void ContentTest::noPhraseRepeatsWithinAReading()
 {
     const auto phrases = [](std::string_view text) {
         const QStringList words =
-            qs(text).toLower().remove(u'\'').split(QRegularExpression("[^a-z0-9]+"), Qt::SkipEmptyParts);
+            QString::fromUtf8(text).toLower().remove(u'\'').split(QRegularExpression("[^a-z0-9]+"), Qt::SkipEmptyParts);
         QSet<QString> out;
         for (qsizetype i = 0; i + 5 <= words.size(); ++i)
             out.insert(words.mid(i, 5).join(u' '));
