@@ -39,12 +39,23 @@ int daysInMonthIndex(int year, int m)
     return m == 1 && isLeapYear(year) ? 29 : kMonthLengths[static_cast<std::size_t>(m)];
 }
 
-} // namespace
-
-bool isLeapYear(int year)
+bool validDate(int year, int m, int day)
 {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return year >= kMinYear && year <= kMaxYear && m >= 0 && m < 12 && day >= 1 &&
+           day <= daysInMonthIndex(year, m);
 }
+
+// Position 1..260 of a valid date (month index 0..11) in the 260-day table.
+// January and February continue the count from 1 March of the year before.
+int tablePosition(int year, int m, int day)
+{
+    const int yearValue = YearTable[static_cast<std::size_t>(m > 1 ? year : year - 1)];
+    const int sum = yearValue + MonthTable[static_cast<std::size_t>(m)][static_cast<std::size_t>(day - 1)];
+    // The sum lies in 0..519: 0 and 260 are both position 260.
+    return sum > kCycle ? sum - kCycle : sum == 0 ? kCycle : sum;
+}
+
+} // namespace
 
 int daysInMonth(int year, std::string_view month)
 {
@@ -54,19 +65,10 @@ int daysInMonth(int year, std::string_view month)
 
 std::optional<int> kinNumber(int year, std::string_view month, int day)
 {
-    if (year < kFirstYear || year > kLastYear)
-        return std::nullopt;
     const int m = monthIndex(month);
-    if (m < 0 || day < 1 || day > daysInMonthIndex(year, m))
+    if (!validDate(year, m, day))
         return std::nullopt;
-    // January and February continue the count from 1 March of the year before.
-    const int yearValue = m > 1            ? YearTable[static_cast<std::size_t>(year - kFirstYear)]
-                          : year == kFirstYear ? kYearValue1899
-                                               : YearTable[static_cast<std::size_t>(year - kFirstYear - 1)];
-    int sum = yearValue + MonthTable[static_cast<std::size_t>(m)][static_cast<std::size_t>(day - 1)];
-    if (sum > kCycle)
-        sum -= kCycle;
-    return sum;
+    return tablePosition(year, m, day);
 }
 
 bool calculateKin(const BirthDetails& details, BirthChart& chart)

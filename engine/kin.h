@@ -1,6 +1,11 @@
 #pragma once
 // The kin calculation: from a birth date to its day number, day sign and
 // destiny cross, by table look-up.
+//
+// Every date of the proleptic Gregorian calendar from 0001-01-01 to
+// 9999-12-31 goes through the same calculation: the year table and the month
+// table give the date's position in the 260-day table, which selects the day
+// number and the day sign.
 
 #include <array>
 #include <cstdint>
@@ -41,15 +46,22 @@ struct BirthChart {
     DestinyCross cross;
 };
 
-bool isLeapYear(int year);
+// Gregorian rule: 1900 and 2100 are not leap years, 2000 is.
+constexpr bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 // 0 when the month name is not one of the twelve.
 int daysInMonth(int year, std::string_view month);
 
-// The date's position 1..260, or nothing for a date the tables do not cover.
+// The date's position 1..260 in the 260-day table, or nothing for a date
+// outside 0001-01-01..9999-12-31 or a day the month lacks.
 std::optional<int> kinNumber(int year, std::string_view month, int day);
 
 // Computes the whole reading (deriveDestinyCross included) into chart.
-// Returns false, leaving chart untouched, for a date the tables do not cover.
+// Returns false, leaving chart untouched, for a date outside
+// 0001-01-01..9999-12-31, a month name not one of the twelve or a day the
+// month lacks.
 [[nodiscard]] bool calculateKin(const BirthDetails& details, BirthChart& chart);
 
 // Completes a reading whose daySign still holds the label: tone name, short

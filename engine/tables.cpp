@@ -1,5 +1,6 @@
 #include "engine/tables.h"
 
+#include "engine/kin.h"
 #include "kinwheel_texts.h"
 
 namespace kinwheel {
@@ -30,15 +31,21 @@ constexpr auto toneDescriptions = lines<13>(texts::kToneDescriptionsFile);
 constexpr auto glyphDescriptions = lines<20>(texts::kGlyphDescriptionsFile);
 constexpr auto labelTexts = lines<6>(texts::kLabelTextsFile);
 
+constexpr int leapDay(int year) { return isLeapYear(year) ? 1 : 0; }
+
 constexpr YearValues makeYearTable()
 {
     YearValues t{};
     int value = 147; // 1 March 1900
-    for (int i = 0; i < kYearCount; ++i) {
-        const int year = kFirstYear + i;
-        if (i > 0)
-            value = (value + 105 + (year % 4 == 0 ? 1 : 0)) % kCycle;
-        t[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(value);
+    t[1900] = static_cast<std::int16_t>(value);
+    for (int year = 1901; year <= kMaxYear; ++year) {
+        value = (value + 105 + leapDay(year)) % kCycle;
+        t[static_cast<std::size_t>(year)] = static_cast<std::int16_t>(value);
+    }
+    value = 147;
+    for (int year = 1900; year > 0; --year) {
+        value = (value + 2 * kCycle - 105 - leapDay(year)) % kCycle;
+        t[static_cast<std::size_t>(year - 1)] = static_cast<std::int16_t>(value);
     }
     return t;
 }
@@ -121,7 +128,7 @@ constexpr std::array<std::string_view, kCycle> makeSignLabels()
 }
 } // namespace
 
-const YearValues YearTable = makeYearTable();
+constinit const YearValues YearTable = makeYearTable();
 const MonthValues MonthTable = makeMonthTable();
 const std::array<std::int16_t, kCycle> ToneNumberTable = makeToneNumbers();
 const std::array<std::string_view, kCycle> SignLabelTable = makeSignLabels();

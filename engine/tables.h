@@ -8,16 +8,23 @@
 
 namespace kinwheel {
 
+// Years of the main window's list (it opens at the first).
 inline constexpr int kFirstYear = 1900;
-inline constexpr int kLastYear = 2016;
+inline constexpr int kLastYear = 2100;
 inline constexpr int kYearCount = kLastYear - kFirstYear + 1;
+// Years the engine reads: every date of the proleptic Gregorian calendar
+// from 0001-01-01 to 9999-12-31.
+inline constexpr int kMinYear = 1;
+inline constexpr int kMaxYear = 9999;
 inline constexpr int kCycle = 260;
 
-// Position that 1 March of each year reaches in the 260-day count.
-using YearValues = std::array<std::int16_t, kYearCount>;
+// Position that 1 March of each year 0..kMaxYear reaches in the 260-day
+// count, indexed by the year itself. 1900 holds 147; each year Y adds 105 to
+// the year before, 106 when Y is a Gregorian leap year (its 29 February falls
+// between the two firsts of March). January and February count from the year
+// before, so year 0 serves the first two months of year 1.
+using YearValues = std::array<std::int16_t, kMaxYear + 1>;
 extern const YearValues YearTable;
-// Year value of 1899 (1 March 1899), which January and February 1900 count from.
-inline constexpr std::int16_t kYearValue1899 = 42;
 
 inline constexpr std::array<std::string_view, 12> MonthNames = {
     "January", "February", "March",     "April",   "May",      "June",

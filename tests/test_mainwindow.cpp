@@ -69,8 +69,8 @@ void TestMainWindow::windowAndLists()
     QCOMPARE(window->cboMonth()->itemText(11), QStringLiteral("December"));
     QCOMPARE(window->cboDate()->count(), 31);
     QCOMPARE(window->cboDate()->itemText(30), QStringLiteral("31"));
-    QCOMPARE(window->cboYear()->count(), 117);
-    QCOMPARE(window->cboYear()->itemText(116), QStringLiteral("2016"));
+    QCOMPARE(window->cboYear()->count(), 201);
+    QCOMPARE(window->cboYear()->itemText(200), QStringLiteral("2100"));
     QCOMPARE(window->cboMonth()->currentText(), QStringLiteral("January"));
     QCOMPARE(window->cboDate()->currentText(), QStringLiteral("1"));
     QCOMPARE(window->cboYear()->currentText(), QStringLiteral("1900"));
@@ -135,6 +135,7 @@ void TestMainWindow::validation_data()
     QTest::newRow("29 Feb 1900, no leap year") << "Ada" << 1 << 29 << 1900 << kFebruaryMessage << false;
     QTest::newRow("29 Feb 1901") << "Ada" << 1 << 29 << 1901 << kFebruaryMessage << false;
     QTest::newRow("29 Feb 2015") << "Ada" << 1 << 29 << 2015 << kFebruaryMessage << false;
+    QTest::newRow("29 Feb 2100, no leap year") << "Ada" << 1 << 29 << 2100 << kFebruaryMessage << false;
     QTest::newRow("30 Feb 2000") << "Ada" << 1 << 30 << 2000 << kFebruaryMessage << false;
     QTest::newRow("31 Feb 1904") << "Ada" << 1 << 31 << 1904 << kFebruaryMessage << false;
     QTest::newRow("30 Feb 1901") << "Ada" << 1 << 30 << 1901 << kFebruaryMessage << false;
@@ -148,6 +149,7 @@ void TestMainWindow::validation_data()
     QTest::newRow("30 April") << "Ada" << 3 << 30 << 1980 << "" << false;
     QTest::newRow("31 May") << "Ada" << 4 << 31 << 1980 << "" << false;
     QTest::newRow("31 December 2016") << "Ada" << 11 << 31 << 2016 << "" << false;
+    QTest::newRow("31 December 2100") << "Ada" << 11 << 31 << 2100 << "" << false;
     QTest::newRow("1 January 1900") << "Ada" << 0 << 1 << 1900 << "" << false;
 }
 

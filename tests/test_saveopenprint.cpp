@@ -391,7 +391,7 @@ void TestSaveOpenPrint::openRefusesBadFiles_data()
     QTest::newRow("garbage") << "junk.man" << QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x00\x00\x01\x00", 20);
     QTest::newRow("unscrambled file") << "plain.man" << QByteArray("Mary\r\n1975\r\nMarch\r\n5\r\n");
     QTest::newRow("year before the list") << "y.man" << QByteArray("Pdu|\r\n4;<<\r\nPdufk\r\n8\r\n");
-    QTest::newRow("year after the list") << "y.man" << QByteArray("Pdu|\r\n5354\r\nPdufk\r\n8\r\n");
+    QTest::newRow("year after the list") << "y.man" << QByteArray("Pdu|\r\n5434\r\nPdufk\r\n8\r\n");
     QTest::newRow("month in lower case") << "m.man" << QByteArray("Pdu|\r\n4<:8\r\npdufk\r\n8\r\n");
     QTest::newRow("month empty") << "m.man" << QByteArray("Pdu|\r\n4<:8\r\n\r\n8\r\n");
     QTest::newRow("day 32") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n65\r\n");

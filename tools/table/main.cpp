@@ -1,4 +1,4 @@
-// Prints the reading of every date the program covers, one line a date:
+// Prints the reading of every date from 1900 to 2016, one line a date:
 // YYYY-MM-DD,dayNumber,daySignLabel,shortName,toneName,central,ally,occult,challenge,guide
 
 #include "engine/kin.h"
@@ -13,7 +13,7 @@ int main()
     std::string out;
     out.reserve(1 << 22);
     char line[160];
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
+    for (int year = 1900; year <= 2016; ++year) {
         for (int m = 0; m < 12; ++m) {
             const std::string_view month = MonthNames[static_cast<std::size_t>(m)];
             for (int day = 1; day <= daysInMonth(year, month); ++day) {
