@@ -2,6 +2,8 @@
 
 #include "engine/tables.h"
 
+#include <chrono>
+
 namespace kinwheel {
 namespace {
 
@@ -55,6 +57,51 @@ int tablePosition(int year, int m, int day)
     return sum > kCycle ? sum - kCycle : sum == 0 ? kCycle : sum;
 }
 
+// Days of a 365-day year before each month, for the Dreamspell count.
+constexpr std::array<int, 12> kDaysBeforeMonth = [] {
+    std::array<int, 12> t{};
+    for (std::size_t m = 1; m < t.size(); ++m)
+        t[m] = t[m - 1] + kMonthLengths[m - 1];
+    return t;
+}();
+
+constexpr int kJulianDayOf1970 = 2440588;
+
+int correlationOf(Count count) { return count == Count::Corr584285 ? 584285 : 584283; }
+
+// The Maya date of a valid date (month index 0..11).
+MayaDate mayaDateOf(int year, int m, int day, Count count)
+{
+    MayaDate date;
+    date.count = count;
+    if (count == Count::Dreamspell) {
+        // 29 February is not counted: it takes the kin of 28 February.
+        date.dreamspellLeapDay = m == 1 && day == 29;
+        const int counted = date.dreamspellLeapDay ? 28 : day;
+        date.kin = static_cast<std::int16_t>(
+            (105 * year + kDaysBeforeMonth[static_cast<std::size_t>(m)] + counted + 231) % kCycle + 1);
+    } else {
+        // The later correlation reaches each day two kins earlier.
+        const int shift = correlationOf(count) - correlationOf(Count::Gmt584283);
+        date.kin = static_cast<std::int16_t>((kinOfPosition(tablePosition(year, m, day)) - 1 - shift + kCycle) % kCycle + 1);
+
+        const std::chrono::sys_days civil{std::chrono::year(year) / std::chrono::month(static_cast<unsigned>(m + 1)) /
+                                          std::chrono::day(static_cast<unsigned>(day))};
+        // Days since the Long Count's zero date; positive for every year from 1.
+        const int n = static_cast<int>(civil.time_since_epoch().count()) + kJulianDayOf1970 - correlationOf(count);
+        date.hasTraditionalFields = true;
+        date.longCount = {static_cast<std::int16_t>(n / 144000), static_cast<std::int16_t>(n % 144000 / 7200),
+                          static_cast<std::int16_t>(n % 7200 / 360), static_cast<std::int16_t>(n % 360 / 20),
+                          static_cast<std::int16_t>(n % 20)};
+        const int haab = (n + 348) % 365;
+        date.haabMonth = static_cast<std::int16_t>(haab / 20 + 1);
+        date.haabDay = static_cast<std::int16_t>(haab % 20);
+        date.lord = static_cast<std::int16_t>(n % 9 == 0 ? 9 : n % 9);
+    }
+    date.trecenaKin = static_cast<std::int16_t>(date.kin - (date.kin - 1) % 13);
+    return date;
+}
+
 } // namespace
 
 int daysInMonth(int year, std::string_view month)
@@ -71,12 +118,23 @@ std::optional<int> kinNumber(int year, std::string_view month, int day)
     return tablePosition(year, m, day);
 }
 
-bool calculateKin(const BirthDetails& details, BirthChart& chart)
+std::optional<MayaDate> mayaDate(int year, int month, int day, Count count)
 {
-    const std::optional<int> position = kinNumber(details.year, details.month, details.day);
-    if (!position)
+    if (month < 1 || month > 12 || !validDate(year, month - 1, day))
+        return std::nullopt;
+    return mayaDateOf(year, month - 1, day, count);
+}
+
+bool calculateKin(const BirthDetails& details, BirthChart& chart, Count count)
+{
+    const int m = monthIndex(details.month);
+    if (!validDate(details.year, m, details.day))
         return false;
-    const auto i = static_cast<std::size_t>(*position - 1);
+    const MayaDate maya = mayaDateOf(details.year, m, details.day, count);
+    const auto i = static_cast<std::size_t>(positionOfKin(maya.kin) - 1);
+    chart.count = count;
+    chart.kin = maya.kin;
+    chart.maya = maya;
     chart.dayNumber = ToneNumberTable[i];
     chart.daySign = SignLabelTable[i];
     chart.dayNumberDescription = ToneTable[static_cast<std::size_t>(chart.dayNumber - 1)].description;
@@ -87,7 +145,7 @@ bool calculateKin(const BirthDetails& details, BirthChart& chart)
         chart.signKeywords = sign.keywords;
         chart.signGemstone = sign.gemstone;
         chart.signSignificance = sign.significance;
-        chart.signPersonalities = sign.personalities;
+        chart.signPersonalities = count == Count::Gmt584283 ? sign.personalities : std::string_view{};
     }
     deriveDestinyCross(chart);
     return true;

@@ -1,11 +1,13 @@
 #pragma once
-// The kin calculation: from a birth date to its day number, day sign and
-// destiny cross, by table look-up.
+// The kin calculation: from a birth date to its day number, day sign,
+// destiny cross and whole Maya date, by table look-up.
 //
 // Every date of the proleptic Gregorian calendar from 0001-01-01 to
 // 9999-12-31 goes through the same calculation: the year table and the month
-// table give the date's position in the 260-day table, which selects the day
-// number and the day sign.
+// table give the date's position in the 260-day table, the chosen count turns
+// it into the kin, and the kin selects the day number and the day sign.
+
+#include "engine/mayadate.h"
 
 #include <array>
 #include <cstdint>
@@ -41,9 +43,13 @@ struct BirthChart {
     std::string_view signKeywords;
     std::string_view signGemstone;
     std::string_view signSignificance;
+    // The people are chosen for the 584283 count; empty under the others.
     std::string_view signPersonalities;
     std::string_view toneName;
     DestinyCross cross;
+    Count count = Count::Gmt584283; // the count the reading follows
+    std::int16_t kin = 0;           // 1..260, the same as maya.kin
+    MayaDate maya;
 };
 
 // Gregorian rule: 1900 and 2100 are not leap years, 2000 is.
@@ -54,15 +60,25 @@ constexpr bool isLeapYear(int year)
 // 0 when the month name is not one of the twelve.
 int daysInMonth(int year, std::string_view month);
 
-// The date's position 1..260 in the 260-day table, or nothing for a date
-// outside 0001-01-01..9999-12-31 or a day the month lacks.
+// A position p of the 260-day table is not the kin: position 10 is 4 Ajaw,
+// kin 160. Both run 1..260.
+constexpr int kinOfPosition(int position) { return (position + 149) % 260 + 1; }
+constexpr int positionOfKin(int kin) { return (kin + 109) % 260 + 1; }
+
+// The date's position 1..260 in the 260-day table under the 584283 count, or
+// nothing for a date outside 0001-01-01..9999-12-31 or a day the month lacks.
 std::optional<int> kinNumber(int year, std::string_view month, int day);
 
-// Computes the whole reading (deriveDestinyCross included) into chart.
-// Returns false, leaving chart untouched, for a date outside
+// The whole Maya date of a day (month 1..12) under a count, or nothing for a
+// date calculateKin refuses.
+std::optional<MayaDate> mayaDate(int year, int month, int day, Count count = Count::Gmt584283);
+
+// Computes the whole reading under the count (deriveDestinyCross included)
+// into chart. Returns false, leaving chart untouched, for a date outside
 // 0001-01-01..9999-12-31, a month name not one of the twelve or a day the
 // month lacks.
-[[nodiscard]] bool calculateKin(const BirthDetails& details, BirthChart& chart);
+[[nodiscard]] bool calculateKin(const BirthDetails& details, BirthChart& chart,
+                                Count count = Count::Gmt584283);
 
 // Completes a reading whose daySign still holds the label: tone name, short
 // sign name and the destiny cross.

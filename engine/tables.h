@@ -66,6 +66,16 @@ struct Glyph {
 // Index = place in the 20-day cycle counted from Red Dragon; colour = index mod 4.
 extern const std::array<Glyph, 20> GlyphTable;
 
+// Tzolk'in day names in modern Yucatec spelling, by glyph index (Imix = 0).
+inline constexpr std::array<std::string_view, 20> TzolkinDayNames = {
+    "Imix",   "Ik'",  "Ak'b'al", "K'an",  "Chikchan", "Kimi",  "Manik'", "Lamat",    "Muluk", "Ok",
+    "Chuwen", "Eb'",  "B'en",    "Ix",    "Men",      "K'ib'", "Kab'an", "Etz'nab'", "Kawak", "Ajaw"};
+
+// Haab' month names, month 1 (Pop) at index 0; Wayeb' is the five-day 19th.
+inline constexpr std::array<std::string_view, 19> HaabMonthNames = {
+    "Pop",  "Wo'", "Sip", "Sotz'",    "Sek",   "Xul", "Yaxk'in", "Mol",    "Ch'en",  "Yax",
+    "Sak'", "Keh", "Mak", "K'ank'in", "Muwan", "Pax", "K'ayab",  "Kumk'u", "Wayeb'"};
+
 // Guide offset per day number - 1.
 inline constexpr std::array<std::int16_t, 13> GuideOffsets = {0, 12, 4, 16, 8, 0, 12,
                                                               4, 16, 8, 0, 12, 4};

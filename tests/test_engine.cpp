@@ -1,11 +1,14 @@
 // The kin engine against an independent day count, its worked examples and
-// boundaries, the refusals, and all 260 destiny crosses.
+// boundaries, the refusals, all 260 destiny crosses, and the Maya date under
+// the three counts against cycles stepped here day by day.
 
 #include "engine/kin.h"
 #include "engine/tables.h"
 
 #include <QDate>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace kinwheel;
 
@@ -23,13 +26,93 @@ std::string_view monthName(int month) { return MonthNames[std::size_t(month - 1)
 // Day-sign row of a glyph index.
 const DaySign& signOfGlyph(int glyph) { return DaySignTable[std::size_t((glyph + 10) % 20)]; }
 
+// The 260-day count, stepped by hand.
+struct Tzolkin {
+    int kin, tone, glyph, trecenaKin;
+    void step()
+    {
+        kin = kin % 260 + 1;
+        tone = tone % 13 + 1;
+        glyph = (glyph + 1) % 20;
+        if (tone == 1)
+            trecenaKin = kin;
+    }
+};
+
+// The traditional count stepped by hand: every cycle advances by one a day.
+struct Cycles {
+    Tzolkin tzolkin;
+    std::array<int, 5> longCount; // places of 20, 20, 20, 18, 20 days' worth
+    int haabDay, haabMonth, lord;
+    void step()
+    {
+        tzolkin.step();
+        const int sizes[5] = {0, 20, 20, 18, 20};
+        int place = 4;
+        while (place > 0 && longCount[std::size_t(place)] + 1 == sizes[place])
+            longCount[std::size_t(place--)] = 0;
+        ++longCount[std::size_t(place)];
+        if (++haabDay == (haabMonth == 19 ? 5 : 20)) {
+            haabDay = 0;
+            haabMonth = haabMonth % 19 + 1;
+        }
+        lord = lord % 9 + 1;
+    }
+    MayaDate expected(Count count) const
+    {
+        MayaDate m;
+        m.count = count;
+        m.kin = std::int16_t(tzolkin.kin);
+        m.hasTraditionalFields = true;
+        for (std::size_t i = 0; i < 5; ++i)
+            m.longCount[i] = std::int16_t(longCount[i]);
+        m.haabDay = std::int16_t(haabDay);
+        m.haabMonth = std::int16_t(haabMonth);
+        m.lord = std::int16_t(lord);
+        m.trecenaKin = std::int16_t(tzolkin.trecenaKin);
+        return m;
+    }
+};
+
+// The reading of one date under one count agrees with the stepped values.
+QString readingMismatch(const QDate& d, const MayaDate& expected, const Tzolkin& t)
+{
+    const QString where = d.toString(Qt::ISODate) + QLatin1Char(' ') + qs(countKey(expected.count));
+    const auto maya = mayaDate(d.year(), d.month(), d.day(), expected.count);
+    BirthChart chart;
+    if (!maya || !calculateKin(details(d.year(), monthName(d.month()), d.day()), chart, expected.count))
+        return where + QStringLiteral(" refused");
+    if (!(*maya == expected) || !(chart.maya == expected) || chart.kin != expected.kin || chart.count != expected.count)
+        return where + QStringLiteral(": kin %1 %2 %3, expected kin %4 %5 %6")
+                           .arg(QString::number(maya->kin), qs(calendarRoundText(*maya)), qs(trecenaText(*maya)),
+                                QString::number(expected.kin), qs(calendarRoundText(expected)),
+                                qs(trecenaText(expected)));
+    const int c = t.glyph;
+    const int guideOffsets[] = {0, 12, 4, 16, 8};
+    const DestinyCross cross{{std::int16_t(c), std::int16_t((17 - c + 20) % 20), std::int16_t(19 - c),
+                              std::int16_t((c + 10) % 20), std::int16_t((c + guideOffsets[(t.tone - 1) % 5]) % 20)}};
+    if (chart.dayNumber != t.tone || !(chart.cross == cross) || chart.signName != signOfGlyph(c).englishName ||
+        chart.daySign != signOfGlyph(c).shortName || chart.signGemstone != signOfGlyph(c).gemstone)
+        return where + QStringLiteral(": tone %1 glyph %2").arg(chart.dayNumber).arg(chart.cross[0]);
+    // The people are chosen for the 584283 count only.
+    if (chart.signPersonalities.empty() != (expected.count != Count::Gmt584283))
+        return where + QStringLiteral(": personalities");
+    return {};
+}
+
 } // namespace
 
 class EngineTest : public QObject {
     Q_OBJECT
 private slots:
     void everyDateMatchesTheDayCount();
+    void everyDateMatchesTheSteppedCycles();
     void consecutiveDaysAreConsecutivePositions();
+    void checkDates_data();
+    void checkDates();
+    void countKeys_data();
+    void countKeys();
+    void textsOutOfRangeAreEmpty();
     void workedExamples_data();
     void workedExamples();
     void refusedDates_data();
@@ -75,17 +158,57 @@ void EngineTest::everyDateMatchesTheDayCount()
     QCOMPARE(checked, 73414);
 }
 
-// Every date the engine reads.
+// Every date the engine reads: positions, kins and the Long Count step by one.
+// From 30 December 1899 (12.14.5.6.16, 2 Kib', 4 Mak, G1; Dreamspell Kin 51)
+// to 2100. The 584285 count is the 584283 count two days later.
+void EngineTest::everyDateMatchesTheSteppedCycles()
+{
+    Cycles gmt{{236, 2, 15, 235}, {12, 14, 5, 6, 16}, 4, 13, 1};
+    Tzolkin dreamspell{51, 12, 10, 40};
+    std::array<Cycles, 3> recent{gmt, gmt, gmt}; // today's at index day % 3
+    int day = 0;
+    for (QDate d(1899, 12, 30); d <= QDate(2100, 12, 31); d = d.addDays(1), ++day) {
+        if (day > 0) {
+            gmt.step();
+            if (d.month() != 2 || d.day() != 29)
+                dreamspell.step();
+        }
+        recent[std::size_t(day % 3)] = gmt;
+        QString error = readingMismatch(d, gmt.expected(Count::Gmt584283), gmt.tzolkin);
+        if (error.isEmpty() && day >= 2) {
+            const Cycles& earlier = recent[std::size_t((day + 1) % 3)];
+            error = readingMismatch(d, earlier.expected(Count::Corr584285), earlier.tzolkin);
+        }
+        if (error.isEmpty()) {
+            MayaDate expected;
+            expected.count = Count::Dreamspell;
+            expected.kin = std::int16_t(dreamspell.kin);
+            expected.trecenaKin = std::int16_t(dreamspell.trecenaKin);
+            expected.dreamspellLeapDay = d.month() == 2 && d.day() == 29;
+            error = readingMismatch(d, expected, dreamspell);
+        }
+        if (!error.isEmpty())
+            QFAIL(qPrintable(error));
+    }
+    QCOMPARE(day, 73416);
+}
+
 void EngineTest::consecutiveDaysAreConsecutivePositions()
 {
     int previous = 0;
+    long previousCount = 0;
     for (QDate d(1, 1, 1); d <= QDate(9999, 12, 31); d = d.addDays(1)) {
         const auto p = kinNumber(d.year(), monthName(d.month()), d.day());
-        QVERIFY(p);
+        const auto maya = mayaDate(d.year(), d.month(), d.day());
+        QVERIFY(p && maya);
         QVERIFY(*p >= 1 && *p <= 260);
-        if (previous && *p != previous % 260 + 1)
+        QCOMPARE(int(maya->kin), kinOfPosition(*p));
+        const auto& lc = maya->longCount;
+        const long count = (((lc[0] * 20L + lc[1]) * 20 + lc[2]) * 18 + lc[3]) * 20 + lc[4];
+        if (previous && (*p != previous % 260 + 1 || count != previousCount + 1))
             QFAIL(qPrintable(d.toString(Qt::ISODate)));
         previous = *p;
+        previousCount = count;
     }
 }
 
@@ -135,6 +258,102 @@ void EngineTest::workedExamples()
     QCOMPARE(qs(chart.dayNumberDescription), qs(ToneTable[std::size_t(dayNumber - 1)].description));
 }
 
+void EngineTest::checkDates_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("kin");
+    QTest::addColumn<QString>("longCount");
+    QTest::addColumn<QString>("calendarRound");
+    QTest::addColumn<QString>("lord");
+    QTest::addColumn<QString>("trecena");
+
+    QTest::newRow("13.0.0.0.0") << QDate(2012, 12, 21) << "584283" << 160 << "13.0.0.0.0" << "4 Ajaw 3 K'ank'in" << "G9" << "trecena 1 Kab'an";
+    QTest::newRow("1900") << QDate(1900, 1, 1) << "584283" << 238 << "12.14.5.6.18" << "4 Etz'nab' 6 Mak" << "G3" << "trecena 1 Men";
+    QTest::newRow("Wayeb'") << QDate(2019, 3, 27) << "584283" << 107 << "13.0.6.6.7" << "3 Manik' 0 Wayeb'" << "G1" << "trecena 1 Chikchan";
+    QTest::newRow("first day") << QDate(1, 1, 1) << "584283" << 63 << "7.17.18.13.3" << "11 Ak'b'al 11 Mol" << "G2" << "trecena 1 B'en";
+    QTest::newRow("last day") << QDate(9999, 12, 31) << "584283" << 161 << "33.5.3.6.1" << "5 Imix 19 Pop" << "G4" << "trecena 1 Kab'an";
+    QTest::newRow("584285") << QDate(2012, 12, 21) << "584285" << 158 << "12.19.19.17.18" << "2 Etz'nab' 1 K'ank'in" << "G7" << "trecena 1 Kab'an";
+    QTest::newRow("Dreamspell 2012") << QDate(2012, 12, 21) << "dreamspell" << 207 << "" << "" << "" << "trecena 1 K'ib'";
+    QTest::newRow("Dreamspell 25 July 1987") << QDate(1987, 7, 25) << "dreamspell" << 33 << "" << "" << "" << "trecena 1 Manik'";
+    QTest::newRow("Dreamspell 26 July 1987") << QDate(1987, 7, 26) << "dreamspell" << 34 << "" << "" << "" << "trecena 1 Manik'";
+    QTest::newRow("Dreamspell 28 February") << QDate(2020, 2, 28) << "dreamspell" << 231 << "" << "" << "" << "trecena 1 Ik'";
+    QTest::newRow("Dreamspell 29 February") << QDate(2020, 2, 29) << "dreamspell" << 231 << "" << "" << "" << "trecena 1 Ik'";
+    QTest::newRow("Dreamspell 1 March") << QDate(2020, 3, 1) << "dreamspell" << 232 << "" << "" << "" << "trecena 1 Ik'";
+    QTest::newRow("584283 29 February") << QDate(2000, 2, 29) << "584283" << 161 << "12.19.7.0.1" << "5 Imix 9 K'ayab" << "G1" << "trecena 1 Kab'an";
+}
+
+void EngineTest::checkDates()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, count);
+    QFETCH(int, kin);
+    QFETCH(QString, longCount);
+    QFETCH(QString, calendarRound);
+    QFETCH(QString, lord);
+    QFETCH(QString, trecena);
+
+    const Count c = parseCount(count.toStdString()).value();
+    BirthChart chart;
+    QVERIFY(calculateKin(details(date.year(), monthName(date.month()), date.day()), chart, c));
+    const MayaDate& maya = chart.maya;
+    QCOMPARE(int(chart.kin), kin);
+    QCOMPARE(maya.hasTraditionalFields, c != Count::Dreamspell);
+    QCOMPARE(qs(longCountText(maya)), longCount);
+    QCOMPARE(qs(calendarRoundText(maya)), calendarRound);
+    QCOMPARE(qs(lordText(maya)), lord);
+    QCOMPARE(qs(trecenaText(maya)), trecena);
+    QCOMPARE(calendarRound.startsWith(qs(tzolkinDayName(kin)) + QLatin1Char(' ')), c != Count::Dreamspell);
+    // Only Dreamspell's 29 February has no kin of its own, and says so.
+    const bool leapDay = c == Count::Dreamspell && date.month() == 2 && date.day() == 29;
+    QCOMPARE(maya.dreamspellLeapDay, leapDay);
+    QCOMPARE(leapDayNote(maya).empty(), !leapDay);
+}
+
+void EngineTest::countKeys_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("count"); // -1: refused
+    QTest::addColumn<QString>("name");
+    QTest::newRow("584283") << "584283" << 0 << "Traditional count, correlation 584283 (GMT)";
+    QTest::newRow("584285") << "584285" << 1 << "Traditional count, correlation 584285";
+    QTest::newRow("dreamspell") << "dreamspell" << 2 << "Dreamspell count";
+    QTest::newRow("capital") << "Dreamspell" << -1 << "";
+    QTest::newRow("blank") << " 584283" << -1 << "";
+    QTest::newRow("empty") << "" << -1 << "";
+    QTest::newRow("prefix") << "5842" << -1 << "";
+    QTest::newRow("long") << QString(4096, QLatin1Char('5')) << -1 << "";
+}
+
+void EngineTest::countKeys()
+{
+    QFETCH(QString, key);
+    QFETCH(int, count);
+    QFETCH(QString, name);
+    const std::string text = key.toStdString();
+    const std::optional<Count> parsed = parseCount(text);
+    QCOMPARE(parsed.has_value(), count >= 0);
+    if (!parsed)
+        return;
+    QCOMPARE(int(*parsed), count);
+    QCOMPARE(qs(countKey(*parsed)), key);
+    QCOMPARE(qs(countName(*parsed)), name);
+}
+
+// A reading not made yet, or numbers out of range, give no text at all.
+void EngineTest::textsOutOfRangeAreEmpty()
+{
+    const MayaDate none;
+    for (const std::string& text : {longCountText(none), haabDateText(none), calendarRoundText(none), trecenaText(none),
+                                    lordText(none), leapDayNote(none), haabMonthName(0), haabMonthName(20),
+                                    tzolkinDayName(0), tzolkinDayName(261), tzolkinDayName(-5)})
+        QVERIFY2(text.empty(), text.c_str());
+    QCOMPARE(qs(haabMonthName(1)), QStringLiteral("Pop"));
+    QCOMPARE(qs(haabMonthName(19)), QStringLiteral("Wayeb'"));
+    QCOMPARE(qs(tzolkinDayName(1)), QStringLiteral("1 Imix"));
+    QCOMPARE(qs(tzolkinDayName(260)), QStringLiteral("13 Ajaw"));
+}
+
 void EngineTest::refusedDates_data()
 {
     QTest::addColumn<int>("year");
@@ -167,8 +386,12 @@ void EngineTest::refusedDates()
     QFETCH(QString, month);
     QFETCH(int, day);
     QVERIFY(!kinNumber(year, month.toStdString(), day));
-    BirthChart chart;
-    QVERIFY(!calculateKin(details(year, month.toStdString(), day), chart));
+    for (const Count count : kCounts) {
+        BirthChart chart;
+        QVERIFY(!calculateKin(details(year, month.toStdString(), day), chart, count));
+        const int m = int(std::find(MonthNames.begin(), MonthNames.end(), month.toStdString()) - MonthNames.begin()) + 1;
+        QVERIFY(!mayaDate(year, m, day, count));
+    }
 }
 
 void EngineTest::refusalLeavesTheReadingAlone()
@@ -179,6 +402,7 @@ void EngineTest::refusalLeavesTheReadingAlone()
     QVERIFY(!calculateKin(details(1900, "February", 29), chart));
     QVERIFY(!calculateKin(details(10000, "March", 5), chart));
     QVERIFY(!calculateKin(details(1975, "Marzo", 5), chart));
+    QVERIFY(!calculateKin(details(2100, "February", 29), chart, Count::Dreamspell));
     QCOMPARE(chart.dayNumber, before.dayNumber);
     QCOMPARE(chart.daySign, before.daySign);
     QCOMPARE(chart.dayNumberDescription, before.dayNumberDescription);
@@ -190,6 +414,9 @@ void EngineTest::refusalLeavesTheReadingAlone()
     QCOMPARE(chart.signPersonalities, before.signPersonalities);
     QCOMPARE(chart.toneName, before.toneName);
     QVERIFY(chart.cross == before.cross);
+    QVERIFY(chart.count == before.count);
+    QCOMPARE(chart.kin, before.kin);
+    QVERIFY(chart.maya == before.maya);
 }
 
 void EngineTest::readingDoesNotDependOnTheOneBefore()

@@ -1,0 +1,107 @@
+#include "engine/mayadate.h"
+
+#include "engine/tables.h"
+
+namespace kinwheel {
+namespace {
+
+struct CountText {
+    std::string_view key;
+    std::string_view name;
+};
+
+// In the order of the enumeration.
+constexpr std::array<CountText, 3> kCountTexts = {{
+    {"584283", "Traditional count, correlation 584283 (GMT)"},
+    {"584285", "Traditional count, correlation 584285"},
+    {"dreamspell", "Dreamspell count"},
+}};
+
+const CountText& textsOf(Count count)
+{
+    return kCountTexts[static_cast<std::size_t>(count)];
+}
+
+bool validKin(int kin) { return kin >= 1 && kin <= kCycle; }
+
+} // namespace
+
+std::string_view countKey(Count count) { return textsOf(count).key; }
+
+std::string_view countName(Count count) { return textsOf(count).name; }
+
+std::optional<Count> parseCount(std::string_view key)
+{
+    for (const Count count : kCounts)
+        if (countKey(count) == key)
+            return count;
+    return std::nullopt;
+}
+
+std::string longCountText(const MayaDate& date)
+{
+    if (!date.hasTraditionalFields)
+        return {};
+    std::string text;
+    for (const std::int16_t place : date.longCount) {
+        if (!text.empty())
+            text += '.';
+        text += std::to_string(place);
+    }
+    return text;
+}
+
+std::string haabMonthName(int month)
+{
+    if (month < 1 || month > static_cast<int>(HaabMonthNames.size()))
+        return {};
+    return std::string(HaabMonthNames[static_cast<std::size_t>(month - 1)]);
+}
+
+std::string tzolkinDayName(int kin)
+{
+    if (!validKin(kin))
+        return {};
+    return std::to_string(toneOfKin(kin)) + ' ' +
+           std::string(TzolkinDayNames[static_cast<std::size_t>(glyphOfKin(kin))]);
+}
+
+std::string haabDateText(const MayaDate& date)
+{
+    const std::string month = haabMonthName(date.haabMonth);
+    if (!date.hasTraditionalFields || month.empty())
+        return {};
+    return std::to_string(date.haabDay) + ' ' + month;
+}
+
+std::string calendarRoundText(const MayaDate& date)
+{
+    const std::string tzolkin = tzolkinDayName(date.kin);
+    const std::string haab = haabDateText(date);
+    if (tzolkin.empty() || haab.empty())
+        return {};
+    return tzolkin + ' ' + haab;
+}
+
+std::string trecenaText(const MayaDate& date)
+{
+    const std::string first = tzolkinDayName(date.trecenaKin);
+    return first.empty() ? std::string() : "trecena " + first;
+}
+
+std::string lordText(const MayaDate& date)
+{
+    if (!date.hasTraditionalFields || date.lord < 1 || date.lord > 9)
+        return {};
+    return 'G' + std::to_string(date.lord);
+}
+
+std::string leapDayNote(const MayaDate& date)
+{
+    if (!date.dreamspellLeapDay)
+        return {};
+    return "29 February has no kin in the Dreamspell count (0.0 Hunab Ku): "
+           "this reading uses the kin of 28 February.";
+}
+
+} // namespace kinwheel
