@@ -1,5 +1,5 @@
-// Median time of one reading (calculation and destiny cross) over every date
-// the program covers, repeated.
+// Median time of one reading (calculation, destiny cross and Maya date) over
+// every date of the year list, repeated, under each count.
 
 #include "engine/kin.h"
 #include "engine/tables.h"
@@ -19,24 +19,29 @@ int main()
                 dates.push_back({"", static_cast<std::int16_t>(year), std::string(month), static_cast<std::int16_t>(day)});
 
     constexpr int kRounds = 41;
-    std::vector<double> nsPerReading;
     long checksum = 0;
-    for (int round = 0; round < kRounds; ++round) {
-        BirthChart chart;
-        const auto start = std::chrono::steady_clock::now();
-        for (const BirthDetails& d : dates) {
-            if (calculateKin(d, chart))
-                checksum += chart.cross[DestinyCross::Guide] + chart.dayNumber;
-        }
-        const auto stop = std::chrono::steady_clock::now();
-        nsPerReading.push_back(std::chrono::duration<double, std::nano>(stop - start).count() /
-                               static_cast<double>(dates.size()));
-    }
-    std::sort(nsPerReading.begin(), nsPerReading.end());
     std::printf("dates per round        %zu\n", dates.size());
     std::printf("rounds                 %d\n", kRounds);
-    std::printf("median ns per reading  %.1f\n", nsPerReading[nsPerReading.size() / 2]);
-    std::printf("fastest ns per reading %.1f\n", nsPerReading.front());
+    for (const Count count : kCounts) {
+        std::vector<double> nsPerReading;
+        for (int round = 0; round < kRounds; ++round) {
+            BirthChart chart;
+            const auto start = std::chrono::steady_clock::now();
+            for (const BirthDetails& d : dates) {
+                if (calculateKin(d, chart, count))
+                    checksum += chart.cross[DestinyCross::Guide] + chart.dayNumber + chart.maya.longCount[4] +
+                                chart.maya.haabDay + chart.maya.lord;
+            }
+            const auto stop = std::chrono::steady_clock::now();
+            nsPerReading.push_back(std::chrono::duration<double, std::nano>(stop - start).count() /
+                                   static_cast<double>(dates.size()));
+        }
+        std::sort(nsPerReading.begin(), nsPerReading.end());
+        const auto key = countKey(count);
+        std::printf("median ns per reading  %.1f  (count %.*s)\n", nsPerReading[nsPerReading.size() / 2],
+                    int(key.size()), key.data());
+        std::printf("fastest ns per reading %.1f  (count %.*s)\n", nsPerReading.front(), int(key.size()), key.data());
+    }
     std::printf("(checksum %ld)\n", checksum);
     return 0;
 }
