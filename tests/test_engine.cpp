@@ -28,12 +28,12 @@ const DaySign& signOfGlyph(int glyph) { return DaySignTable[std::size_t((glyph +
 
 // The 260-day count, stepped by hand.
 struct Tzolkin {
-    int kin, tone, glyph, trecenaKin;
+    std::int16_t kin, tone, glyph, trecenaKin;
     void step()
     {
-        kin = kin % 260 + 1;
-        tone = tone % 13 + 1;
-        glyph = (glyph + 1) % 20;
+        kin = std::int16_t(kin % 260 + 1);
+        tone = std::int16_t(tone % 13 + 1);
+        glyph = std::int16_t((glyph + 1) % 20);
         if (tone == 1)
             trecenaKin = kin;
     }
@@ -42,8 +42,8 @@ struct Tzolkin {
 // The traditional count stepped by hand: every cycle advances by one a day.
 struct Cycles {
     Tzolkin tzolkin;
-    std::array<int, 5> longCount; // places of 20, 20, 20, 18, 20 days' worth
-    int haabDay, haabMonth, lord;
+    std::array<std::int16_t, 5> longCount; // places of 20, 20, 20, 18, 20 days' worth
+    std::int16_t haabDay, haabMonth, lord;
     void step()
     {
         tzolkin.step();
@@ -54,23 +54,13 @@ struct Cycles {
         ++longCount[std::size_t(place)];
         if (++haabDay == (haabMonth == 19 ? 5 : 20)) {
             haabDay = 0;
-            haabMonth = haabMonth % 19 + 1;
+            haabMonth = std::int16_t(haabMonth % 19 + 1);
         }
-        lord = lord % 9 + 1;
+        lord = std::int16_t(lord % 9 + 1);
     }
     MayaDate expected(Count count) const
     {
-        MayaDate m;
-        m.count = count;
-        m.kin = std::int16_t(tzolkin.kin);
-        m.hasTraditionalFields = true;
-        for (std::size_t i = 0; i < 5; ++i)
-            m.longCount[i] = std::int16_t(longCount[i]);
-        m.haabDay = std::int16_t(haabDay);
-        m.haabMonth = std::int16_t(haabMonth);
-        m.lord = std::int16_t(lord);
-        m.trecenaKin = std::int16_t(tzolkin.trecenaKin);
-        return m;
+        return {count, tzolkin.kin, true, longCount, haabDay, haabMonth, lord, tzolkin.trecenaKin, false};
     }
 };
 
@@ -180,11 +170,8 @@ void EngineTest::everyDateMatchesTheSteppedCycles()
             error = readingMismatch(d, earlier.expected(Count::Corr584285), earlier.tzolkin);
         }
         if (error.isEmpty()) {
-            MayaDate expected;
-            expected.count = Count::Dreamspell;
-            expected.kin = std::int16_t(dreamspell.kin);
-            expected.trecenaKin = std::int16_t(dreamspell.trecenaKin);
-            expected.dreamspellLeapDay = d.month() == 2 && d.day() == 29;
+            const MayaDate expected{Count::Dreamspell, dreamspell.kin, false, {}, 0, 0, 0, dreamspell.trecenaKin,
+                                    d.month() == 2 && d.day() == 29};
             error = readingMismatch(d, expected, dreamspell);
         }
         if (!error.isEmpty())
