@@ -16,15 +16,14 @@ int monthIndex(std::string_view month)
 }
 
 // Row of the day-sign table whose label equals the text, or -1. The labels the
-// calculation stores point into the table itself, so identity is tried first.
+// calculation stores point into the table itself, so identity decides first.
 int signRowOf(std::string_view label)
 {
-    for (std::size_t r = 0; r < DaySignTable.size(); ++r)
-        if (DaySignTable[r].label.data() == label.data() && DaySignTable[r].label.size() == label.size())
+    for (std::size_t r = 0; r < DaySignTable.size(); ++r) {
+        const std::string_view row = DaySignTable[r].label;
+        if ((row.data() == label.data() && row.size() == label.size()) || row == label)
             return static_cast<int>(r);
-    for (std::size_t r = 0; r < DaySignTable.size(); ++r)
-        if (DaySignTable[r].label == label)
-            return static_cast<int>(r);
+    }
     return -1;
 }
 
