@@ -1,10 +1,15 @@
 // kinwheel-cardgen: draws the twenty glyph card pictures and the program icon.
 //
-//   kinwheel-cardgen <repo>/assets
+//   kinwheel-cardgen <assets directory>
 //
-// writes assets/cards/NNName.jpg (120 x 184) and assets/icon/kinwheel-*.png,
-// kinwheel.png and kinwheel.ico. Everything is drawn with QPainter from fixed
-// numbers, so the same build writes the same bytes on every run.
+// writes cards/<name>.png, <name>@2x.png and <name>@3x.png, each drawn for the
+// card's picture box at that device-pixel ratio, and icon/kinwheel-<size>.png
+// (some sizes also @2x) and kinwheel.ico. The file names and sizes come from
+// assets/assets.cmake. Everything is drawn with QPainter from fixed numbers on
+// the offscreen platform and encoded without time stamps, so every run writes
+// the same bytes.
+
+#include "kinwheel_assets.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -28,16 +33,12 @@
 
 namespace {
 
-constexpr int CardW = 120;
-constexpr int CardH = 184;
-constexpr int JpegQuality = 92;
+using namespace kinwheel;
+
+constexpr int CardW = assets::kCardWidth;
+constexpr int CardH = assets::kCardHeight;
 constexpr qreal Pi = 3.14159265358979323846;
 constexpr qreal OW = 3.0; // emblem outline width, in emblem units
-
-const char *const FileNames[20] = {
-    "01Imix",  "02Ik",    "03Akbal", "04Kan",    "05Chiccan", "06Cimi",   "07Manik",
-    "08Lamat", "09Muluc", "10Oc",    "11Chuen",  "12Eb",      "13Ben",    "14Ix",
-    "15Men",   "16Cib",   "17Caban", "18Etznab", "19Cauac",   "20Ahau"};
 
 const char *const GlyphNames[20] = {
     "DRAGON", "WIND",      "NIGHT",  "SEED",    "SERPENT", "WORLDBRIDGER", "HAND",
@@ -133,15 +134,6 @@ QPainterPath roundRect(const QRectF &r, qreal radius)
     QPainterPath p;
     p.addRoundedRect(r, radius, radius);
     return p;
-}
-
-QPainterPath rotated(const QPainterPath &path, QPointF pivot, qreal degrees)
-{
-    QTransform t;
-    t.translate(pivot.x(), pivot.y());
-    t.rotate(degrees);
-    t.translate(-pivot.x(), -pivot.y());
-    return t.map(path);
 }
 
 // Star with n points whose tips alternate between radius a and b.
@@ -308,161 +300,185 @@ QColor withAlpha(QColor c, int a)
 }
 
 // ---------------------------------------------------------------- emblems
-// Each emblem is drawn in a box from -50 to 50 on both axes, y pointing down.
+// Each emblem is drawn in a box from -50 to 50 on both axes, y pointing down,
+// and shown about 64 pixels across at 1x: no line thinner than about 2 units.
 
-void drawDragon(QPainter &g, const Palette &p)
+const QColor Leaf(0x5c, 0xa8, 0x3e);
+const QColor LeafDark(0x2f, 0x74, 0x2a);
+const QColor Water(0x78, 0xb6, 0xe4);
+const QColor Gold(0xf4, 0xc2, 0x3a);
+const QColor Bone(0xf6, 0xf0, 0xe2);
+
+QLinearGradient verticalShade(const QColor &c, qreal top, qreal bottom, int lighter = 125, int darker = 112)
 {
-    const QColor mouth(0x4a, 0x08, 0x06);
-    g.save();
-    g.translate(6, 0);
-    g.scale(0.9, 0.9);
-    // fire from the open jaws
-    QPainterPath fire;
-    fire.moveTo(-36, -1);
-    fire.cubicTo(-42, -8, -48, -8, -58, -12);
-    fire.cubicTo(-54, -5, -55, -1, -61, 2);
-    fire.cubicTo(-55, 6, -53, 11, -57, 17);
-    fire.cubicTo(-47, 14, -41, 9, -36, 5);
-    fire.closeSubpath();
-    shape(g, fire, QColor(0xf4, 0x8a, 0x1e), p.ink, 2.4);
-    QPainterPath flame;
-    flame.moveTo(-38, 0);
-    flame.cubicTo(-44, -3, -48, -2, -53, -3);
-    flame.cubicTo(-49, 1, -49, 4, -52, 8);
-    flame.cubicTo(-46, 7, -42, 5, -38, 4);
-    flame.closeSubpath();
-    shape(g, flame, QColor(0xff, 0xe0, 0x5a), p.ink, 0);
-    // horns, behind the head
-    QPainterPath horn1;
-    horn1.moveTo(6, -30);
-    horn1.cubicTo(16, -42, 28, -46, 42, -46);
-    horn1.cubicTo(32, -40, 26, -32, 20, -24);
-    horn1.closeSubpath();
-    QPainterPath horn2;
-    horn2.moveTo(16, -26);
-    horn2.cubicTo(26, -34, 36, -36, 48, -32);
-    horn2.cubicTo(38, -28, 32, -22, 26, -14);
-    horn2.closeSubpath();
-    shape(g, horn2, p.light, p.ink);
-    shape(g, horn1, p.light, p.ink);
-
-    // crest of spikes down the back of the neck
-    shape(g, poly({{26, -18}, {44, -18}, {33, -6}}), p.light, p.ink);
-    shape(g, poly({{33, -6}, {48, 0}, {36, 8}}), p.light, p.ink);
-    shape(g, poly({{36, 8}, {49, 17}, {36, 24}}), p.light, p.ink);
-    shape(g, poly({{35, 24}, {47, 34}, {34, 40}}), p.light, p.ink);
-
-    // open mouth, seen through the notch in the head outline
-    shape(g, poly({{-42, -6}, {-10, -1}, {-38, 8}}), mouth, p.ink);
-
-    QPainterPath head;
-    head.moveTo(-40, -13);
-    head.cubicTo(-28, -18, -16, -20, -8, -28);
-    head.cubicTo(0, -36, 14, -36, 22, -24);
-    head.cubicTo(32, -12, 36, 2, 36, 16);
-    head.cubicTo(36, 30, 32, 40, 38, 48);
-    head.lineTo(8, 48);
-    head.cubicTo(12, 36, 12, 24, 4, 16);
-    head.cubicTo(-2, 12, -8, 12, -14, 12);
-    head.lineTo(-32, 10);
-    head.lineTo(-36, 5);
-    head.lineTo(-12, -1);
-    head.lineTo(-40, -5);
-    head.closeSubpath();
-    QLinearGradient body(QPointF(-20, -30), QPointF(30, 40));
-    body.setColorAt(0, p.mid.lighter(112));
-    body.setColorAt(1, p.mid.darker(115));
-    shape(g, head, body, p.ink);
-
-    // teeth
-    for (qreal x : {-36.0, -28.0, -20.0})
-        shape(g, poly({{x, -4.2 + (x + 40) * 0.12}, {x + 4, -3.6 + (x + 40) * 0.12}, {x + 2, 1 + (x + 40) * 0.12}}),
-              p.light, p.ink, 1.2);
-    // neck bands
-    for (qreal y : {24.0, 33.0, 42.0}) {
-        QPainterPath band;
-        band.moveTo(12.5, y - 2);
-        band.quadTo(22, y + 3, 34, y - 3);
-        line(g, band, p.ink, 2.0);
-    }
-    // nostril, brow and eye
-    shape(g, ellipse({-33, -11}, 2.0, 1.4), p.ink, p.ink, 0);
-    QPainterPath brow;
-    brow.moveTo(-14, -22);
-    brow.quadTo(-4, -30, 8, -26);
-    line(g, brow, p.ink, 3.0);
-    shape(g, ellipse({-2, -19}, 6.5, 4.5), QColor(0xff, 0xd8, 0x3a), p.ink, 2.2);
-    shape(g, ellipse({-1, -19}, 1.6, 4.0), p.ink, p.ink, 0);
-    g.restore();
+    QLinearGradient lg(QPointF(0, top), QPointF(0, bottom));
+    lg.setColorAt(0, c.lighter(lighter));
+    lg.setColorAt(1, c.darker(darker));
+    return lg;
 }
 
+// Imix: the crocodile, the earth monster rising from the primeval waters, a
+// water lily growing from its head.
+void drawCrocodile(QPainter &g, const Palette &p)
+{
+    const QColor hide(0x4f, 0x8f, 0x3e);
+    // the lily's stalk
+    QPainterPath stalk;
+    stalk.moveTo(8, -16);
+    stalk.cubicTo(10, -28, 0, -32, -6, -35);
+    tube(g, stalk, Leaf, p.ink, 3.0, 2.2);
+
+    // scutes along the back, behind its outline
+    for (auto [x, y] : std::initializer_list<std::pair<qreal, qreal>>{{24, -10}, {32, -7.5}, {40, -3.5}})
+        shape(g, poly({{x - 4.5, y + 2}, {x, y - 6.5}, {x + 4.5, y + 2}}), hide.darker(120), p.ink, 2.2);
+
+    QPainterPath body;
+    body.moveTo(-48, 6);
+    body.cubicTo(-50, -2, -47, -7, -41, -7);
+    body.cubicTo(-30, -7, -16, -8, -4, -11);
+    body.cubicTo(-2, -23, 15, -25, 17, -13);
+    body.cubicTo(28, -12, 42, -6, 50, 4);
+    body.lineTo(50, 24);
+    body.lineTo(-48, 24);
+    body.closeSubpath();
+    shape(g, body, verticalShade(hide, -24, 14), p.ink);
+    // the long jaw and its teeth
+    QPainterPath mouth;
+    mouth.moveTo(-46, 4);
+    mouth.quadTo(-24, 6, -4, 0);
+    mouth.quadTo(0, -1, 2, 2);
+    for (qreal x : {-40.0, -31.0, -22.0, -13.0}) {
+        const qreal y = 4.6 - (x + 46) * 0.06;
+        shape(g, poly({{x - 2.6, y}, {x, y - 5}, {x + 2.6, y}}), Bone, p.ink, 1.6);
+    }
+    line(g, mouth, p.ink, 2.4);
+    shape(g, ellipse({-43, -6}, 2.4, 1.8), p.ink, p.ink, 0);
+    shape(g, ellipse({7, -15}, 5, 3.8), Gold, p.ink, 2.0);
+    shape(g, ellipse({7, -15}, 1.2, 3.2), p.ink, p.ink, 0);
+
+    // the water, a band of waves
+    QPainterPath water;
+    water.moveTo(-50, 12);
+    for (int i = 0; i < 5; ++i) {
+        const qreal x = -50 + i * 20;
+        water.quadTo(x + 5, 6, x + 10, 12);
+        water.quadTo(x + 15, 18, x + 20, 12);
+    }
+    water.quadTo(54, 26, 48, 38);
+    for (int i = 0; i < 4; ++i) {
+        const qreal x = 48 - i * 24;
+        water.quadTo(x - 6, 44, x - 12, 40);
+        water.quadTo(x - 18, 36, x - 24, 40);
+    }
+    water.quadTo(-54, 26, -50, 12);
+    water.closeSubpath();
+    QLinearGradient wg(QPointF(0, 8), QPointF(0, 44));
+    wg.setColorAt(0, Water);
+    wg.setColorAt(1, Water.darker(130));
+    shape(g, water, wg, p.ink);
+    for (auto [x, y, n] : std::initializer_list<std::tuple<qreal, qreal, int>>{{-34, 24, 3}, {0, 30, 3}}) {
+        QPainterPath wave;
+        wave.moveTo(x, y);
+        for (int i = 0; i < n; ++i)
+            wave.quadTo(wave.currentPosition() + QPointF(5, -4), wave.currentPosition() + QPointF(10, 0));
+        line(g, wave, QColor(0xff, 0xff, 0xff), 2.2);
+    }
+
+    // the water lily in flower
+    const QPointF base(-6, -35);
+    for (qreal a : {-64.0, -32.0, 32.0, 64.0, 0.0}) {
+        const qreal r = a == 0 ? 15 : 13;
+        const QPointF tip = base + QPointF(std::sin(a * Pi / 180) * r, -std::cos(a * Pi / 180) * r);
+        shape(g, leaf(base, tip, 3.6), a == 0 ? QColor(0xf6, 0xb4, 0xc8) : QColor(0xfd, 0xf6, 0xf2), p.ink, 2.0);
+    }
+    shape(g, circle(base + QPointF(0, -1), 3.2), Gold, p.ink, 1.6);
+}
+
+// Ik': wind and breath; the round stone pierced by the T-shaped wind sign,
+// with breath curling out of it.
 void drawWind(QPainter &g, const Palette &p)
 {
-    // each gust: a tail that runs into a curl
     auto gust = [&](QPointF tailStart, QPointF c, qreal r, bool curlsRight, qreal w) {
         QPainterPath path;
         const QPointF bottom = c + QPointF(0, r);
         path.moveTo(tailStart);
         const qreal dx = bottom.x() - tailStart.x();
-        path.cubicTo(tailStart + QPointF(dx * 0.35, -6), bottom + QPointF(-dx * 0.35, 6), bottom);
-        const int steps = 80;
-        const qreal turns = 1.05;
+        path.cubicTo(tailStart + QPointF(dx * 0.4, 0), bottom + QPointF(-dx * 0.4, 0), bottom);
+        const int steps = 60;
+        const qreal turns = 1.0;
         for (int i = 1; i <= steps; ++i) {
             const qreal t = qreal(i) / steps;
             const qreal ang = curlsRight ? (Pi / 2 - turns * 2 * Pi * t) : (Pi / 2 + turns * 2 * Pi * t);
-            const qreal rr = r * (1 - 0.62 * t);
+            const qreal rr = r * (1 - 0.6 * t);
             path.lineTo(c + QPointF(std::cos(ang), std::sin(ang)) * rr);
         }
-        tube(g, path, p.mid, p.ink, w, 2.6);
+        tube(g, path, p.mid, p.ink, w, 2.2);
     };
-    gust({-46, -4}, {14, -25}, 16, true, 6.5);
-    gust({46, 22}, {-17, 4}, 14, false, 6.0);
-    gust({-44, 40}, {20, 25}, 12, true, 5.5);
-    // loose puffs of breath
-    for (auto [c, r] : std::initializer_list<std::pair<QPointF, qreal>>{
-             {{-34, -26}, 4.0}, {{-40, 20}, 3.2}, {{38, -6}, 3.6}, {{40, 42}, 2.8}})
-        shape(g, circle(c, r), p.light, p.ink, 2.0);
+    gust({20, -6}, {36, -30}, 10, true, 5.5);
+    gust({-20, 6}, {-36, 26}, 10, false, 5.5);
+    gust({18, 14}, {38, 22}, 7, true, 4.5);
+    gust({-18, -14}, {-38, -24}, 7, false, 4.5);
+
+    QRadialGradient sg(QPointF(-8, -10), 36);
+    sg.setColorAt(0, p.light);
+    sg.setColorAt(1, p.mid);
+    shape(g, circle({0, 0}, 25), sg, p.ink);
+    g.setBrush(Qt::NoBrush);
+    g.setPen(QPen(p.mid.darker(125), 2.0));
+    g.drawEllipse(QPointF(0, 0), 20, 20);
+    QPainterPath t = roundRect(QRectF(-14, -13, 28, 9), 2).united(roundRect(QRectF(-5, -8, 10, 24), 2));
+    shape(g, t, p.ink, p.ink, 1.0);
 }
 
+// Ak'b'al: night, the dark house of the earth: a cave mouth in the mountain
+// under the night sky, a jaguar's eyes shining in it.
 void drawNight(QPainter &g, const Palette &p)
 {
     const QPointF c(0, -2);
-    const qreal R = 45;
+    const qreal R = 46;
     QPainterPath disc = circle(c, R);
-    QRadialGradient sky(c + QPointF(0, -10), R);
-    sky.setColorAt(0, QColor(0x24, 0x3d, 0x86));
+    QRadialGradient sky(c + QPointF(0, -16), R);
+    sky.setColorAt(0, QColor(0x2a, 0x46, 0x92));
     sky.setColorAt(1, QColor(0x09, 0x14, 0x3a));
     shape(g, disc, sky, p.ink, 0);
 
     g.save();
     g.setClipPath(disc);
     const QColor gold(0xf6, 0xd8, 0x6a);
-    QPainterPath moon = circle({-15, -20}, 15).subtracted(circle({-8, -25}, 13));
-    shape(g, moon, gold, p.ink, 2.0);
-    shape(g, star({17, -27}, 5, 7, 2.9), gold, p.ink, 1.5);
-    shape(g, star({31, -7}, 5, 4.5, 1.9), gold, p.ink, 1.2);
-    shape(g, star({-33, 2}, 5, 4.0, 1.7), gold, p.ink, 1.2);
-    shape(g, sparkle({3, -36}, 4), QColor(0xff, 0xff, 0xff), p.ink, 0);
-    shape(g, sparkle({-28, -36}, 3), QColor(0xff, 0xff, 0xff), p.ink, 0);
-    shape(g, sparkle({36, -24}, 3), QColor(0xff, 0xff, 0xff), p.ink, 0);
+    shape(g, circle({-20, -28}, 10).subtracted(circle({-15, -32}, 9)), gold, p.ink, 1.8);
+    shape(g, star({14, -34}, 5, 6, 2.5), gold, p.ink, 1.4);
+    shape(g, star({30, -18}, 5, 4.5, 2.0), gold, p.ink, 1.2);
+    shape(g, sparkle({-2, -40}, 4), QColor(0xff, 0xff, 0xff), p.ink, 0);
+    shape(g, sparkle({-36, -8}, 3.5), QColor(0xff, 0xff, 0xff), p.ink, 0);
 
     QPainterPath hill;
-    hill.moveTo(-50, 26);
-    hill.cubicTo(-30, 14, -12, 24, 0, 24);
-    hill.cubicTo(16, 24, 30, 12, 50, 22);
+    hill.moveTo(-50, 24);
+    hill.cubicTo(-36, 6, -22, -12, 0, -12);
+    hill.cubicTo(22, -12, 36, 6, 50, 24);
     hill.lineTo(50, 50);
     hill.lineTo(-50, 50);
     hill.closeSubpath();
-    shape(g, hill, QColor(0x1a, 0x3e, 0x4e), p.ink, 2.0);
-
-    // house
-    shape(g, QPainterPath(roundRect(QRectF(7, -7, 6, 12), 0.5)), QColor(0x7a, 0x2a, 0x1e), p.ink, 2.0);
-    shape(g, roundRect(QRectF(-14, 6, 28, 24), 1), QColor(0xe8, 0xda, 0xbc), p.ink, 2.4);
-    shape(g, poly({{-20, 8}, {0, -9}, {20, 8}}), QColor(0xa8, 0x34, 0x22), p.ink, 2.4);
-    shape(g, roundRect(QRectF(-9, 13, 9, 8), 0.5), QColor(0xff, 0xd2, 0x3a), p.ink, 1.8);
-    line(g, seg({-4.5, 13}, {-4.5, 21}), p.ink, 1.2);
-    line(g, seg({-9, 17}, {0, 17}), p.ink, 1.2);
-    shape(g, roundRect(QRectF(4, 16, 7, 14), 0.5), QColor(0x5a, 0x34, 0x1a), p.ink, 1.8);
+    QLinearGradient hg(QPointF(0, -12), QPointF(0, 44));
+    hg.setColorAt(0, QColor(0x2e, 0x5e, 0x6a));
+    hg.setColorAt(1, QColor(0x14, 0x30, 0x3c));
+    shape(g, hill, hg, p.ink, 2.4);
+    // the cave, its mouth framed by stones
+    QPainterPath mouth;
+    mouth.moveTo(-18, 50);
+    mouth.lineTo(-18, 22);
+    mouth.cubicTo(-18, 6, 18, 6, 18, 22);
+    mouth.lineTo(18, 50);
+    mouth.closeSubpath();
+    g.setPen(QPen(p.ink, 9, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    g.setBrush(Qt::NoBrush);
+    g.drawPath(mouth);
+    g.setPen(QPen(QColor(0x6a, 0x86, 0x90), 5, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin));
+    g.drawPath(mouth);
+    shape(g, mouth, QColor(0x03, 0x05, 0x10), p.ink, 2.4);
+    for (qreal x : {-7.0, 7.0}) {
+        shape(g, leaf({x - 4, 30}, {x + 4, 30}, 1.7), QColor(0xf2, 0xd8, 0x3a), p.ink, 0);
+        shape(g, ellipse({x, 30}, 0.8, 1.6), p.ink, p.ink, 0);
+    }
     g.restore();
 
     g.setBrush(Qt::NoBrush);
@@ -472,68 +488,79 @@ void drawNight(QPainter &g, const Palette &p)
     g.drawEllipse(c, R, R);
 }
 
-void drawSeed(QPainter &g, const Palette &p)
+// K'an: the seed and the ripe maize, an ear of corn opening from its husk.
+void drawMaize(QPainter &g, const Palette &p)
 {
-    const QColor soil(0x7a, 0x48, 0x1a);
-    const QColor green(0x3f, 0x8c, 0x2a);
-    const QColor leafGreen(0x7c, 0xc2, 0x42);
+    const QColor kernel(0xf6, 0xc4, 0x34);
+    const QColor silk(0xa8, 0x5a, 0x1e);
+    // silk at the tip
+    QPainterPath silkPath;
+    for (qreal dx : {-6.0, 0.0, 6.0}) {
+        silkPath.moveTo(0, -36);
+        silkPath.cubicTo(dx * 0.5, -42, dx * 1.6, -44, dx * 1.4, -49);
+    }
+    line(g, silkPath, p.ink, 4.4);
+    line(g, silkPath, silk, 2.0);
 
-    QPainterPath mound;
-    mound.moveTo(-48, 46);
-    mound.cubicTo(-40, 22, 40, 22, 48, 46);
-    mound.closeSubpath();
-    shape(g, mound, soil, p.ink);
-    for (auto [a, b] : std::initializer_list<std::pair<QPointF, QPointF>>{
-             {{-30, 40}, {-24, 40}}, {{22, 38}, {28, 38}}, {{-8, 44}, {-2, 44}}})
-        line(g, seg(a, b), p.ink, 2.0);
+    QPainterPath ear;
+    ear.moveTo(0, -40);
+    ear.cubicTo(14, -40, 18, -10, 16, 12);
+    ear.cubicTo(14, 30, -14, 30, -16, 12);
+    ear.cubicTo(-18, -10, -14, -40, 0, -40);
+    ear.closeSubpath();
+    shape(g, ear, kernel.darker(115), p.ink);
+    g.save();
+    g.setClipPath(ear);
+    for (int row = 0; row < 12; ++row) {
+        const qreal y = -36 + row * 6;
+        const qreal shift = (row % 2) ? 3.2 : 0;
+        for (int col = -3; col <= 3; ++col) {
+            const QPointF k(col * 6.4 + shift, y);
+            QRadialGradient kg(k + QPointF(-1, -1.2), 4);
+            kg.setColorAt(0, kernel.lighter(130));
+            kg.setColorAt(1, kernel);
+            shape(g, ellipse(k, 2.9, 2.6), kg, p.ink, 1.2);
+        }
+    }
+    g.restore();
+    shape(g, ear, Qt::NoBrush, p.ink);
 
-    // roots
-    QPainterPath roots;
-    roots.moveTo(-4, 32);
-    roots.quadTo(-8, 38, -16, 42);
-    roots.moveTo(3, 33);
-    roots.quadTo(6, 38, 12, 43);
-    tube(g, roots, QColor(0xf0, 0xd8, 0xa8), p.ink, 2.2, 1.5);
-
-    // stem
-    QPainterPath stem;
-    stem.moveTo(0, 12);
-    stem.cubicTo(4, 0, -5, -14, 0, -32);
-    tube(g, stem, green, p.ink, 5, 2.4);
-
-    shape(g, leaf({-1, -4}, {-38, -20}, 9), leafGreen, p.ink, 2.6);
-    line(g, seg({-2, -5}, {-31, -18}), green, 1.8);
-    shape(g, leaf({0, -16}, {34, -38}, 9), leafGreen, p.ink, 2.6);
-    line(g, seg({1, -17}, {28, -35}), green, 1.8);
-    shape(g, leaf({0, -31}, {-3, -47}, 4.2), leafGreen, p.ink, 2.2);
-
-    // the seed, split open at the top
-    QPainterPath seed = ellipse({0, 22}, 20, 14);
-    QLinearGradient sg(QPointF(-10, 10), QPointF(10, 36));
-    sg.setColorAt(0, QColor(0xd8, 0x8e, 0x3e));
-    sg.setColorAt(1, QColor(0x9a, 0x56, 0x1e));
-    shape(g, seed, sg, p.ink);
-    QPainterPath split;
-    split.moveTo(-15, 14);
-    split.quadTo(-6, 20, 0, 11);
-    split.quadTo(6, 20, 15, 14);
-    line(g, split, p.ink, 2.4);
-    shape(g, ellipse({-8, 26}, 5, 3), QColor(0xf2, 0xc0, 0x7a), p.ink, 0);
+    // husk leaves folding back from the foot of the ear
+    QPainterPath husk1;
+    husk1.moveTo(2, 44);
+    husk1.cubicTo(-14, 34, -30, 10, -34, -16);
+    husk1.cubicTo(-22, -2, -12, 14, -4, 22);
+    husk1.closeSubpath();
+    QPainterPath husk2;
+    husk2.moveTo(-2, 44);
+    husk2.cubicTo(14, 34, 30, 14, 36, -8);
+    husk2.cubicTo(22, 4, 12, 16, 4, 22);
+    husk2.closeSubpath();
+    QPainterPath husk3;
+    husk3.moveTo(0, 46);
+    husk3.cubicTo(-8, 38, -10, 30, -8, 22);
+    husk3.cubicTo(-2, 26, 6, 26, 8, 22);
+    husk3.cubicTo(10, 30, 8, 38, 0, 46);
+    husk3.closeSubpath();
+    for (const QPainterPath &h : {husk1, husk2, husk3})
+        shape(g, h, verticalShade(Leaf, -16, 44), p.ink, 2.6);
+    line(g, seg({-6, 36}, {-26, 0}), LeafDark, 1.8);
+    line(g, seg({6, 36}, {28, 2}), LeafDark, 1.8);
 }
 
+// Chikchan: the celestial serpent, coiled, a crest of feathers on its head.
 void drawSerpent(QPainter &g, const Palette &p)
 {
-    const QPointF c(2, 17);
-    // tail at the centre of the coil, winding outwards, then rising as the neck
+    const QPointF c(2, 18);
     QPainterPath spine;
     const int steps = 120;
     const qreal turns = 1.5;
-    const qreal endAng = Pi; // leave the coil on its left side, heading up
+    const qreal endAng = Pi;
     const qreal startAng = endAng - turns * 2 * Pi;
     for (int i = 0; i <= steps; ++i) {
         const qreal t = qreal(i) / steps;
         const qreal ang = startAng + (endAng - startAng) * t;
-        const qreal r = 6 + 25 * t;
+        const qreal r = 6 + 24 * t;
         const QPointF pt = c + QPointF(std::cos(ang) * r, std::sin(ang) * r);
         if (i == 0)
             spine.moveTo(pt);
@@ -543,38 +570,45 @@ void drawSerpent(QPainter &g, const Palette &p)
     const QPointF neckStart = spine.currentPosition();
     QPainterPath neck;
     neck.moveTo(neckStart);
-    neck.cubicTo(neckStart + QPointF(-2, -28), QPointF(-32, -34), QPointF(-6, -33));
+    neck.cubicTo(neckStart + QPointF(-2, -26), QPointF(-30, -30), QPointF(-4, -28));
     for (int i = 1; i <= 40; ++i)
         spine.lineTo(neck.pointAtPercent(qreal(i) / 40));
 
     const qreal coilShare = 0.72;
     auto radius = [&](qreal t) {
         if (t < coilShare)
-            return 1.5 + 6.0 * std::sqrt(t / coilShare);
-        return 7.5;
+            return 2.0 + 6.0 * std::sqrt(t / coilShare);
+        return 8.0;
     };
     QPainterPath body = taperedBody(spine, radius, 220);
     QLinearGradient bg(QPointF(-30, -30), QPointF(30, 50));
     bg.setColorAt(0, p.mid.lighter(115));
     bg.setColorAt(1, p.mid.darker(110));
 
-    // forked tongue under the head
-    QPainterPath tongue = polyline({{8, -32}, {20, -32}, {26, -37}});
-    tongue.moveTo(20, -32);
-    tongue.lineTo(26, -27);
-    tube(g, tongue, QColor(0xd8, 0x28, 0x20), p.ink, 1.8, 1.2);
+    // forked tongue
+    QPainterPath tongue = polyline({{14, -27}, {24, -27}, {29, -31}});
+    tongue.moveTo(24, -27);
+    tongue.lineTo(29, -23);
+    tube(g, tongue, QColor(0xd8, 0x28, 0x20), p.ink, 2.0, 1.4);
+
+    // the crest: green feathers streaming back from the head
+    const QPointF crestBase(-6, -32);
+    for (auto [tip, w] : std::initializer_list<std::pair<QPointF, qreal>>{
+             {{-34, -46}, 4.5}, {{-24, -50}, 4.5}, {{-36, -34}, 4.0}}) {
+        shape(g, leaf(crestBase, tip, w), verticalShade(QColor(0x2e, 0xa0, 0x6a), -50, -30), p.ink, 2.2);
+        line(g, seg(crestBase, crestBase + (tip - crestBase) * 0.8), QColor(0x1c, 0x6a, 0x46), 1.6);
+    }
 
     shape(g, body, bg, p.ink);
-    // diamond markings along the back
     g.save();
     g.setClipPath(body);
-    for (int i = 2; i < 30; ++i) {
-        const qreal t = i / 30.0;
+    for (int i = 2; i < 24; ++i) {
+        const qreal t = i / 24.0;
         const QPointF a = spine.pointAtPercent(t);
         const QPointF b = spine.pointAtPercent(std::min<qreal>(1, t + 0.004));
         const qreal angle = std::atan2(b.y() - a.y(), b.x() - a.x()) * 180 / Pi;
         const qreal r = radius(t);
-        QPainterPath d = poly({{-r * 0.9, 0}, {0, -r * 0.55}, {r * 0.9, 0}, {0, r * 0.55}});
+        QPainterPath d = poly({{-r * 0.9, 0}, {0, -r * 0.6}, {r * 0.9, 0}, {0, r * 0.6}});
         QTransform tr;
         tr.translate(a.x(), a.y());
         tr.rotate(angle);
@@ -583,97 +617,68 @@ void drawSerpent(QPainter &g, const Palette &p)
     g.restore();
     shape(g, body, Qt::NoBrush, p.ink);
 
-    // head
     QPainterPath head;
-    head.moveTo(-10, -32);
-    head.cubicTo(-10, -42, 4, -42, 12, -36);
-    head.cubicTo(16, -33, 16, -31, 12, -28);
-    head.cubicTo(4, -22, -10, -22, -10, -32);
+    head.moveTo(-10, -28);
+    head.cubicTo(-10, -40, 6, -40, 14, -32);
+    head.cubicTo(18, -29, 18, -26, 14, -23);
+    head.cubicTo(6, -17, -10, -17, -10, -28);
     head.closeSubpath();
     shape(g, head, bg, p.ink);
-    shape(g, ellipse({2, -35}, 3.2, 2.6), QColor(0xff, 0xd8, 0x3a), p.ink, 1.6);
-    shape(g, ellipse({2.4, -35}, 0.9, 2.2), p.ink, p.ink, 0);
-    shape(g, circle({12, -33}, 0.9), p.ink, p.ink, 0);
+    shape(g, ellipse({3, -30}, 3.6, 3.0), Gold, p.ink, 1.6);
+    shape(g, ellipse({3.4, -30}, 1.1, 2.4), p.ink, p.ink, 0);
 }
 
-void drawBridge(QPainter &g, const Palette &p)
+// Kimi: death and change; a skull, and a seedling rising from it.
+void drawSkull(QPainter &g, const Palette &p)
 {
-    const QColor water(0x9c, 0xc4, 0xe8);
-    const QColor stone(0xd6, 0xcd, 0xe6);
-    const QColor stoneDark(0xa8, 0x9c, 0xc4);
+    // the seedling
+    QPainterPath stem;
+    stem.moveTo(0, -28);
+    stem.cubicTo(-2, -36, 2, -40, 0, -46);
+    tube(g, stem, LeafDark, p.ink, 3.0, 2.0);
+    shape(g, leaf({0, -40}, {-17, -47}, 5), Leaf, p.ink, 2.2);
+    shape(g, leaf({0, -44}, {15, -52}, 4.6), Leaf, p.ink, 2.2);
 
-    // water
-    QPainterPath waterPath;
-    waterPath.moveTo(-48, 24);
-    for (int i = 0; i < 8; ++i)
-        waterPath.quadTo(-48 + i * 12 + 6, 20, -48 + (i + 1) * 12, 24);
-    waterPath.cubicTo(50, 36, 30, 46, 0, 46);
-    waterPath.cubicTo(-30, 46, -50, 36, -48, 24);
-    waterPath.closeSubpath();
-    shape(g, waterPath, water, p.ink);
-    for (qreal y : {34.0, 42.0}) {
-        QPainterPath wave;
-        const int n = y > 40 ? 3 : 6;
-        wave.moveTo(-6 * n, y);
-        for (int i = 0; i < n; ++i)
-            wave.quadTo(wave.currentPosition() + QPointF(6, -4), wave.currentPosition() + QPointF(12, 0));
-        line(g, wave, QColor(0xff, 0xff, 0xff), 2.0);
+    QPainterPath skull = ellipse({0, -6}, 27, 25).united(roundRect(QRectF(-16, 4, 32, 24), 7));
+    QRadialGradient sg(QPointF(-8, -16), 44);
+    sg.setColorAt(0, QColor(0xff, 0xff, 0xff));
+    sg.setColorAt(1, p.mid);
+    shape(g, skull, sg, p.ink);
+    // cheekbones
+    QPainterPath cheeks;
+    cheeks.moveTo(-25, 2);
+    cheeks.quadTo(-20, 10, -16, 12);
+    cheeks.moveTo(25, 2);
+    cheeks.quadTo(20, 10, 16, 12);
+    line(g, cheeks, p.ink, 2.2);
+    for (qreal x : {-11.0, 11.0}) {
+        shape(g, ellipse({x, -6}, 8, 7.5), p.ink, p.ink, 0);
     }
-
-    // humpback arch: a curved deck with a round opening cut out
-    const QPointF ac(0, 33);
-    const qreal ar = 23;
-    QPainterPath body;
-    body.moveTo(-50, 12);
-    body.quadTo(0, -24, 50, 12);
-    body.lineTo(50, 33);
-    body.lineTo(-50, 33);
-    body.closeSubpath();
-    QPainterPath opening = circle(ac, ar).united(QPainterPath(roundRect(QRectF(-ar, ac.y(), 2 * ar, 20), 0)));
-    QPainterPath bridge = body.subtracted(opening);
-    shape(g, bridge, stone, p.ink);
-
-    g.save();
-    g.setClipPath(bridge);
-    for (qreal y : {12.0, 22.0})
-        line(g, seg({-50, y}, {50, y}), stoneDark, 1.6);
-    for (auto [x, y] : std::initializer_list<std::pair<qreal, qreal>>{
-             {-44, 12}, {-36, 22}, {-30, 2}, {44, 12}, {36, 22}, {30, 2}})
-        line(g, seg({x, y}, {x, y + 10}), stoneDark, 1.6);
-    // voussoirs around the opening
-    QPainterPath ring = circle(ac, ar + 9).subtracted(circle(ac, ar));
-    shape(g, ring, stone.lighter(106), p.ink, 0);
-    for (int i = 0; i <= 10; ++i) {
-        const qreal ang = Pi + i * Pi / 10;
-        const QPointF d(std::cos(ang), std::sin(ang));
-        line(g, seg(ac + d * ar, ac + d * (ar + 9)), p.ink, 1.6);
-    }
-    g.setBrush(Qt::NoBrush);
-    g.setPen(QPen(p.ink, 1.8));
-    g.drawEllipse(ac, ar + 9, ar + 9);
-    g.restore();
-    shape(g, bridge, Qt::NoBrush, p.ink);
-
-    // railing following the deck
-    QPainterPath deck;
-    deck.moveTo(-50, 12);
-    deck.quadTo(0, -24, 50, 12);
-    QPainterPath rail;
-    rail.moveTo(-50, 2);
-    rail.quadTo(0, -34, 50, 2);
-    for (int i = 0; i <= 8; ++i) {
-        const qreal t = i / 8.0;
-        tube(g, seg(deck.pointAtPercent(t), rail.pointAtPercent(t)), stoneDark, p.ink, 2.6, 1.6);
-    }
-    tube(g, rail, stone, p.ink, 3.6, 2.0);
-    tube(g, deck, stoneDark, p.ink, 3.0, 1.6);
-    // keystone
-    shape(g, poly({{-5, 1}, {5, 1}, {3.5, 10.5}, {-3.5, 10.5}}), stoneDark, p.ink, 2.0);
+    shape(g, poly({{0, 3}, {4, 11}, {0, 13}, {-4, 11}}), p.ink, p.ink, 1.2);
+    // teeth
+    shape(g, roundRect(QRectF(-12, 16, 24, 9), 2), QColor(0xff, 0xff, 0xff), p.ink, 2.0);
+    for (qreal x : {-6.0, 0.0, 6.0})
+        line(g, seg({x, 16}, {x, 25}), p.ink, 1.8);
 }
 
+// Manik': the deer and the hand that grasps in the hunt; the hand raised, a
+// deer's track on its palm, antlers behind it.
 void drawHand(QPainter &g, const Palette &p)
 {
     const QColor skin(0xf6, 0xe0, 0xb8);
+    const QColor antler(0xe8, 0xd4, 0xa8);
+    // antlers
+    for (int side : {-1, 1}) {
+        QPainterPath a;
+        a.moveTo(side * 14, 8);
+        a.cubicTo(side * 30, 0, side * 40, -18, side * 38, -42);
+        a.moveTo(side * 33, -10);
+        a.quadTo(side * 44, -14, side * 48, -24);
+        a.moveTo(side * 37, -26);
+        a.quadTo(side * 30, -34, side * 28, -46);
+        tube(g, a, antler, p.ink, 4.0, 2.0);
+    }
+
     auto finger = [](QPointF base, qreal angle, qreal length, qreal width) {
         QPainterPath f = roundRect(QRectF(-width / 2, -length, width, length + 6), width / 2);
         QTransform t;
@@ -681,519 +686,653 @@ void drawHand(QPainter &g, const Palette &p)
         t.rotate(angle);
         return t.map(f);
     };
-    QPainterPath hand = roundRect(QRectF(-20, -8, 40, 42), 13);
-    hand = hand.united(finger({-14, -2}, -14, 33, 10.5));
-    hand = hand.united(finger({-3, -5}, -4, 40, 10.5));
-    hand = hand.united(finger({8, -4}, 6, 36, 10.5));
-    hand = hand.united(finger({17, 2}, 18, 27, 9.5));
-    hand = hand.united(finger({-15, 20}, -62, 28, 11));
+    QPainterPath hand = roundRect(QRectF(-19, -6, 38, 40), 13);
+    hand = hand.united(finger({-13, 0}, -12, 30, 10.5));
+    hand = hand.united(finger({-2, -3}, -3, 37, 10.5));
+    hand = hand.united(finger({9, -2}, 6, 33, 10.5));
+    hand = hand.united(finger({17, 4}, 18, 24, 9.5));
+    hand = hand.united(finger({-14, 22}, -62, 26, 11));
 
-    // cuff
-    shape(g, roundRect(QRectF(-19, 30, 38, 16), 3), p.frame, p.ink);
-    for (qreal x : {-12.0, 0.0, 12.0})
-        shape(g, poly({{x - 4, 38}, {x, 33.5}, {x + 4, 38}, {x, 42.5}}), QColor(0xb8, 0x2a, 0x1e), p.ink, 1.4);
+    shape(g, roundRect(QRectF(-18, 32, 36, 14), 3), p.frame, p.ink);
+    for (qreal x : {-9.0, 0.0, 9.0})
+        shape(g, poly({{x - 3.5, 39}, {x, 35}, {x + 3.5, 39}, {x, 43}}), QColor(0xb8, 0x2a, 0x1e), p.ink, 1.2);
 
     shape(g, hand, skin, p.ink);
-    // creases between the fingers
     for (auto [a, b] : std::initializer_list<std::pair<QPointF, QPointF>>{
-             {{-8.5, -12}, {-8.5, -6}}, {{2.8, -14}, {2.6, -8}}, {{13.3, -8}, {12.6, -3}}})
+             {{-7.5, -9}, {-7.5, -3}}, {{3.6, -11}, {3.4, -5}}, {{13.8, -5}, {13.2, 0}}})
         line(g, seg(a, b), p.ink, 2.0);
-    // spiral on the palm
-    line(g, spiral({1, 13}, 1.2, 9.5, 0, 1.9), QColor(0x2c, 0x5e, 0xb4), 3.0);
+    // the deer's cloven track
+    for (int side : {-1, 1})
+        shape(g, leaf({side * 4.5, 24}, {side * 2.5, 6}, 3.2), QColor(0x2c, 0x5e, 0xb4), p.ink, 0);
 }
 
+// Lamat: Venus, the great star, its four points and four lights between.
 void drawStar(QPainter &g, const Palette &p)
 {
-    shape(g, burst({0, 0}, 8, 47, 33, 15, -90), p.light, p.ink);
+    shape(g, burst({0, 0}, 8, 48, 30, 14, -90), p.light, p.ink);
     shape(g, burst({0, 0}, 4, 28, 28, 9, -45), p.mid, p.ink, 2.4);
-    shape(g, circle({0, 0}, 7), QColor(0xc8, 0x30, 0x1c), p.ink, 2.2);
-    shape(g, circle({-2, -2}, 2.2), p.light, p.ink, 0);
-    for (QPointF c : {QPointF(-36, -38), QPointF(38, 36), QPointF(37, -38), QPointF(-38, 37)})
-        shape(g, star(c, 5, 6, 2.6), p.light, p.ink, 1.6);
+    shape(g, circle({0, 0}, 8), QColor(0xc8, 0x30, 0x1c), p.ink, 2.2);
+    shape(g, circle({-2.4, -2.4}, 2.6), p.light, p.ink, 0);
+    for (QPointF c : {QPointF(-34, -34), QPointF(34, 34), QPointF(34, -34), QPointF(-34, 34)})
+        shape(g, circle(c, 5), p.light, p.ink, 2.0);
 }
 
+// Muluk: water and the moon: the moon above the water, a fish leaping,
+// drops of jade-green water.
 void drawMoon(QPainter &g, const Palette &p)
 {
-    QPainterPath moon = circle({-6, -6}, 35).subtracted(circle({11, -16}, 30));
-    QRadialGradient mg(QPointF(-20, 0), 40);
+    const QColor jade(0x4c, 0xb0, 0x7c);
+    const QPointF c(12, -18);
+    QPainterPath moon = circle(c, 27).subtracted(circle(c + QPointF(12, -8), 23));
+    QRadialGradient mg(c + QPointF(-14, 4), 34);
     mg.setColorAt(0, QColor(0xff, 0xfb, 0xf0));
-    mg.setColorAt(1, QColor(0xe0, 0xd8, 0xc2));
+    mg.setColorAt(1, QColor(0xe0, 0xd6, 0xbc));
     shape(g, moon, mg, p.ink);
     g.save();
     g.setClipPath(moon);
-    for (auto [c, r] : std::initializer_list<std::pair<QPointF, qreal>>{
-             {{-30, 2}, 4.5}, {{-20, 18}, 3.2}, {{-34, -16}, 2.8}, {{-6, 24}, 2.5}})
-        shape(g, circle(c, r), QColor(0xcf, 0xc6, 0xae), p.ink, 0);
+    for (auto [pt, r] : std::initializer_list<std::pair<QPointF, qreal>>{
+             {{-6, -16}, 4.0}, {{0, 0}, 3.0}, {{14, 4}, 2.6}})
+        shape(g, circle(pt, r), QColor(0xd8, 0xcc, 0xae), p.ink, 0);
     g.restore();
+    for (auto [pt, r] : std::initializer_list<std::pair<QPointF, qreal>>{{{38, 2}, 4.0}, {{44, 14}, 3.0}})
+        shape(g, drop(pt, r), verticalShade(jade, pt.y() - 2.3 * r, pt.y() + r), p.ink, 2.0);
 
-    const QColor waterC(0x86, 0xc8, 0xf2);
-    for (auto [c, r] : std::initializer_list<std::pair<QPointF, qreal>>{
-             {{26, 14}, 7.0}, {{40, 34}, 5.5}, {{16, 38}, 6.0}}) {
-        shape(g, drop(c, r), waterC, p.ink, 2.6);
-        shape(g, ellipse(c + QPointF(-r * 0.35, -r * 0.3), r * 0.22, r * 0.35), QColor(0xff, 0xff, 0xff),
-              p.ink, 0);
+    QPainterPath water;
+    water.moveTo(-50, 22);
+    for (int i = 0; i < 5; ++i) {
+        const qreal x = -50 + i * 20;
+        water.quadTo(x + 5, 16, x + 10, 22);
+        water.quadTo(x + 15, 28, x + 20, 22);
     }
+    water.cubicTo(50, 42, 30, 48, 0, 48);
+    water.cubicTo(-30, 48, -50, 42, -50, 22);
+    water.closeSubpath();
+    QLinearGradient wg(QPointF(0, 16), QPointF(0, 48));
+    wg.setColorAt(0, Water);
+    wg.setColorAt(1, Water.darker(135));
+    shape(g, water, wg, p.ink);
+    QPainterPath wave;
+    wave.moveTo(-20, 36);
+    for (int i = 0; i < 4; ++i)
+        wave.quadTo(wave.currentPosition() + QPointF(5, -4), wave.currentPosition() + QPointF(10, 0));
+    line(g, wave, QColor(0xff, 0xff, 0xff), 2.2);
+
+    // the fish, leaping left
+    g.save();
+    g.translate(-3, 4);
+    QPainterPath fish;
+    fish.moveTo(-44, 4);
+    fish.cubicTo(-40, -8, -26, -10, -18, 0);
+    fish.cubicTo(-24, 8, -38, 12, -44, 4);
+    fish.closeSubpath();
+    QPainterPath tail = poly({{-20, 0}, {-10, -8}, {-12, 2}, {-8, 10}});
+    shape(g, tail, p.mid, p.ink, 2.2);
+    shape(g, fish, verticalShade(p.mid, -10, 10), p.ink, 2.4);
+    shape(g, circle({-38, 1}, 1.8), p.ink, p.ink, 0);
+    line(g, seg({-32, -4}, {-31, 5}), p.ink, 1.6);
+    g.restore();
 }
 
+// Ok: the dog, guide of the dead along the road below; a watchful head in
+// profile, its tracks at its feet.
 void drawDog(QPainter &g, const Palette &p)
 {
-    const QColor ear(0x86, 0x7a, 0xa8);
-    QPainterPath head = ellipse({0, -4}, 26, 28).united(ellipse({0, 16}, 17, 15));
-    // tongue peeks out under the muzzle
-    QPainterPath tongue;
-    tongue.moveTo(-6, 24);
-    tongue.lineTo(-6, 34);
-    tongue.cubicTo(-6, 42, 6, 42, 6, 34);
-    tongue.lineTo(6, 24);
-    tongue.closeSubpath();
-    shape(g, tongue, QColor(0xe8, 0x70, 0x86), p.ink, 2.4);
-    line(g, seg({0, 30}, {0, 35}), p.ink, 1.6);
-    shape(g, head, p.light, p.ink);
-
-    // floppy ears over the sides of the head
-    QPainterPath earL;
-    earL.moveTo(-12, -30);
-    earL.cubicTo(-30, -36, -44, -20, -42, 4);
-    earL.cubicTo(-41, 16, -30, 20, -26, 10);
-    earL.cubicTo(-22, 0, -22, -14, -12, -30);
-    earL.closeSubpath();
-    shape(g, earL, ear, p.ink);
-    QTransform mirror;
-    mirror.scale(-1, 1);
-    shape(g, mirror.map(earL), ear, p.ink);
-
-    // patch round one eye, eyes, brows
-    shape(g, ellipse({10, -7}, 8.5, 8), p.mid, p.ink, 0);
-    for (qreal x : {-10.0, 10.0}) {
-        shape(g, circle({x, -6}, 4.2), p.ink, p.ink, 0);
-        shape(g, circle({x - 1.3, -7.4}, 1.3), p.light, p.ink, 0);
+    const QColor fur(0x8c, 0x80, 0xa6);
+    const QColor light(0xe0, 0xda, 0xec);
+    // tracks along the road
+    for (auto [x, y] : std::initializer_list<std::pair<qreal, qreal>>{{-40, 44}, {-26, 36}, {-12, 44}}) {
+        shape(g, ellipse({x, y}, 3.6, 3.0), p.mid.darker(112), p.ink, 0);
+        for (int k = -1; k <= 1; ++k)
+            shape(g, circle({x + k * 3.4, y - 4.6 - (k == 0 ? 1 : 0)}, 1.5), p.mid.darker(112), p.ink, 0);
     }
-    // muzzle, nose and mouth
-    QPainterPath nose;
-    nose.moveTo(-8, 8);
-    nose.quadTo(0, 4, 8, 8);
-    nose.quadTo(6, 16, 0, 17);
-    nose.quadTo(-6, 16, -8, 8);
-    nose.closeSubpath();
-    shape(g, nose, p.ink, p.ink, 1.0);
+    // the ear, behind the head
+    shape(g, poly({{2, -20}, {12, -48}, {24, -18}}), fur.darker(110), p.ink);
+    shape(g, poly({{7, -22}, {12, -40}, {19, -21}}), QColor(0xe4, 0xa0, 0xb0), p.ink, 0);
+
+    QPainterPath head;
+    head.moveTo(-40, -8);
+    head.cubicTo(-30, -11, -20, -14, -12, -20);
+    head.cubicTo(-6, -30, 14, -32, 22, -22);
+    head.cubicTo(28, -14, 30, 0, 32, 14);
+    head.cubicTo(34, 28, 36, 40, 40, 48);
+    head.lineTo(2, 48);
+    head.cubicTo(2, 36, -2, 22, -10, 14);
+    head.cubicTo(-20, 10, -32, 10, -40, 7);
+    head.cubicTo(-46, 5, -46, -6, -40, -8);
+    head.closeSubpath();
+    shape(g, head, verticalShade(fur, -30, 48, 130, 108), p.ink);
+    g.save();
+    g.setClipPath(head);
+    QPainterPath chest;
+    chest.moveTo(-46, 2);
+    chest.cubicTo(-30, 4, -10, 0, 2, 8);
+    chest.cubicTo(12, 20, 14, 36, 16, 50);
+    chest.lineTo(-46, 50);
+    chest.closeSubpath();
+    shape(g, chest, light, p.ink, 0);
+    g.restore();
+    shape(g, head, Qt::NoBrush, p.ink);
+    QPainterPath eye;
+    eye.moveTo(-12, -14);
+    eye.quadTo(-6, -20, 0, -15);
+    eye.quadTo(-6, -10, -12, -14);
+    eye.closeSubpath();
+    shape(g, eye, Gold, p.ink, 2.0);
+    shape(g, circle({-6, -14.8}, 2.0), p.ink, p.ink, 0);
+    line(g, seg({-14, -21}, {-2, -22}), p.ink, 2.2);
+    shape(g, ellipse({-41, -4}, 4.6, 4.0), p.ink, p.ink, 0);
     QPainterPath mouth;
-    mouth.moveTo(0, 17);
-    mouth.lineTo(0, 22);
-    mouth.quadTo(-5, 28, -12, 23);
-    mouth.moveTo(0, 22);
-    mouth.quadTo(5, 28, 12, 23);
-    line(g, mouth, p.ink, 2.4);
-    // collar
-    QPainterPath collar;
-    collar.moveTo(-22, 30);
-    collar.quadTo(0, 46, 22, 30);
-    tube(g, collar, QColor(0xc8, 0x3a, 0x2a), p.ink, 4.5, 2.0);
-    shape(g, circle({0, 42}, 4), QColor(0xf2, 0xc0, 0x3a), p.ink, 2.0);
+    mouth.moveTo(-40, 4);
+    mouth.quadTo(-28, 6, -18, 4);
+    line(g, mouth, p.ink, 2.2);
 }
 
+// Chuwen: the monkey, the artisan who spins the thread of time; its tail
+// curls into a spiral of thread.
 void drawMonkey(QPainter &g, const Palette &p)
 {
     const QColor fur(0x7a, 0x48, 0x24);
     const QColor face(0xf0, 0xcc, 0x9a);
-    for (qreal x : {-33.0, 33.0}) {
-        shape(g, circle({x, 0}, 12), fur, p.ink);
-        shape(g, circle({x, 0}, 6.5), face, p.ink, 2.0);
+    const QColor thread(0xe8, 0x50, 0x3a);
+    // the tail, curling into a spiral at the foot
+    QPainterPath tail;
+    tail.moveTo(16, 12);
+    tail.cubicTo(30, 20, 34, 34, 22, 40);
+    const QPointF sc(12, 34);
+    for (int i = 1; i <= 60; ++i) {
+        const qreal t = i / 60.0;
+        const qreal ang = std::atan2(40 - sc.y(), 22 - sc.x()) + t * 1.6 * 2 * Pi;
+        const qreal r = std::hypot(22 - sc.x(), 40 - sc.y()) * (1 - 0.75 * t);
+        tail.lineTo(sc + QPointF(std::cos(ang), std::sin(ang)) * r);
     }
-    QPainterPath head = circle({0, -2}, 31);
-    head = head.united(poly({{-12, -30}, {-8, -44}, {-2, -32}, {4, -46}, {8, -32}, {14, -42}, {14, -28}}));
-    QRadialGradient hg(QPointF(-8, -14), 40);
+    tube(g, tail, fur, p.ink, 4.5, 2.2);
+    // a spindle wound with thread
+    tube(g, seg({-30, 48}, {-30, 4}), QColor(0xc8, 0x9a, 0x5a), p.ink, 2.4, 1.8);
+    QPainterPath cop = leaf({-30, 38}, {-30, 10}, 4.2);
+    shape(g, cop, thread, p.ink, 2.2);
+    g.save();
+    g.setClipPath(cop);
+    for (qreal y : {14.0, 20.0, 26.0, 32.0})
+        line(g, seg({-38, y + 3}, {-22, y - 3}), thread.darker(140), 1.4);
+    g.restore();
+    shape(g, ellipse({-30, 41}, 8, 2.6), QColor(0xc8, 0x9a, 0x5a), p.ink, 2.0);
+    QPainterPath strand;
+    strand.moveTo(-30, 10);
+    strand.cubicTo(-30, 0, -40, -2, -40, -12);
+    line(g, strand, thread.darker(110), 1.8);
+
+    for (qreal x : {-27.0, 27.0}) {
+        shape(g, circle({x, -12}, 9.5), fur, p.ink);
+        shape(g, circle({x, -12}, 5), face, p.ink, 1.8);
+    }
+    QPainterPath head = circle({0, -14}, 25);
+    head = head.united(poly({{-10, -36}, {-6, -46}, {-1, -38}, {4, -48}, {8, -38}, {13, -44}, {12, -32}}));
+    QRadialGradient hg(QPointF(-6, -24), 34);
     hg.setColorAt(0, fur.lighter(125));
     hg.setColorAt(1, fur);
     shape(g, head, hg, p.ink);
-
-    QPainterPath mask = circle({-11, -7}, 12.5).united(circle({11, -7}, 12.5)).united(ellipse({0, 13}, 21, 15.5));
-    shape(g, mask, face, p.ink, 2.4);
-    // brow ridge
+    QPainterPath mask = circle({-9, -18}, 10).united(circle({9, -18}, 10)).united(ellipse({0, -2}, 17, 12.5));
+    shape(g, mask, face, p.ink, 2.2);
     QPainterPath brow;
-    brow.moveTo(-20, -15);
-    brow.quadTo(-11, -21, 0, -14);
-    brow.quadTo(11, -21, 20, -15);
-    line(g, brow, p.ink, 2.4);
-    for (qreal x : {-11.0, 11.0}) {
-        shape(g, circle({x, -6}, 4.6), p.ink, p.ink, 0);
-        shape(g, circle({x - 1.5, -7.5}, 1.4), QColor(0xff, 0xff, 0xff), p.ink, 0);
+    brow.moveTo(-17, -25);
+    brow.quadTo(-9, -30, 0, -24);
+    brow.quadTo(9, -30, 17, -25);
+    line(g, brow, p.ink, 2.2);
+    for (qreal x : {-9.0, 9.0}) {
+        shape(g, circle({x, -17}, 3.8), p.ink, p.ink, 0);
+        shape(g, circle({x - 1.2, -18.2}, 1.2), QColor(0xff, 0xff, 0xff), p.ink, 0);
     }
-    shape(g, ellipse({-3.2, 7}, 1.6, 2.2), p.ink, p.ink, 0);
-    shape(g, ellipse({3.2, 7}, 1.6, 2.2), p.ink, p.ink, 0);
+    shape(g, ellipse({-2.6, -5}, 1.4, 1.9), p.ink, p.ink, 0);
+    shape(g, ellipse({2.6, -5}, 1.4, 1.9), p.ink, p.ink, 0);
     QPainterPath smile;
-    smile.moveTo(-12, 15);
-    smile.quadTo(0, 26, 12, 15);
-    line(g, smile, p.ink, 2.6);
+    smile.moveTo(-9, 1);
+    smile.quadTo(0, 9, 9, 1);
+    line(g, smile, p.ink, 2.2);
 }
 
-void drawHuman(QPainter &g, const Palette &p)
+// Eb': the road and the stairway of life; a person climbing to its top,
+// grass at its foot.
+void drawStairway(QPainter &g, const Palette &p)
 {
+    const QColor stone(0xf2, 0xe2, 0xb6);
     const QColor skin(0xb4, 0x3c, 0x1a);
-    // sun ring behind the figure
-    g.setBrush(withAlpha(p.light, 150));
-    g.setPen(QPen(p.ink, 2.2));
-    g.drawEllipse(QPointF(0, -2), 44, 44);
-    g.setBrush(Qt::NoBrush);
-    g.setPen(QPen(p.mid, 2.4, Qt::DashLine));
-    g.drawEllipse(QPointF(0, -2), 39, 39);
+    for (int i = 0; i < 5; ++i) {
+        const qreal half = 44 - i * 7;
+        const qreal bottom = 46 - i * 8;
+        QRectF step(-half, bottom - 8, 2 * half, 8);
+        shape(g, QPainterPath(roundRect(step, 1)), verticalShade(stone, step.top(), step.bottom(), 108, 108),
+              p.ink, 2.2);
+    }
+    // the road up the middle
+    shape(g, poly({{-10, 46}, {10, 46}, {6, 6}, {-6, 6}}), p.mid, p.ink, 2.2);
+    for (int i = 1; i < 5; ++i) {
+        const qreal y = 46 - i * 8;
+        const qreal hw = 10 - i * 0.8;
+        line(g, seg({-hw, y}, {hw, y}), p.ink, 1.6);
+    }
+    // grass at the foot
+    for (qreal x : {-44.0, 40.0}) {
+        QPainterPath grass;
+        for (qreal dx : {-4.0, 0.0, 4.0}) {
+            grass.moveTo(x + 2, 46);
+            grass.quadTo(x + 2 + dx * 0.4, 38, x + 2 + dx * 1.4, 32 - (dx == 0 ? 4 : 0));
+        }
+        line(g, grass, p.ink, 4.6);
+        line(g, grass, Leaf, 2.2);
+    }
 
     QPainterPath limbs;
-    limbs.moveTo(-31, -33);
-    limbs.lineTo(-18, -19);
-    limbs.lineTo(0, -13);
-    limbs.lineTo(18, -19);
-    limbs.lineTo(31, -33);
-    limbs.moveTo(-16, 43);
-    limbs.lineTo(-10, 26);
-    limbs.lineTo(0, 8);
-    limbs.lineTo(10, 26);
-    limbs.lineTo(16, 43);
-    QPainterPath torso = seg({0, -14}, {0, 8});
-    line(g, limbs, p.ink, 9 + 2 * OW);
-    line(g, torso, p.ink, 16 + 2 * OW);
-    line(g, limbs, skin, 9);
-    line(g, torso, skin, 16);
-    shape(g, circle({0, -27}, 9.5), skin, p.ink);
-    // heart of the figure
-    shape(g, star({0, -3}, 4, 5, 1.8, -90), p.light, p.ink, 0);
+    limbs.moveTo(-22, -40);
+    limbs.lineTo(-12, -26);
+    limbs.lineTo(0, -22);
+    limbs.lineTo(12, -26);
+    limbs.lineTo(22, -40);
+    limbs.moveTo(-10, 5);
+    limbs.lineTo(-6, -4);
+    limbs.lineTo(0, -10);
+    limbs.lineTo(6, -4);
+    limbs.lineTo(10, 5);
+    QPainterPath torso = seg({0, -22}, {0, -8});
+    line(g, limbs, p.ink, 7 + 2 * OW);
+    line(g, torso, p.ink, 12 + 2 * OW);
+    line(g, limbs, skin, 7);
+    line(g, torso, skin, 12);
+    shape(g, circle({0, -34}, 7.5), skin, p.ink);
 }
 
-void drawSkywalker(QPainter &g, const Palette &p)
+// B'en: the reed and the growing corn stalk reaching the sky.
+void drawReeds(QPainter &g, const Palette &p)
 {
+    const QColor reed(0x8a, 0xb0, 0x3c);
     const QColor cloud(0xff, 0xfb, 0xf2);
-    const QColor reed(0x7a, 0x9a, 0x38);
     auto cloudPath = [](std::initializer_list<std::pair<QPointF, qreal>> puffs, QRectF base) {
         QPainterPath c = roundRect(base, base.height() / 2);
         for (auto [pt, r] : puffs)
             c = c.united(circle(pt, r));
         return c;
     };
-    // small clouds in the distance
-    shape(g, cloudPath({{{-30, -30}, 7}, {{-21, -35}, 9}, {{-12, -30}, 7}}, QRectF(-38, -32, 34, 10)), cloud,
-          p.ink, 2.4);
-    shape(g, cloudPath({{{32, -6}, 6}, {{40, -10}, 7}}, QRectF(26, -8, 22, 8)), cloud, p.ink, 2.4);
+    shape(g, cloudPath({{{-32, -34}, 7}, {{-23, -38}, 8}}, QRectF(-42, -34, 30, 9)), cloud, p.ink, 2.4);
+    shape(g, cloudPath({{{26, -40}, 7}, {{35, -36}, 6}}, QRectF(17, -38, 30, 9)), cloud, p.ink, 2.4);
 
-    // walking reed-staff
-    line(g, seg({25, -44}, {20, 30}), p.ink, 4 + 2 * OW);
-    line(g, seg({25, -44}, {20, 30}), reed, 4);
-    shape(g, leaf({24.8, -42}, {34, -50}, 3), reed, p.ink, 2.0);
-    shape(g, leaf({24.5, -38}, {14, -48}, 3), reed, p.ink, 2.0);
-
-    // strides of wind behind the walker
-    for (auto [a, b] : std::initializer_list<std::pair<QPointF, QPointF>>{
-             {{-40, -10}, {-24, -10}}, {{-44, 0}, {-28, 0}}, {{-40, 10}, {-30, 10}}})
-        tube(g, seg(a, b), p.light, p.ink, 2.6, 1.4);
-
-    QPainterPath limbs;
-    limbs.moveTo(-18, 2);  // back arm
-    limbs.lineTo(-8, -6);
-    limbs.lineTo(2, -16);
-    limbs.moveTo(2, -16);  // front arm to the staff
-    limbs.lineTo(13, -7);
-    limbs.lineTo(22, -14);
-    limbs.moveTo(-25, 22); // back leg
-    limbs.lineTo(-12, 16);
-    limbs.lineTo(-1, 5);
-    limbs.moveTo(-1, 5);   // front leg
-    limbs.lineTo(13, 14);
-    limbs.lineTo(17, 26);
-    QPainterPath torso = seg({4, -18}, {-1, 5});
-    line(g, limbs, p.ink, 8 + 2 * OW);
-    line(g, torso, p.ink, 13 + 2 * OW);
-    line(g, limbs, p.mid, 8);
-    line(g, torso, p.mid, 13);
-    shape(g, circle({7, -29}, 8.5), p.mid, p.ink);
-    // hand over the staff
-    shape(g, circle({22, -14}, 4), p.mid, p.ink, 2.2);
-
-    // the cloud bank underfoot
-    shape(g, cloudPath({{{-34, 36}, 9}, {{-18, 33}, 10}, {{0, 36}, 9}, {{18, 33}, 10}, {{35, 36}, 9}},
-                       QRectF(-46, 34, 92, 12)),
-          cloud, p.ink);
+    struct Stalk {
+        qreal x, top, lean;
+    };
+    for (Stalk s : {Stalk{-16, -30, -5}, Stalk{16, -26, 5}, Stalk{0, -46, 0}}) {
+        QPainterPath stalk;
+        stalk.moveTo(s.x * 0.5, 40);
+        stalk.quadTo(s.x, 0, s.x + s.lean, s.top);
+        tube(g, stalk, reed, p.ink, 5, 2.2);
+        for (int k = 1; k <= 3; ++k) {
+            const qreal t = k / 4.0;
+            const QPointF a = stalk.pointAtPercent(t);
+            line(g, seg(a + QPointF(-3.5, 0), a + QPointF(3.5, 0)), p.ink, 2.0);
+            const int side = (k + (s.x < 0 ? 1 : 0)) % 2 ? 1 : -1;
+            if (s.x == 0 ? k != 2 : k == 2)
+                shape(g, leaf(a, a + QPointF(side * 16, -12), 3.2), Leaf, p.ink, 2.0);
+        }
+        // the plume
+        shape(g, leaf(QPointF(s.x + s.lean, s.top + 2), QPointF(s.x + s.lean * 1.4, s.top - 11), 3.2),
+              QColor(0xc8, 0x8a, 0x3a), p.ink, 2.0);
+    }
+    QPainterPath ground;
+    ground.moveTo(-34, 48);
+    ground.cubicTo(-26, 34, 26, 34, 34, 48);
+    ground.closeSubpath();
+    shape(g, ground, QColor(0x7a, 0x48, 0x1a), p.ink, 2.4);
 }
 
-void drawWizard(QPainter &g, const Palette &p)
+// Ix: the jaguar, its spotted face.
+void drawJaguar(QPainter &g, const Palette &p)
 {
-    const QColor hat(0x5e, 0x46, 0x9c);
-    const QColor gold(0xf2, 0xc0, 0x3a);
-    shape(g, ellipse({-6, 25}, 40, 9.5), hat.darker(115), p.ink);
-    QPainterPath cone;
-    cone.moveTo(-32, 24);
-    cone.cubicTo(-22, -2, -12, -26, 0, -38);
-    cone.cubicTo(8, -46, 20, -48, 28, -40);
-    cone.cubicTo(18, -40, 12, -34, 10, -26);
-    cone.cubicTo(12, -8, 16, 10, 20, 24);
-    cone.quadTo(-6, 30, -32, 24);
-    cone.closeSubpath();
-    QLinearGradient cg(QPointF(-30, 0), QPointF(20, 0));
-    cg.setColorAt(0, hat.lighter(130));
-    cg.setColorAt(1, hat);
-    shape(g, cone, cg, p.ink);
+    const QColor fur(0xe8, 0xa8, 0x3a);
+    const QColor cream(0xfb, 0xf0, 0xd8);
+    const QColor spot(0x3a, 0x26, 0x14);
+    for (int side : {-1, 1}) {
+        shape(g, circle({side * 24.0, -28}, 10), fur, p.ink);
+        shape(g, circle({side * 24.0, -27}, 5), spot, p.ink, 0);
+    }
+    QPainterPath head = ellipse({0, -4}, 33, 30);
+    shape(g, head, verticalShade(fur, -34, 26, 120, 108), p.ink);
     g.save();
-    g.setClipPath(cone);
-    shape(g, QPainterPath(roundRect(QRectF(-40, 12, 70, 7), 0)), gold, p.ink, 0);
-    line(g, seg({-40, 12}, {30, 12}), p.ink, 2.0);
-    line(g, seg({-40, 19}, {30, 19}), p.ink, 2.0);
+    g.setClipPath(head);
+    // rosettes: a ring of spots around a darker centre
+    for (auto [x, y, r] : std::initializer_list<std::tuple<qreal, qreal, qreal>>{
+             {-13, -24, 4.5}, {2, -28, 4.0}, {15, -22, 4.5}, {-26, -8, 4.0}, {26, -6, 4.0}, {-6, -16, 3.2},
+             {8, -14, 3.2}, {-24, 10, 3.6}, {24, 12, 3.6}}) {
+        shape(g, circle({x, y}, r), fur.darker(118), p.ink, 0);
+        g.setPen(QPen(spot, 2.2, Qt::DotLine, Qt::RoundCap));
+        g.setBrush(Qt::NoBrush);
+        g.drawEllipse(QPointF(x, y), r, r);
+    }
     g.restore();
-    shape(g, cone, Qt::NoBrush, p.ink);
-    shape(g, star({-6, -4}, 5, 7, 3), gold, p.ink, 1.6);
-    shape(g, circle({5, -24}, 3.5).subtracted(circle({6.8, -25.5}, 3)), gold, p.ink, 1.2);
-    shape(g, star({-16, 6}, 5, 3.6, 1.5), gold, p.ink, 1.0);
-
-    // wand
-    tube(g, seg({26, 46}, {40, 2}), QColor(0x3a, 0x24, 0x14), p.ink, 4.5, 1.6);
-    line(g, seg({38.4, 7}, {40, 2}), QColor(0xff, 0xff, 0xff), 4.5);
-    shape(g, star({41, -4}, 5, 8.5, 3.6), gold, p.ink, 2.0);
-    shape(g, sparkle({30, -22}, 6), gold, p.ink, 1.4);
-    shape(g, sparkle({46, -22}, 3.5), gold, p.ink, 1.2);
-    shape(g, sparkle({46, 12}, 4), gold, p.ink, 1.2);
-    shape(g, sparkle({-38, -14}, 4.5), p.mid, p.ink, 1.2);
+    shape(g, ellipse({-7, 12}, 9, 7.5).united(ellipse({7, 12}, 9, 7.5)).united(ellipse({0, 20}, 8, 6)),
+          cream, p.ink, 2.2);
+    for (int side : {-1, 1}) {
+        const qreal x = side * 12.0;
+        QPainterPath eye;
+        eye.moveTo(x - 6 * side, -6);
+        eye.quadTo(x, -12, x + 6 * side, -8);
+        eye.quadTo(x, -1, x - 6 * side, -6);
+        eye.closeSubpath();
+        shape(g, eye, QColor(0xc8, 0xd8, 0x48), p.ink, 2.0);
+        shape(g, ellipse({x, -6.5}, 1.2, 3.2), p.ink, p.ink, 0);
+        for (qreal dy : {-2.0, 2.0})
+            shape(g, circle({side * 9.0 + side * 3 * (dy > 0), 12 + dy}, 1.1), spot, p.ink, 0);
+    }
+    shape(g, poly({{-6, 3}, {6, 3}, {0, 9}}), QColor(0x5a, 0x26, 0x1e), p.ink, 2.0);
+    QPainterPath mouth;
+    mouth.moveTo(0, 9);
+    mouth.lineTo(0, 15);
+    mouth.quadTo(-4, 19, -8, 16);
+    mouth.moveTo(0, 15);
+    mouth.quadTo(4, 19, 8, 16);
+    line(g, mouth, p.ink, 2.0);
 }
 
+// Men: the eagle, wings spread, a crest on its head.
 void drawEagle(QPainter &g, const Palette &p)
 {
-    const QColor brown(0x6e, 0x44, 0x22);
+    const QColor brown(0x7a, 0x4c, 0x26);
     const QColor dark(0x45, 0x2a, 0x14);
-    const QColor gold(0xf4, 0xb8, 0x30);
+    const QColor pale(0xe8, 0xd8, 0xb8);
     QPainterPath wing;
     wing.moveTo(-6, -10);
-    wing.cubicTo(-18, -24, -32, -36, -49, -42);
-    wing.lineTo(-43, -30);
-    wing.lineTo(-49, -25);
-    wing.lineTo(-42, -17);
-    wing.lineTo(-47, -10);
-    wing.lineTo(-38, -4);
-    wing.lineTo(-41, 4);
-    wing.lineTo(-31, 6);
-    wing.lineTo(-30, 14);
-    wing.lineTo(-20, 12);
+    wing.cubicTo(-18, -24, -32, -36, -49, -40);
+    wing.lineTo(-43, -29);
+    wing.lineTo(-49, -22);
+    wing.lineTo(-41, -15);
+    wing.lineTo(-46, -7);
+    wing.lineTo(-37, -2);
+    wing.lineTo(-39, 7);
+    wing.lineTo(-29, 8);
+    wing.lineTo(-27, 16);
     wing.lineTo(-8, 14);
     wing.closeSubpath();
     QTransform mirror;
     mirror.scale(-1, 1);
     QLinearGradient wg(QPointF(0, 0), QPointF(-48, -30));
-    wg.setColorAt(0, brown.lighter(120));
+    wg.setColorAt(0, brown.lighter(125));
     wg.setColorAt(1, dark);
     QLinearGradient wg2(QPointF(0, 0), QPointF(48, -30));
-    wg2.setColorAt(0, brown.lighter(120));
+    wg2.setColorAt(0, brown.lighter(125));
     wg2.setColorAt(1, dark);
 
-    // tail fan and talons
-    shape(g, poly({{-8, 20}, {8, 20}, {15, 42}, {7, 39}, {0, 45}, {-7, 39}, {-15, 42}}), p.light, p.ink);
-    for (qreal x : {-6.0, 6.0})
-        shape(g, poly({{x - 4, 24}, {x + 4, 24}, {x + 5, 31}, {x, 29}, {x - 5, 31}}), gold, p.ink, 2.0);
+    // tail fan, barred, and talons
+    QPainterPath tail = poly({{-9, 20}, {9, 20}, {16, 44}, {8, 41}, {0, 47}, {-8, 41}, {-16, 44}});
+    shape(g, tail, pale, p.ink);
+    g.save();
+    g.setClipPath(tail);
+    for (qreal y : {30.0, 38.0})
+        line(g, seg({-20, y}, {20, y}), dark, 3.0);
+    g.restore();
+    shape(g, tail, Qt::NoBrush, p.ink);
+    for (qreal x : {-7.0, 7.0})
+        shape(g, poly({{x - 4.5, 23}, {x + 4.5, 23}, {x + 5.5, 31}, {x, 29}, {x - 5.5, 31}}), Gold, p.ink, 2.0);
 
     shape(g, wing, wg, p.ink);
     shape(g, mirror.map(wing), wg2, p.ink);
     for (auto [a, b] : std::initializer_list<std::pair<QPointF, QPointF>>{
-             {{-12, -8}, {-42, -28}}, {{-12, -4}, {-41, -12}}, {{-12, 0}, {-34, 3}}, {{-12, 4}, {-24, 10}}}) {
-        line(g, seg(a, b), p.ink, 1.6);
-        line(g, seg(mirror.map(a), mirror.map(b)), p.ink, 1.6);
+             {{-12, -7}, {-40, -24}}, {{-12, -2}, {-38, -6}}, {{-12, 3}, {-28, 8}}}) {
+        line(g, seg(a, b), p.ink, 1.8);
+        line(g, seg(mirror.map(a), mirror.map(b)), p.ink, 1.8);
     }
-    shape(g, ellipse({0, 4}, 11.5, 20), brown, p.ink);
-    shape(g, ellipse({0, 8}, 5.5, 11), brown.lighter(135), p.ink, 0);
+    shape(g, ellipse({0, 4}, 12, 20), brown, p.ink);
+    shape(g, ellipse({0, 8}, 6, 11), pale, p.ink, 0);
+    for (qreal y : {2.0, 8.0, 14.0})
+        line(g, seg({-3, y}, {3, y + 1}), brown, 1.8);
 
-    // white head turned in profile, hooked beak
-    shape(g, ellipse({0, -20}, 10.5, 11), p.light, p.ink);
+    // head in profile with its crest of feathers
+    for (auto tip : {QPointF(14, -36), QPointF(16, -28)})
+        shape(g, leaf({4, -24}, tip, 3.2), dark, p.ink, 2.0);
+    shape(g, ellipse({0, -21}, 11, 11), verticalShade(brown, -32, -10, 145, 100), p.ink);
     QPainterPath beak;
-    beak.moveTo(-6, -24);
-    beak.lineTo(-17, -22);
-    beak.quadTo(-22, -17, -17, -12);
-    beak.lineTo(-15, -16);
-    beak.lineTo(-6, -16);
+    beak.moveTo(-7, -25);
+    beak.lineTo(-18, -23);
+    beak.quadTo(-23, -18, -18, -12);
+    beak.lineTo(-16, -17);
+    beak.lineTo(-7, -16);
     beak.closeSubpath();
-    shape(g, beak, gold, p.ink, 2.2);
-    shape(g, circle({-3, -23}, 2.3), p.ink, p.ink, 0);
+    shape(g, beak, Gold, p.ink, 2.2);
+    shape(g, circle({-3, -23}, 3.0), Gold, p.ink, 1.4);
+    shape(g, circle({-3.3, -23}, 1.6), p.ink, p.ink, 0);
 }
 
-void drawWarrior(QPainter &g, const Palette &p)
+// K'ib': the owl, wisdom of the elders, perched among cells of wax.
+void drawOwl(QPainter &g, const Palette &p)
 {
-    const QColor wood(0x6e, 0x42, 0x1c);
-    const QColor steel(0xdc, 0xe0, 0xe8);
-    const QColor red(0xb4, 0x30, 0x1a);
-    const QColor cream(0xff, 0xf0, 0xc8);
-    // spear behind the shield
-    tube(g, seg({-40, 46}, {28, -28}), wood, p.ink, 4, 2.0);
-    QPainterPath head;
-    head.moveTo(26, -26);
-    head.quadTo(30, -40, 45, -47);
-    head.quadTo(38, -32, 26, -26);
-    head.closeSubpath();
-    shape(g, leaf({25, -25}, {46, -48}, 5), steel, p.ink, 2.4);
-    line(g, seg({27, -27}, {42, -44}), QColor(0x90, 0x98, 0xa8), 1.4);
-    shape(g, leaf({22, -22}, {14, -6}, 2.6), red, p.ink, 1.6);
-    shape(g, leaf({23, -21}, {21, -4}, 2.6), cream, p.ink, 1.6);
+    const QColor brown(0x8a, 0x5a, 0x2a);
+    const QColor cream(0xfb, 0xee, 0xcc);
+    const QColor wax(0xf6, 0xc8, 0x4a);
+    // honeycomb behind
+    auto hexagon = [](QPointF c, qreal r) {
+        QPainterPath h;
+        for (int i = 0; i < 6; ++i) {
+            const QPointF pt = c + QPointF(std::cos(i * Pi / 3), std::sin(i * Pi / 3)) * r;
+            if (i == 0)
+                h.moveTo(pt);
+            else
+                h.lineTo(pt);
+        }
+        h.closeSubpath();
+        return h;
+    };
+    const qreal hr = 8.5;
+    for (auto [x, y] : std::initializer_list<std::pair<qreal, qreal>>{
+             {-37, -26}, {-37, -8}, {-24, -17}, {37, -26}, {37, -8}, {24, -17}, {-37, 10}, {37, 10}})
+        shape(g, hexagon({x, y}, hr), wax, p.ink, 2.0);
 
-    // feathers hanging under the shield
-    for (auto [x, a] : std::initializer_list<std::pair<qreal, qreal>>{{-18, 12}, {-4, 0}, {10, -12}}) {
-        QPainterPath f = leaf({x, 32}, {x, 50}, 3.2);
-        f = rotated(f, {x, 32}, a);
-        shape(g, f, cream, p.ink, 2.0);
-    }
+    // the branch
+    QPainterPath branch;
+    branch.moveTo(-46, 40);
+    branch.quadTo(0, 34, 46, 42);
+    tube(g, branch, QColor(0x6e, 0x42, 0x1c), p.ink, 5, 2.2);
 
-    const QPointF c(-4, 6);
-    shape(g, circle(c, 31), red, p.ink);
-    shape(g, circle(c, 25), cream, p.ink, 2.2);
-    shape(g, circle(c, 18), red, p.ink, 2.2);
-    // stepped cross on the face
-    QPainterPath cross = roundRect(QRectF(c.x() - 4, c.y() - 15, 8, 30), 1)
-                             .united(roundRect(QRectF(c.x() - 15, c.y() - 4, 30, 8), 1));
-    shape(g, cross, p.frame.lighter(170), p.ink, 1.8);
-    shape(g, circle(c, 5.5), QColor(0xf2, 0xc0, 0x3a), p.ink, 2.0);
-    // rim studs
-    for (int i = 0; i < 8; ++i) {
-        const qreal ang = i * Pi / 4 + Pi / 8;
-        shape(g, circle(c + QPointF(std::cos(ang), std::sin(ang)) * 28, 1.8), p.ink, p.ink, 0);
+    for (int side : {-1, 1})
+        shape(g, poly({{side * 10.0, -30}, {side * 20.0, -46}, {side * 22.0, -24}}), brown.darker(115), p.ink);
+    QPainterPath body = ellipse({0, 6}, 22, 32);
+    shape(g, body, verticalShade(brown, -26, 38), p.ink);
+    g.save();
+    g.setClipPath(body);
+    shape(g, ellipse({0, 18}, 13, 18), cream, p.ink, 0);
+    for (auto [x, y] : std::initializer_list<std::pair<qreal, qreal>>{{-5, 10}, {5, 10}, {0, 17}, {-6, 24}, {6, 24}})
+        line(g, polyline({{x - 2.5, y}, {x, y + 2.5}, {x + 2.5, y}}), brown, 1.8);
+    g.restore();
+    // wings folded at the sides
+    for (int side : {-1, 1}) {
+        QPainterPath w;
+        w.moveTo(side * 20, -4);
+        w.cubicTo(side * 28, 8, side * 26, 26, side * 14, 36);
+        w.cubicTo(side * 14, 20, side * 14, 6, side * 20, -4);
+        w.closeSubpath();
+        shape(g, w, brown.darker(125), p.ink, 2.4);
     }
+    // the face: two discs, large eyes, a hooked beak
+    shape(g, circle({-9, -16}, 10.5).united(circle({9, -16}, 10.5)), cream, p.ink, 2.4);
+    for (qreal x : {-9.0, 9.0}) {
+        shape(g, circle({x, -16}, 6.2), QColor(0xf6, 0xa8, 0x1c), p.ink, 2.0);
+        shape(g, circle({x, -16}, 3.2), p.ink, p.ink, 0);
+        shape(g, circle({x - 1.2, -17.2}, 1.1), QColor(0xff, 0xff, 0xff), p.ink, 0);
+    }
+    shape(g, poly({{-3.5, -8}, {3.5, -8}, {0, 0}}), Gold.darker(110), p.ink, 1.8);
+    for (qreal x : {-8.0, 8.0})
+        line(g, polyline({{x - 4, 36}, {x - 2, 40}, {x, 37}, {x + 2, 40}, {x + 4, 36}}), QColor(0x3a, 0x26, 0x14), 2.2);
 }
 
+// Kab'an: the earth and its movement; layers of ground under grass, the
+// curl of the earthquake carved in them, the ground trembling.
 void drawEarth(QPainter &g, const Palette &p)
 {
-    const QPointF c(0, 0);
-    const qreal R = 42;
-    QPainterPath globe = circle(c, R);
-    QRadialGradient og(QPointF(-14, -14), 60);
-    og.setColorAt(0, QColor(0x5a, 0xa0, 0xe0));
-    og.setColorAt(1, QColor(0x1c, 0x4c, 0x92));
-    shape(g, globe, og, p.ink, 0);
+    const QColor soil(0xb0, 0x6a, 0x2e);
+    // a cut through the ground: two hills over the layers below
+    QPainterPath mound;
+    mound.moveTo(-46, 42);
+    mound.quadTo(-48, 42, -48, 36);
+    mound.lineTo(-48, 6);
+    mound.cubicTo(-40, -12, -30, -20, -20, -20);
+    mound.cubicTo(-10, -20, -6, -8, 2, -8);
+    mound.cubicTo(10, -8, 16, -26, 28, -26);
+    mound.cubicTo(38, -26, 44, -12, 48, 0);
+    mound.lineTo(48, 36);
+    mound.quadTo(48, 42, 46, 42);
+    mound.closeSubpath();
+    shape(g, mound, verticalShade(soil, -12, 42, 115, 110), p.ink);
     g.save();
-    g.setClipPath(globe);
-    const QColor land(0x5e, 0xa8, 0x3c);
-    QPainterPath a;
-    a.moveTo(-40, -18);
-    a.cubicTo(-30, -36, -6, -44, 6, -34);
-    a.cubicTo(12, -28, 2, -20, -6, -16);
-    a.cubicTo(-14, -12, -10, 0, -20, 6);
-    a.cubicTo(-30, 10, -44, 0, -40, -18);
-    a.closeSubpath();
-    QPainterPath b;
-    b.moveTo(10, 4);
-    b.cubicTo(20, -6, 38, -4, 44, 8);
-    b.cubicTo(46, 22, 30, 40, 16, 44);
-    b.cubicTo(6, 40, 14, 26, 6, 18);
-    b.cubicTo(2, 12, 4, 8, 10, 4);
-    b.closeSubpath();
-    QPainterPath d;
-    d.moveTo(22, -34);
-    d.cubicTo(30, -34, 36, -26, 32, -20);
-    d.cubicTo(26, -18, 18, -26, 22, -34);
-    d.closeSubpath();
-    QPainterPath e;
-    e.moveTo(-30, 26);
-    e.cubicTo(-22, 20, -10, 28, -14, 38);
-    e.cubicTo(-20, 44, -34, 36, -30, 26);
-    e.closeSubpath();
-    for (const QPainterPath &piece : {a, b, d, e})
-        shape(g, piece, land, p.ink, 2.0);
-    // the winding path, spiralling in to the centre
-    QPainterPath path = spiral({0, 0}, 31, 3, -150, 1.6);
-    tube(g, path, QColor(0xf6, 0xe2, 0xa8), p.ink, 4.4, 1.8);
-    shape(g, circle({0, 0}, 5), p.frame, p.ink, 2.0);
+    g.setClipPath(mound);
+    QPainterPath turf;
+    turf.moveTo(-50, 10);
+    turf.cubicTo(-36, -6, -10, 6, 2, 0);
+    turf.cubicTo(16, -8, 30, -14, 50, 8);
+    turf.lineTo(50, -50);
+    turf.lineTo(-50, -50);
+    turf.closeSubpath();
+    shape(g, turf, verticalShade(Leaf, -14, 0), p.ink, 2.2);
+    for (auto [y, shade] : std::initializer_list<std::pair<qreal, int>>{{24, 125}, {34, 145}}) {
+        QPainterPath band;
+        band.moveTo(-50, y);
+        band.cubicTo(-24, y - 6, 0, y + 6, 24, y - 2);
+        band.quadTo(38, y - 6, 50, y);
+        band.lineTo(50, 50);
+        band.lineTo(-50, 50);
+        band.closeSubpath();
+        shape(g, band, soil.darker(shade), p.ink, 2.0);
+    }
+    line(g, spiral({0, 19}, 1.5, 13, 90, -1.75), p.ink, 3.2);
     g.restore();
-    g.setBrush(Qt::NoBrush);
-    g.setPen(QPen(p.ink, 5.5));
-    g.drawEllipse(c, R, R);
-    g.setPen(QPen(p.frame, 2.2));
-    g.drawEllipse(c, R, R);
+    shape(g, mound, Qt::NoBrush, p.ink);
+    // the ground trembling
+    for (int side : {-1, 1}) {
+        const qreal x = side * 40;
+        line(g, polyline({{x, -40}, {x + side * 4, -35}, {x - side * 2, -31}, {x + side * 2, -25}}), p.frame, 2.6);
+        line(g, polyline({{x - side * 30, -44}, {x - side * 26, -39}, {x - side * 32, -35}}), p.frame, 2.6);
+    }
 }
 
-void drawMirror(QPainter &g, const Palette &p)
+// Etz'nab': flint and obsidian; the polished black mirror and the knapped
+// flint blade.
+void drawFlintMirror(QPainter &g, const Palette &p)
 {
-    const QColor frame(0x7a, 0x6c, 0x9c);
-    g.save();
-    g.rotate(-16);
-    QPainterPath handle;
-    handle.moveTo(-7, 18);
-    handle.lineTo(7, 18);
-    handle.lineTo(4.5, 40);
-    handle.lineTo(-4.5, 40);
-    handle.closeSubpath();
-    handle = handle.united(circle({0, 43}, 6));
-    shape(g, handle, frame, p.ink);
-    line(g, seg({-5.5, 28}, {5.5, 28}), p.ink, 2.0);
-
-    const QPointF c(0, -12);
-    shape(g, ellipse(c, 29, 33), frame, p.ink);
+    const QPointF c(-6, -10);
+    QRadialGradient rim(c, 32);
+    rim.setColorAt(0.8, p.mid);
+    rim.setColorAt(1, p.mid.darker(120));
+    shape(g, circle(c, 31), rim, p.ink);
     for (int i = 0; i < 12; ++i) {
         const qreal ang = i * Pi / 6;
-        shape(g, circle(c + QPointF(std::cos(ang) * 25.7, std::sin(ang) * 29.5), 1.6), p.mid, p.ink, 0);
+        shape(g, circle(c + QPointF(std::cos(ang), std::sin(ang)) * 27.5, 1.8), p.light, p.ink, 0);
     }
-    QPainterPath glass = ellipse(c, 22, 26);
-    QLinearGradient gg(QPointF(-20, -36), QPointF(20, 14));
-    gg.setColorAt(0, QColor(0xf4, 0xf8, 0xff));
-    gg.setColorAt(1, QColor(0x98, 0xae, 0xcc));
-    shape(g, glass, gg, p.ink, 2.4);
+    QPainterPath glass = circle(c, 23);
+    QRadialGradient og(c + QPointF(-8, -10), 34);
+    og.setColorAt(0, QColor(0x4a, 0x48, 0x5e));
+    og.setColorAt(1, QColor(0x06, 0x06, 0x0e));
+    shape(g, glass, og, p.ink, 2.4);
     g.save();
     g.setClipPath(glass);
     g.setPen(Qt::NoPen);
-    g.setBrush(QColor(0xff, 0xff, 0xff, 220));
-    g.drawPath(poly({{-30, 0}, {4, -44}, {14, -44}, {-20, 0}}));
-    g.drawPath(poly({{-14, 10}, {18, -32}, {22, -32}, {-10, 10}}));
-    g.restore();
+    g.setBrush(QColor(0xff, 0xff, 0xff, 150));
+    g.drawPath(poly({{-40, -6}, {-8, -40}, {0, -40}, {-32, -6}}));
+    g.setBrush(QColor(0xff, 0xff, 0xff, 90));
+    g.drawPath(poly({{-26, 4}, {6, -30}, {10, -30}, {-22, 4}}));
     g.restore();
 
-    shape(g, sparkle({32, -34}, 7), p.mid, p.ink, 1.6);
-    shape(g, sparkle({40, -16}, 4), p.mid, p.ink, 1.4);
-    shape(g, sparkle({-38, 24}, 5), p.mid, p.ink, 1.4);
+    // the blade, laid across the mirror's foot
+    g.save();
+    g.translate(6, 28);
+    g.rotate(-38);
+    QPainterPath blade;
+    blade.moveTo(-6, 0);
+    blade.cubicTo(4, -11, 30, -10, 48, 0);
+    blade.cubicTo(30, 10, 4, 11, -6, 0);
+    blade.closeSubpath();
+    const QColor flint(0xcc, 0xc6, 0xbc);
+    shape(g, blade, verticalShade(flint, -10, 10, 112, 118), p.ink);
+    for (qreal x : {4.0, 14.0, 24.0, 34.0}) {
+        const qreal h = x < 30 ? 8 : 5.5;
+        line(g, polyline({{x - 4, -h}, {x, -h + 4.5}, {x + 4, -h + 0.5}}), flint.darker(150), 1.8);
+        line(g, polyline({{x - 4, h}, {x, h - 4.5}, {x + 4, h - 0.5}}), flint.darker(150), 1.8);
+    }
+    line(g, seg({0, 0}, {40, 0}), flint.darker(125), 1.6);
+    shape(g, roundRect(QRectF(-22, -5, 18, 10), 3), QColor(0x7a, 0x4a, 0x22), p.ink, 2.4);
+    for (qreal x : {-18.0, -13.0, -8.0})
+        line(g, seg({x, -5}, {x + 2, 5}), QColor(0xe8, 0xc8, 0x80), 1.8);
+    g.restore();
 }
 
+// Kawak: the storm, a rain cloud with its lightning.
 void drawStorm(QPainter &g, const Palette &p)
 {
     const QColor bolt(0xff, 0xd6, 0x3a);
     const QColor rain(0xb4, 0xd6, 0xf6);
-    for (QPointF a : {QPointF(-32, 12), QPointF(-22, 18), QPointF(-36, 30), QPointF(24, 14), QPointF(34, 20),
-                      QPointF(28, 34), QPointF(-20, 36), QPointF(40, 4)})
-        tube(g, seg(a, a + QPointF(-4, 9)), rain, p.ink, 2.8, 1.0);
+    for (QPointF a : {QPointF(-34, 14), QPointF(-22, 22), QPointF(-34, 34), QPointF(24, 16), QPointF(36, 24),
+                      QPointF(26, 36)})
+        tube(g, seg(a, a + QPointF(-4, 9)), rain, p.ink, 3.2, 1.6);
 
-    QPainterPath cloud = roundRect(QRectF(-42, -16, 84, 22), 11);
+    QPainterPath cloud = roundRect(QRectF(-42, -18, 84, 24), 12);
     for (auto [c, r] : std::initializer_list<std::pair<QPointF, qreal>>{
-             {{-26, -16}, 15}, {{-6, -28}, 19}, {{16, -20}, 16}, {{32, -10}, 12}, {{-38, -4}, 10}})
+             {{-24, -18}, 15}, {{-4, -30}, 19}, {{18, -22}, 16}, {{33, -12}, 12}})
         cloud = cloud.united(circle(c, r));
-    QLinearGradient cg(QPointF(0, -46), QPointF(0, 6));
+    QLinearGradient cg(QPointF(0, -48), QPointF(0, 6));
     cg.setColorAt(0, QColor(0xe6, 0xea, 0xf2));
     cg.setColorAt(0.55, QColor(0xb0, 0xb8, 0xc8));
     cg.setColorAt(1, QColor(0x6e, 0x78, 0x8e));
     shape(g, cloud, cg, p.ink);
 
-    shape(g, poly({{2, 0}, {-13, 22}, {-3, 22}, {-15, 47}, {17, 13}, {5, 13}, {15, 0}}), bolt, p.ink, 2.8);
+    shape(g, poly({{2, -2}, {-14, 22}, {-3, 22}, {-15, 48}, {18, 12}, {6, 12}, {16, -2}}), bolt, p.ink, 2.8);
 }
 
+// Ajaw: the sun lord, a face in the sun's flower.
 void drawSun(QPainter &g, const Palette &p)
 {
-    QRadialGradient rg(QPointF(0, 0), 48);
-    rg.setColorAt(0.5, QColor(0xf4, 0x7a, 0x1c));
-    rg.setColorAt(1, QColor(0xc8, 0x32, 0x18));
-    shape(g, burst({0, 0}, 16, 48, 38, 27, -90), rg, p.ink, 2.6);
+    const QColor petal(0xf8, 0x9c, 0x24);
+    const QColor ray(0xd8, 0x44, 0x16);
+    shape(g, burst({0, 0}, 12, 48, 48, 30, -90 + 15), ray, p.ink, 2.4);
+    for (int i = 0; i < 12; ++i) {
+        const qreal ang = (-90 + i * 30) * Pi / 180;
+        const QPointF d(std::cos(ang), std::sin(ang));
+        QPainterPath pet = ellipse({0, 0}, 7.5, 11);
+        QTransform t;
+        t.translate(d.x() * 34, d.y() * 34);
+        t.rotate(i * 30);
+        shape(g, t.map(pet), petal, p.ink, 2.2);
+    }
     QRadialGradient dg(QPointF(-8, -8), 34);
     dg.setColorAt(0, QColor(0xff, 0xf2, 0xa0));
-    dg.setColorAt(1, QColor(0xf8, 0xb0, 0x28));
+    dg.setColorAt(1, QColor(0xf8, 0xb8, 0x2a));
     shape(g, circle({0, 0}, 27), dg, p.ink);
-    // face
-    QPainterPath eyes;
-    eyes.moveTo(-14, -6);
-    eyes.quadTo(-9, -11, -4, -6);
-    eyes.moveTo(4, -6);
-    eyes.quadTo(9, -11, 14, -6);
-    line(g, eyes, p.ink, 2.6);
-    QPainterPath smile;
-    smile.moveTo(-11, 7);
-    smile.quadTo(0, 18, 11, 7);
-    line(g, smile, p.ink, 2.8);
-    shape(g, circle({-16, 4}, 3.5), QColor(0xf0, 0x80, 0x50, 150), p.ink, 0);
-    shape(g, circle({16, 4}, 3.5), QColor(0xf0, 0x80, 0x50, 150), p.ink, 0);
+    // a calm face: eyes, nose, mouth
+    for (int side : {-1, 1}) {
+        const qreal x = side * 10.0;
+        QPainterPath eye;
+        eye.moveTo(x - 6, -5);
+        eye.quadTo(x, -11, x + 6, -5);
+        eye.quadTo(x, -1, x - 6, -5);
+        eye.closeSubpath();
+        shape(g, eye, QColor(0xff, 0xff, 0xff), p.ink, 2.0);
+        shape(g, circle({x, -5.5}, 2.3), p.ink, p.ink, 0);
+    }
+    line(g, polyline({{0, -4}, {-2.5, 7}, {2, 8}}), p.ink, 2.2);
+    QPainterPath mouth;
+    mouth.moveTo(-8, 14);
+    mouth.quadTo(0, 18, 8, 14);
+    line(g, mouth, p.ink, 2.6);
 }
 
 void drawEmblem(QPainter &g, int index, const Palette &p)
 {
     using Fn = void (*)(QPainter &, const Palette &);
-    static const Fn fns[20] = {drawDragon, drawWind,   drawNight,  drawSeed,   drawSerpent,
-                               drawBridge, drawHand,   drawStar,   drawMoon,   drawDog,
-                               drawMonkey, drawHuman,  drawSkywalker, drawWizard, drawEagle,
-                               drawWarrior, drawEarth, drawMirror, drawStorm,  drawSun};
+    static const Fn fns[20] = {drawCrocodile, drawWind,  drawNight,  drawMaize,  drawSerpent,
+                               drawSkull,     drawHand,  drawStar,   drawMoon,   drawDog,
+                               drawMonkey,    drawStairway, drawReeds, drawJaguar, drawEagle,
+                               drawOwl,       drawEarth, drawFlintMirror, drawStorm, drawSun};
     fns[index](g, p);
 }
 
 // ---------------------------------------------------------------- card
+// The card is laid out in the picture box's own pixels (87 x 113) and drawn
+// at each scale from the same numbers; lines that should stay sharp sit on
+// half pixels with whole-pixel widths.
+
+const QPointF EmblemCentre(CardW / 2.0, 48);
+constexpr qreal EmblemScale = 0.64;
 
 QFont titleFont(int px, qreal spacing)
 {
@@ -1218,100 +1357,92 @@ QFont fittedFont(const QString &text, int maxPx, qreal width, qreal spacing)
 
 void drawBanner(QPainter &g, const Palette &p, const QString &colour, const QString &name)
 {
-    const qreal top = 143, h = 31;
+    const qreal top = 85, h = 23, left = 7, right = CardW - 7;
     // folded tails behind the band
     for (int side : {-1, 1}) {
-        const qreal x0 = side < 0 ? 4 : 116;
-        const qreal x1 = side < 0 ? 16 : 104;
-        QPainterPath tail = poly({{x1, top + 5}, {x0, top + 5}, {x0 + side * -4, top + h / 2 + 5},
-                                  {x0, top + h + 5}, {x1, top + h + 5}});
-        shape(g, tail, p.bannerShade, p.edge, 1.2);
+        const qreal x0 = side < 0 ? 2.5 : CardW - 2.5;
+        const qreal x1 = side < 0 ? left + 3 : right - 3;
+        QPainterPath tail = poly({{x1, top + 3}, {x0, top + 3}, {x0 - side * 3, top + h / 2 + 3},
+                                  {x0, top + h + 3}, {x1, top + h + 3}});
+        shape(g, tail, p.bannerShade, p.edge, 1.0);
     }
+    const qreal mid = CardW / 2.0;
     QPainterPath band;
-    band.moveTo(11, top);
-    band.quadTo(60, top - 3, 109, top);
-    band.lineTo(109, top + h);
-    band.quadTo(60, top + h - 3, 11, top + h);
+    band.moveTo(left, top);
+    band.quadTo(mid, top - 2, right, top);
+    band.lineTo(right, top + h);
+    band.quadTo(mid, top + h - 2, left, top + h);
     band.closeSubpath();
-    shape(g, band, p.bannerFill, p.edge, 1.4);
-    g.setPen(QPen(withAlpha(p.bannerText, 110), 0.8));
-    g.setBrush(Qt::NoBrush);
-    QPainterPath inner;
-    inner.moveTo(14, top + 2.5);
-    inner.quadTo(60, top - 0.5, 106, top + 2.5);
-    inner.lineTo(106, top + h - 2.5);
-    inner.quadTo(60, top + h - 5.5, 14, top + h - 2.5);
-    inner.closeSubpath();
-    g.drawPath(inner);
+    shape(g, band, p.bannerFill, p.edge, 1.0);
 
     g.setPen(p.bannerText);
-    g.setFont(fittedFont(colour, 9, 88, 1.2));
-    g.drawText(QRectF(12, top + 2, 96, 11), Qt::AlignHCenter | Qt::AlignVCenter, colour);
-    g.setFont(fittedFont(name, 13, 90, 0.3));
-    g.drawText(QRectF(12, top + 12.5, 96, 16), Qt::AlignHCenter | Qt::AlignVCenter, name);
+    g.setFont(titleFont(7, 0.9));
+    g.drawText(QRectF(left, top + 1, right - left, 8), Qt::AlignHCenter | Qt::AlignVCenter, colour);
+    g.setFont(fittedFont(name, 10, right - left - 4, 0.2));
+    g.drawText(QRectF(left, top + 8.5, right - left, 13), Qt::AlignHCenter | Qt::AlignVCenter, name);
 }
 
-QImage drawCard(int index)
+QImage drawCard(int index, int scale)
 {
     const Palette p = paletteFor(index % 4);
-    QImage img(CardW, CardH, QImage::Format_RGB32);
+    QImage img(CardW * scale, CardH * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(p.edge);
     QPainter g(&img);
     g.setRenderHint(QPainter::Antialiasing);
     g.setRenderHint(QPainter::TextAntialiasing);
-    g.setRenderHint(QPainter::SmoothPixmapTransform);
 
     // field
-    const QRectF field(3, 3, CardW - 6, CardH - 6);
+    const QRectF field(2, 2, CardW - 4, CardH - 4);
     QLinearGradient fg(QPointF(0, field.top()), QPointF(0, field.bottom()));
     fg.setColorAt(0, p.fieldTop);
     fg.setColorAt(1, p.fieldBottom);
     g.setPen(Qt::NoPen);
     g.setBrush(fg);
-    g.drawRoundedRect(field, 5, 5);
+    g.drawRoundedRect(field, 4, 4);
 
-    const QPointF centre(60, 84);
+    const QRectF inner(6.5, 6.5, CardW - 13, CardH - 13);
     g.save();
-    g.setClipRect(QRectF(10, 10, 100, 164));
+    g.setClipRect(inner);
     // faint rays and a glow behind the emblem
-    g.setPen(QPen(withAlpha(p.frame, 60), 1.0));
+    g.setPen(QPen(withAlpha(p.frame, 60), 0.8));
     for (int i = 0; i < 32; ++i) {
         const qreal ang = i * Pi / 16;
-        g.drawLine(centre + QPointF(std::cos(ang), std::sin(ang)) * 20,
-                   centre + QPointF(std::cos(ang), std::sin(ang)) * 120);
+        g.drawLine(EmblemCentre + QPointF(std::cos(ang), std::sin(ang)) * 14,
+                   EmblemCentre + QPointF(std::cos(ang), std::sin(ang)) * 80);
     }
-    QRadialGradient glow(centre, 58);
+    QRadialGradient glow(EmblemCentre, 40);
     glow.setColorAt(0, withAlpha(p.glow, 230));
     glow.setColorAt(0.6, withAlpha(p.glow, 120));
     glow.setColorAt(1, withAlpha(p.glow, 0));
     g.setPen(Qt::NoPen);
     g.setBrush(glow);
-    g.drawEllipse(centre, 58, 58);
+    g.drawEllipse(EmblemCentre, 40, 40);
     g.restore();
 
     // frame: a strong line and a fine one inside it
     g.setBrush(Qt::NoBrush);
-    g.setPen(QPen(p.frame, 2.0));
-    g.drawRoundedRect(QRectF(6.5, 6.5, CardW - 13, CardH - 13), 4, 4);
-    g.setPen(QPen(p.frame, 0.9));
-    g.drawRoundedRect(QRectF(10, 10, CardW - 20, CardH - 20), 2.5, 2.5);
-    for (QPointF c : {QPointF(14.5, 14.5), QPointF(CardW - 14.5, 14.5)})
-        shape(g, poly({c + QPointF(0, -3.5), c + QPointF(3.5, 0), c + QPointF(0, 3.5), c + QPointF(-3.5, 0)}),
+    g.setPen(QPen(p.frame, 1.0));
+    g.drawRoundedRect(QRectF(4.5, 4.5, CardW - 9, CardH - 9), 3, 3);
+    g.setPen(QPen(withAlpha(p.frame, 150), 1.0));
+    g.drawRoundedRect(inner, 1.5, 1.5);
+    for (QPointF c : {QPointF(10.5, 10.5), QPointF(CardW - 10.5, 10.5)})
+        shape(g, poly({c + QPointF(0, -2.5), c + QPointF(2.5, 0), c + QPointF(0, 2.5), c + QPointF(-2.5, 0)}),
               p.frame, p.edge, 0);
 
-    // emblem
     g.save();
-    g.translate(centre);
-    g.scale(0.92, 0.92);
+    g.translate(EmblemCentre);
+    g.scale(EmblemScale, EmblemScale);
     drawEmblem(g, index, p);
     g.restore();
 
     // number plaque at the top
     const QString num = QString::fromLatin1(Roman[index]);
-    const QFont nf = titleFont(10, 0.6);
+    const QFont nf = titleFont(8, 0.5);
     const qreal tw = QFontMetricsF(nf).horizontalAdvance(num);
-    const QRectF plaque(60 - tw / 2 - 7, 6, tw + 14, 15);
-    shape(g, roundRect(plaque, 4), p.edge, p.frame, 1.4);
+    const qreal pw = std::round(tw + 10);
+    const QRectF plaque(std::round(CardW / 2.0 - pw / 2) + 0.5, 2.5, pw, 11);
+    shape(g, roundRect(plaque, 3), p.edge, p.frame, 1.0);
     g.setFont(nf);
     g.setPen(p.numberText);
     g.drawText(plaque.adjusted(0, 0, 0, 0.5), Qt::AlignCenter, num);
@@ -1323,33 +1454,43 @@ QImage drawCard(int index)
 
 // ---------------------------------------------------------------- icon
 
-QImage drawIcon(int size)
+// The wheel of twenty day signs in the four colours around the four-armed
+// cross, drawn for `size` pixels at `scale` device pixels per pixel: the
+// small sizes drop detail that would only blur.
+QImage drawIcon(int size, int scale)
 {
-    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage img(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     QPainter g(&img);
     g.setRenderHint(QPainter::Antialiasing);
     const qreal s = size / 64.0;
     g.scale(s, s);
     g.translate(32, 32);
-    // lines never thinner than about one device pixel
-    const qreal px = 1.0 / s;
-    const qreal edgeW = std::max<qreal>(1.6, 1.0 * px);
+    const qreal px = 1.0 / s; // one pixel, in the icon's units
     const QColor dark(0x1e, 0x18, 0x2c);
     const QColor colours[4] = {QColor(0xcc, 0x2a, 0x1e), QColor(0xf6, 0xf2, 0xea), QColor(0x24, 0x58, 0xb8),
                                QColor(0xf4, 0xbc, 0x24)};
+    const bool tiny = size <= 16;
+    const bool small = size < 48;
 
-    const qreal ro = 31 - edgeW / 2, ri = 19;
+    const qreal edgeW = std::max<qreal>(1.6, px);
+    const qreal ro = 31 - edgeW / 2;
+    const qreal ri = tiny ? 16 : 19;
     g.setPen(Qt::NoPen);
     g.setBrush(dark);
-    g.drawEllipse(QPointF(0, 0), ro + edgeW / 2, ro + edgeW / 2);
-    for (int i = 0; i < 20; ++i) {
-        const qreal a0 = -90 - 9 + i * 18; // segment 0 centred at the top
+    g.drawEllipse(QPointF(0, 0), 32, 32);
+    // twenty segments, one per day sign; at 16 pixels they would blur into
+    // each other, so that size shows eight with edges on the pixel grid
+    const int segments = tiny ? 8 : 20;
+    const qreal span = 360.0 / segments;
+    for (int i = 0; i < segments; ++i) {
+        const qreal a0 = tiny ? -90 + i * span : -90 - span / 2 + i * span; // 20: segment 0 centred at the top
         QPainterPath segPath;
-        QRectF outer(-ro, -ro, 2 * ro, 2 * ro), inner(-ri, -ri, 2 * ri, 2 * ri);
+        QRectF outer(-ro, -ro, 2 * ro, 2 * ro), innerRect(-ri, -ri, 2 * ri, 2 * ri);
         segPath.arcMoveTo(outer, -a0);
-        segPath.arcTo(outer, -a0, -18);
-        segPath.arcTo(inner, -(a0 + 18), 18);
+        segPath.arcTo(outer, -a0, -span);
+        segPath.arcTo(innerRect, -(a0 + span), span);
         segPath.closeSubpath();
         g.setBrush(colours[i % 4]);
         g.drawPath(segPath);
@@ -1366,10 +1507,9 @@ QImage drawIcon(int size)
     g.setPen(QPen(dark, edgeW));
     g.drawEllipse(QPointF(0, 0), ri, ri);
 
-    // four-point cross in the middle, one arm per colour
-    // (small sizes drop the outlines, which would swallow the arms)
-    const bool small = size < 48;
-    const qreal tip = small ? 18 : 17, side = small ? 6.5 : 5.2;
+    // four-point cross in the middle, one arm per colour; the small sizes
+    // drop the outlines, which would swallow the arms
+    const qreal tip = tiny ? 12 : small ? 18 : 17, side = tiny ? 6 : small ? 6.5 : 5.2;
     for (int k = 0; k < 4; ++k) {
         QPainterPath arm = poly({{0, 0}, {side, -side}, {0, -tip}, {-side, -side}});
         arm = QTransform().rotate(90 * k).map(arm);
@@ -1381,13 +1521,35 @@ QImage drawIcon(int size)
     return img;
 }
 
+// ---------------------------------------------------------------- files
+
+// Straight alpha from premultiplied, in whole numbers: Qt's own conversion
+// picks a processor-specific routine whose rounding differs between machines.
+QImage unpremultiplied(const QImage &premultiplied)
+{
+    QImage out(premultiplied.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(premultiplied.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < premultiplied.width(); ++x) {
+            const int a = qAlpha(in[x]);
+            auto channel = [a](int c) { return a == 0 ? 0 : std::min(255, (c * 255 + a / 2) / a); };
+            to[x] = qRgba(channel(qRed(in[x])), channel(qGreen(in[x])), channel(qBlue(in[x])), a);
+        }
+    }
+    return out;
+}
+
 QByteArray pngBytes(const QImage &img)
 {
+    QImage plain = img.format() == QImage::Format_ARGB32_Premultiplied ? unpremultiplied(img) : img;
+    plain.setDevicePixelRatio(1);
     QByteArray bytes;
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
     QImageWriter w(&buf, "png");
-    if (!w.write(img.convertToFormat(QImage::Format_ARGB32)))
+    w.setQuality(0); // smallest file
+    if (!w.write(plain))
         return {};
     return bytes;
 }
@@ -1431,34 +1593,32 @@ QByteArray icoBytes(const std::vector<std::pair<int, QByteArray>> &images)
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
+    if (bytes.isEmpty() || !f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() ||
+        !f.flush()) {
+        std::fprintf(stderr, "kinwheel-cardgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    f.close();
+    if (f.error() != QFileDevice::NoError) {
         std::fprintf(stderr, "kinwheel-cardgen: cannot write %s\n", qPrintable(path));
         return false;
     }
     return true;
 }
 
-bool writeJpeg(const QString &path, const QImage &img)
+// base.png at 1x, base@2x.png at 2x, ...
+QString scaledName(const QString &base, int scale)
 {
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    QImageWriter w(&buf, "jpeg");
-    w.setQuality(JpegQuality);
-    if (!w.write(img)) {
-        std::fprintf(stderr, "kinwheel-cardgen: JPEG encoding failed for %s: %s\n", qPrintable(path),
-                     qPrintable(w.errorString()));
-        return false;
-    }
-    return writeFile(path, bytes);
+    return scale == 1 ? base + QStringLiteral(".png") : base + QStringLiteral("@%1x.png").arg(scale);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Always offscreen: no display needed, and the same fonts and rendering
+    // whatever platform the caller's environment names.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     const QStringList args = app.arguments();
@@ -1466,35 +1626,34 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: kinwheel-cardgen <assets directory>\n");
         return 2;
     }
-    const QDir assets(args.at(1));
-    const QString cardsDir = assets.filePath(QStringLiteral("cards"));
-    const QString iconDir = assets.filePath(QStringLiteral("icon"));
+    const QDir assetsDir(args.at(1));
+    const QString cardsDir = assetsDir.filePath(QStringLiteral("cards"));
+    const QString iconDir = assetsDir.filePath(QStringLiteral("icon"));
     if (!QDir().mkpath(cardsDir) || !QDir().mkpath(iconDir)) {
         std::fprintf(stderr, "kinwheel-cardgen: cannot create output folders under %s\n",
-                     qPrintable(assets.path()));
+                     qPrintable(assetsDir.path()));
         return 1;
     }
 
-    for (int i = 0; i < 20; ++i) {
-        const QString path = cardsDir + QLatin1Char('/') + QString::fromLatin1(FileNames[i]) +
-                             QStringLiteral(".jpg");
-        if (!writeJpeg(path, drawCard(i)))
-            return 1;
+    for (int i = 0; i < int(assets::kCardNames.size()); ++i) {
+        const std::string_view name = assets::kCardNames[size_t(i)];
+        const QString base = cardsDir + QLatin1Char('/') + QString::fromLatin1(name.data(), qsizetype(name.size()));
+        for (int scale : assets::kCardScales)
+            if (!writeFile(scaledName(base, scale), pngBytes(drawCard(i, scale))))
+                return 1;
     }
 
     std::vector<std::pair<int, QByteArray>> icoImages;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QByteArray png = pngBytes(drawIcon(size));
-        if (png.isEmpty()) {
-            std::fprintf(stderr, "kinwheel-cardgen: PNG encoding failed at %d px\n", size);
-            return 1;
-        }
-        if (!writeFile(iconDir + QStringLiteral("/kinwheel-%1.png").arg(size), png))
-            return 1;
-        if (size == 32 && !writeFile(iconDir + QStringLiteral("/kinwheel.png"), png))
+    const QString iconBase = iconDir + QStringLiteral("/kinwheel-%1");
+    for (int size : assets::kIconSizes) {
+        const QByteArray png = pngBytes(drawIcon(size, 1));
+        if (!writeFile(scaledName(iconBase.arg(size), 1), png))
             return 1;
         icoImages.emplace_back(size, png);
     }
+    for (int size : assets::kIconSizesAt2x)
+        if (!writeFile(scaledName(iconBase.arg(size), 2), pngBytes(drawIcon(size, 2))))
+            return 1;
     if (!writeFile(iconDir + QStringLiteral("/kinwheel.ico"), icoBytes(icoImages)))
         return 1;
     return 0;

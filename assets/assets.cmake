@@ -1,0 +1,65 @@
+# The glyph cards and the program icon: the one list of their files, which the
+# compiled-in resources, the card lookup in ui/ and the card generator share.
+include_guard(DIRECTORY)
+
+# Card n (1..20) shows glyph n - 1: cards/<name>.png, drawn for the 87 x 113
+# picture box, and cards/<name>@2x.png, <name>@3x.png for denser screens.
+set(KINWHEEL_CARD_NAMES
+  01Imix 02Ik 03Akbal 04Kan 05Chiccan 06Cimi 07Manik 08Lamat 09Muluc 10Oc
+  11Chuen 12Eb 13Ben 14Ix 15Men 16Cib 17Caban 18Etznab 19Cauac 20Ahau)
+set(KINWHEEL_CARD_SIZE 87 113)
+set(KINWHEEL_CARD_SCALES 1 2 3)
+# The icon: icon/kinwheel-<size>.png, each drawn for its size; the small ones
+# also at 2x (kinwheel-<size>@2x.png). kinwheel.ico holds the 1x sizes.
+set(KINWHEEL_ICON_SIZES 16 32 48 64 128 256)
+set(KINWHEEL_ICON_2X_SIZES 16 32)
+
+# Qt's name for the variant of base.png at a scale: base.png, base@2x.png, ...
+function(_kinwheel_scaled out base scale)
+  if(scale EQUAL 1)
+    set(${out} "${base}.png" PARENT_SCOPE)
+  else()
+    set(${out} "${base}@${scale}x.png" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# Every picture the program shows, relative to assets/.
+set(KINWHEEL_PICTURE_FILES)
+foreach(name IN LISTS KINWHEEL_CARD_NAMES)
+  foreach(scale IN LISTS KINWHEEL_CARD_SCALES)
+    _kinwheel_scaled(file "cards/${name}" ${scale})
+    list(APPEND KINWHEEL_PICTURE_FILES ${file})
+  endforeach()
+endforeach()
+foreach(size IN LISTS KINWHEEL_ICON_SIZES)
+  list(APPEND KINWHEEL_PICTURE_FILES "icon/kinwheel-${size}.png")
+endforeach()
+foreach(size IN LISTS KINWHEEL_ICON_2X_SIZES)
+  list(APPEND KINWHEEL_PICTURE_FILES "icon/kinwheel-${size}@2x.png")
+endforeach()
+# Everything the card generator writes.
+set(KINWHEEL_GENERATED_ASSETS ${KINWHEEL_PICTURE_FILES} icon/kinwheel.ico)
+
+# The same lists for C++: kinwheel_assets.h, through the target kinwheel_assets.
+if(NOT TARGET kinwheel_assets)
+  function(_kinwheel_cpp_list out)
+    list(TRANSFORM ARGN PREPEND "\"")
+    list(TRANSFORM ARGN APPEND "\"")
+    list(JOIN ARGN ", " joined)
+    set(${out} "${joined}" PARENT_SCOPE)
+  endfunction()
+  _kinwheel_cpp_list(KINWHEEL_CARD_NAMES_CPP ${KINWHEEL_CARD_NAMES})
+  list(LENGTH KINWHEEL_CARD_NAMES KINWHEEL_CARD_COUNT)
+  list(GET KINWHEEL_CARD_SIZE 0 KINWHEEL_CARD_WIDTH)
+  list(GET KINWHEEL_CARD_SIZE 1 KINWHEEL_CARD_HEIGHT)
+  list(JOIN KINWHEEL_CARD_SCALES ", " KINWHEEL_CARD_SCALES_CPP)
+  list(LENGTH KINWHEEL_CARD_SCALES KINWHEEL_CARD_SCALE_COUNT)
+  list(JOIN KINWHEEL_ICON_SIZES ", " KINWHEEL_ICON_SIZES_CPP)
+  list(LENGTH KINWHEEL_ICON_SIZES KINWHEEL_ICON_SIZE_COUNT)
+  list(JOIN KINWHEEL_ICON_2X_SIZES ", " KINWHEEL_ICON_2X_SIZES_CPP)
+  list(LENGTH KINWHEEL_ICON_2X_SIZES KINWHEEL_ICON_2X_SIZE_COUNT)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/kinwheel_assets.h.in
+                 ${CMAKE_BINARY_DIR}/generated-assets/kinwheel_assets.h @ONLY)
+  add_library(kinwheel_assets INTERFACE)
+  target_include_directories(kinwheel_assets INTERFACE ${CMAKE_BINARY_DIR}/generated-assets)
+endif()
