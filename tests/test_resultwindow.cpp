@@ -93,6 +93,10 @@ private slots:
     void exitCloses_data();
     void exitCloses();
     void cards();
+    void cardBoxes_data();
+    void cardBoxes();
+    void cardRatios_data();
+    void cardRatios();
 };
 
 void TestResultWindow::window()
@@ -137,7 +141,8 @@ void TestResultWindow::crossText()
     for (int slot = 0; slot < 5; ++slot) {
         const int glyph = cross[slot];
         QCOMPARE(result->pictureNumber(slot), glyph + 1);
-        QCOMPARE(result->imgSign(slot)->pixmap().toImage(), glyphPicture(glyph + 1).toImage());
+        QCOMPARE(result->imgSign(slot)->pixmap().toImage(),
+                 glyphPicture(glyph + 1, result->imgSign(slot)->devicePixelRatioF()).toImage());
         QCOMPARE(result->imgSign(slot)->accessibleName(), kHeadings[slot] + QStringLiteral(": ") + glyphName(glyph));
         expected << Line{kHeadings[slot], true} << Line{kMeanings[slot], true} << Line{glyphName(glyph), true}
                  << Line{glyphDescription(glyph), false} << Line{QString(), false};
@@ -241,16 +246,72 @@ void TestResultWindow::cards()
     for (int number = 1; number <= 20; ++number) {
         const QImage card = glyphPicture(number).toImage();
         QVERIFY2(!card.isNull(), qPrintable(glyphPictureKey(number)));
-        QCOMPARE(card.size(), QSize(120, 184));
         for (qsizetype other = 0; other < seen.size(); ++other)
             QVERIFY2(card != seen[other], qPrintable(QStringLiteral("cards %1 and %2 alike").arg(number).arg(other + 1)));
         seen << card;
     }
     QVERIFY(glyphPicture(0).isNull());
-    QVERIFY(glyphPicture(21).isNull());
-    QCOMPARE(glyphPictureKey(1), QStringLiteral("01Imix.jpg"));
-    QCOMPARE(glyphPictureKey(20), QStringLiteral("20Ahau.jpg"));
-    QVERIFY(!programIcon().isNull());
+    QVERIFY(glyphPicture(21, 2).isNull());
+    QCOMPARE(glyphPictureKey(1), QStringLiteral("01Imix.png"));
+    QCOMPARE(glyphPictureKey(20), QStringLiteral("20Ahau.png"));
+
+    // The 16-pixel icon is the one drawn for 16 pixels, at 1x and at 2x.
+    const QIcon icon = programIcon();
+    for (int ratio : {1, 2}) {
+        const QString file = ratio == 1 ? QStringLiteral(":/icon/kinwheel-16.png") : QStringLiteral(":/icon/kinwheel-16@2x.png");
+        const QPixmap small = icon.pixmap(QSize(16, 16), ratio);
+        QCOMPARE(small.deviceIndependentSize(), QSizeF(16, 16));
+        QCOMPARE(small.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+}
+
+void TestResultWindow::cardBoxes_data()
+{
+    QTest::addColumn<int>("slot");
+    for (int slot = 0; slot < 5; ++slot)
+        QTest::newRow(qPrintable(kHeadings[slot])) << slot;
+}
+
+// Each box shows its card at the box's own size in the screen's pixels, not
+// stretched. ctest runs this at QT_SCALE_FACTOR 1, 2 and 3.
+void TestResultWindow::cardBoxes()
+{
+    QFETCH(int, slot);
+    Fixture f;
+    auto* result = windowFor(f, {{18, 19, 1, 8, 14}});
+    const QLabel* box = result->imgSign(slot);
+    const qreal ratio = qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") ? 1.0 : qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    QCOMPARE(box->devicePixelRatioF(), ratio);
+    QCOMPARE(box->size(), QSize(87, 113));
+    QVERIFY(!box->hasScaledContents());
+    const QPixmap shown = box->pixmap();
+    QCOMPARE(shown.deviceIndependentSize(), QSizeF(box->size()));
+    QCOMPARE(shown.size(), box->size() * ratio);
+}
+
+void TestResultWindow::cardRatios_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("drawnFor");
+    QTest::newRow("1x") << 1.0 << 1;
+    QTest::newRow("1.25x takes the 2x card") << 1.25 << 2;
+    QTest::newRow("2x") << 2.0 << 2;
+    QTest::newRow("3x") << 3.0 << 3;
+    QTest::newRow("4x takes the 3x card") << 4.0 << 3;
+}
+
+// Every card at every ratio keeps the box's size, from the art drawn nearest.
+void TestResultWindow::cardRatios()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(int, drawnFor);
+    for (int number = 1; number <= 20; ++number) {
+        const QPixmap card = glyphPicture(number, ratio);
+        QCOMPARE(card.size(), QSize(87, 113) * drawnFor);
+        QCOMPARE(card.devicePixelRatio(), qreal(drawnFor));
+        QCOMPARE(card.deviceIndependentSize(), QSizeF(87, 113));
+    }
 }
 
 QTEST_MAIN(TestResultWindow)

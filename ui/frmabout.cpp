@@ -36,7 +36,7 @@ void frmAbout::setupUi()
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
     m_picIcon->setGeometry(twRect(120, 120, 480, 480));
     if (!icon.isNull())
-        m_picIcon->setPixmap(icon.pixmap(m_picIcon->size()));
+        m_picIcon->setPixmap(icon.pixmap(m_picIcon->size(), m_picIcon->devicePixelRatioF()));
 
     m_Label2 = makeLabel(this, "Label2", QString::fromLatin1(kWindowCaption), twRect(750, 180, 6180, 345),
                          windowFont(14.25, true), Qt::white);

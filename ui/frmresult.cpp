@@ -57,7 +57,6 @@ void frmMayanBirthchartResult::setupUi()
         auto* box = new QLabel(client);
         box->setObjectName(QStringLiteral("imgSign(%1)").arg(slot));
         box->setGeometry(twRect(left, top, 1305, 1695));
-        box->setScaledContents(true);
         m_imgSign[slot] = box;
     };
     auto caption = [client, this](int slot, int left, int top, int width) {
@@ -141,7 +140,7 @@ void frmMayanBirthchartResult::fillResultWindow()
         const QString name = QString::fromUtf8(glyph.name);
 
         const int number = glyphIndex + 1;
-        m_imgSign[i]->setPixmap(glyphPicture(number));
+        showGlyphCard(m_imgSign[i], number);
         m_imgSign[i]->setProperty(kPictureProperty, number);
         m_imgSign[i]->setAccessibleName(QStringLiteral("%1: %2").arg(QString::fromLatin1(kPositions[i].heading), name));
 

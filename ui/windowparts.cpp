@@ -3,42 +3,57 @@
 #include "platform/weblinks.h"
 #include "ui/widgets.h"
 
+#include "kinwheel_assets.h"
+
+#include <QEvent>
 #include <QGroupBox>
-#include <QMainWindow>
 #include <QIcon>
+#include <QLabel>
 #include <QLayout>
+#include <QMainWindow>
 #include <QScreen>
 #include <QStyle>
-
-#include <array>
-
-// The resources live in a static library: make sure the linker keeps them.
-static void initAssetResources()
-{
-    Q_INIT_RESOURCE(assets);
-}
 
 namespace kinwheel {
 namespace {
 
-void ensureResources()
+QString cardName(int number)
 {
-    static const bool done = (initAssetResources(), true);
-    (void)done;
+    const std::string_view name = assets::kCardNames[static_cast<std::size_t>(number - 1)];
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-constexpr std::array<const char*, 20> kPictureKeys = {
-    "01Imix.jpg",  "02Ik.jpg",     "03Akbal.jpg", "04Kan.jpg",    "05Chiccan.jpg",
-    "06Cimi.jpg",  "07Manik.jpg",  "08Lamat.jpg", "09Muluc.jpg",  "10Oc.jpg",
-    "11Chuen.jpg", "12Eb.jpg",     "13Ben.jpg",   "14Ix.jpg",     "15Men.jpg",
-    "16Cib.jpg",   "17Caban.jpg",  "18Etznab.jpg", "19Cauac.jpg", "20Ahau.jpg"};
+// Keeps a card box's picture at the ratio of the screen the box is on.
+class GlyphCardKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool screenChange = event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+                                  || event->type() == QEvent::DevicePixelRatioChange
+#endif
+            ;
+        auto* box = static_cast<QLabel*>(watched);
+        if (screenChange)
+            box->setPixmap(glyphPicture(box->property(kCardProperty).toInt(), box->devicePixelRatioF()));
+        return false;
+    }
+
+    static constexpr char kCardProperty[] = "glyphCard";
+};
 
 } // namespace
 
 QIcon programIcon()
 {
-    ensureResources();
-    return QIcon(QStringLiteral(":/icon/kinwheel.png"));
+    QIcon icon;
+    for (int size : assets::kIconSizes)
+        icon.addFile(QStringLiteral(":/icon/kinwheel-%1.png").arg(size));
+    for (int size : assets::kIconSizesAt2x)
+        icon.addFile(QStringLiteral(":/icon/kinwheel-%1@2x.png").arg(size));
+    return icon;
 }
 
 void setupProgramWindow(QMainWindow* window, QSize clientSize)
@@ -148,18 +163,34 @@ FileDialogOptions readingFileDialog(const QString& title)
 
 QString glyphPictureKey(int number)
 {
-    if (number < 1 || number > static_cast<int>(kPictureKeys.size()))
+    if (number < 1 || number > static_cast<int>(assets::kCardNames.size()))
         return {};
-    return QString::fromLatin1(kPictureKeys[static_cast<std::size_t>(number - 1)]);
+    return cardName(number) + QStringLiteral(".png");
 }
 
-QPixmap glyphPicture(int number)
+QPixmap glyphPicture(int number, qreal devicePixelRatio)
 {
-    ensureResources();
-    const QString key = glyphPictureKey(number);
-    if (key.isEmpty())
+    if (glyphPictureKey(number).isEmpty())
         return {};
-    return QPixmap(QStringLiteral(":/cards/") + key);
+    int scale = assets::kCardScales.back();
+    for (int candidate : assets::kCardScales) {
+        if (devicePixelRatio <= candidate) {
+            scale = candidate;
+            break;
+        }
+    }
+    const QString base = QStringLiteral(":/cards/") + cardName(number);
+    QPixmap picture(scale == 1 ? base + QStringLiteral(".png") : base + QStringLiteral("@%1x.png").arg(scale));
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+void showGlyphCard(QLabel* box, int number)
+{
+    if (!box->findChild<GlyphCardKeeper*>(QString(), Qt::FindDirectChildrenOnly))
+        box->installEventFilter(new GlyphCardKeeper(box));
+    box->setProperty(GlyphCardKeeper::kCardProperty, number);
+    box->setPixmap(glyphPicture(number, box->devicePixelRatioF()));
 }
 
 } // namespace kinwheel

@@ -27,7 +27,7 @@ void setupProgramWindow(QMainWindow* window, QSize clientSize);
 // Places the window in the centre of its screen.
 void centreOnScreen(QWidget* window);
 
-// The program icon from the resources.
+// The program icon from the resources, every size drawn for it, 1x and 2x.
 QIcon programIcon();
 
 // The colour a widget draws its text in.
@@ -54,8 +54,14 @@ void bringLabelToFront(QWidget* front, QWidget* back);
 // The options of the file dialogs that open and save reading files.
 FileDialogOptions readingFileDialog(const QString& title);
 
-// The glyph card pictures 1..20; picture n shows glyph n - 1.
+// The glyph card pictures 1..20; picture n shows glyph n - 1. Each is drawn
+// for its 87 x 113 box at 1x, 2x and 3x: glyphPicture gives the one for the
+// device-pixel ratio (a ratio in between takes the next finer one), with
+// that ratio set, so it shows unscaled at the box's size.
 QString glyphPictureKey(int number);
-QPixmap glyphPicture(int number);
+QPixmap glyphPicture(int number, qreal devicePixelRatio = 1.0);
+// Shows card `number` in box at the box's device-pixel ratio, and again
+// whenever the box moves to a screen of another ratio.
+void showGlyphCard(QLabel* box, int number);
 
 } // namespace kinwheel
