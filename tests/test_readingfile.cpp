@@ -118,8 +118,10 @@ void TestReadingFile::everyWindows1252CharacterRoundTrips()
 {
     QByteArray all;
     for (int b = 32; b < 256; ++b)
-        all.append(static_cast<char>(b));
+        if (b < 0x7F || b > 0x9F || fromCp1252(QByteArray(1, char(b))).at(0).unicode() > 0x9F)
+            all.append(static_cast<char>(b));
     const QString name = fromCp1252(all);
+    QVERIFY(name.contains(QString::fromUtf8("€")) && name.contains(QString::fromUtf8("Œ")));
     QVERIFY(unsaveableCharacters(name).isEmpty());
 
     const auto encoded = encodeReadingFile(details(name, 1975, "March", 5));
@@ -143,6 +145,9 @@ void TestReadingFile::unsaveableNames_data()
     QTest::newRow("tab") << "Ann\tLee" << QList<char32_t>{U'\t'} << "U+0009";
     QTest::newRow("line breaks") << "Ann\r\nLee" << QList<char32_t>{U'\r', U'\n'} << "U+000D";
     QTest::newRow("NUL") << QString(QChar(0)) << QList<char32_t>{0} << "U+0000";
+    QTest::newRow("DEL") << "Ann\x7f" << QList<char32_t>{0x7F} << "U+007F";
+    // U+0081 has a byte of its own in Windows-1252, U+0085 none.
+    QTest::newRow("C1 controls") << QString::fromUtf8("A\u0081n\u0085n") << QList<char32_t>{0x81, 0x85} << "U+0081";
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QList<char32_t>{0xFFFD} << QString::fromUtf8("\"\uFFFD\" (U+FFFD)");
 }
 

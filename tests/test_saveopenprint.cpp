@@ -215,6 +215,7 @@ void TestSaveOpenPrint::saveRefusesUnsaveableNames_data()
                                         << QStringList{QString::fromUtf8("\"Α\" (U+0391)"),
                                                        QString::fromUtf8("\"Ж\" (U+0416)")};
     QTest::newRow("tab") << "Mary\tSmith" << QStringList{"U+0009"};
+    QTest::newRow("DEL and C1") << QString::fromUtf8("Mary\x7f\u0085\u009f") << QStringList{"U+007F", "U+0085", "U+009F"};
 }
 
 void TestSaveOpenPrint::saveRefusesUnsaveableNames()
