@@ -1,13 +1,17 @@
 #include "report/readingfile.h"
 
+#include "engine/tables.h"
 #include "report/cp1252.h"
 #include "report/scramble.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
+#include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace kinwheel {
@@ -15,11 +19,24 @@ namespace {
 
 const QByteArray kLineEnd("\r\n");
 
-std::optional<QByteArray> encodedValue(const QString& value)
+bool isStorableName(const QString& name)
 {
-    if (!unsaveableCharacters(value).isEmpty())
-        return std::nullopt;
-    return ScrambleText(toCp1252(value)) + kLineEnd;
+    return name.size() <= kMaxNameLength && unsaveableCharacters(name).isEmpty();
+}
+
+// The decimal text of a number from first to last, as the lists show it:
+// no sign, no blank, no leading zero.
+bool isNumberIn(const QString& text, int first, int last)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    return ok && number >= first && number <= last && text == QString::number(number);
+}
+
+bool isMonthName(const QString& text)
+{
+    return std::any_of(MonthNames.begin(), MonthNames.end(),
+                       [&](std::string_view month) { return text == QLatin1String(month.data(), month.size()); });
 }
 
 enum class LineResult { Ok, End, TooLong, Error };
@@ -51,27 +68,58 @@ LineResult readLine(QIODevice& device, QByteArray& line)
 
 } // namespace
 
+ReadingValues readingValuesOf(const BirthDetails& details)
+{
+    return {QString::fromUtf8(details.name), QString::number(details.year), QString::fromUtf8(details.month),
+            QString::number(details.day)};
+}
+
+bool isStorableReading(const ReadingValues& values)
+{
+    return isStorableName(values.name) && isNumberIn(values.year, kFirstYear, kLastYear) && isMonthName(values.month)
+        && isNumberIn(values.day, 1, 31);
+}
+
 std::optional<QByteArray> encodeReadingFile(const BirthDetails& details)
 {
-    const std::array<QString, 4> values = {
-        QString::fromUtf8(details.name),
-        QString::number(details.year),
-        QString::fromUtf8(details.month),
-        QString::number(details.day),
-    };
+    const ReadingValues values = readingValuesOf(details);
+    if (!isStorableReading(values))
+        return std::nullopt;
     QByteArray bytes;
-    for (const QString& value : values) {
-        const auto line = encodedValue(value);
-        if (!line)
-            return std::nullopt;
-        bytes += *line;
-    }
+    for (const QString* value : {&values.name, &values.year, &values.month, &values.day})
+        bytes += ScrambleText(toCp1252(*value)) + kLineEnd;
     return bytes;
+}
+
+QString saveRefusal(const BirthDetails& details)
+{
+    const ReadingValues values = readingValuesOf(details);
+    if (const QList<char32_t> unsaveable = unsaveableCharacters(values.name); !unsaveable.isEmpty()) {
+        QStringList described;
+        for (const char32_t c : unsaveable)
+            described.append(describeCharacter(c));
+        return QStringLiteral("The name cannot be stored in a reading file, because a reading file cannot "
+                              "hold these characters: %1.\n\nPlease change the name, generate the reading "
+                              "again and save it then. Nothing was saved.")
+            .arg(described.join(QStringLiteral(", ")));
+    }
+    if (values.name.size() > kMaxNameLength)
+        return QStringLiteral("The name has %1 characters; a reading file holds at most %2.\n\nPlease shorten "
+                              "the name, generate the reading again and save it then. Nothing was saved.")
+            .arg(values.name.size())
+            .arg(kMaxNameLength);
+    if (!isStorableReading(values))
+        return QStringLiteral("A reading file holds a year from %1 to %2, a month's English name and a day "
+                              "from 1 to 31, not \"%3 %4 %5\". Nothing was saved.")
+            .arg(kFirstYear)
+            .arg(kLastYear)
+            .arg(values.year, values.month, values.day);
+    return {};
 }
 
 QString withReadingExtension(const QString& path)
 {
-    if (!QFileInfo(path).suffix().isEmpty())
+    if (path.endsWith(QLatin1String(".man")))
         return path;
     return path + (path.endsWith(QLatin1Char('.')) ? QStringLiteral("man") : QStringLiteral(".man"));
 }
@@ -79,17 +127,54 @@ QString withReadingExtension(const QString& path)
 QString writeReadingFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered: QSaveFile::commit() replaces the file even when writing out
+    // Qt's buffer failed (a full disk), so every write must reach the system
+    // here, where its failure is seen. A short write is followed by another,
+    // which fails with the system's reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0 || file.error() != QFileDevice::NoError) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        written += count;
+    }
+    if (!file.flush() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString saveReading(const QString& path, const BirthDetails& details)
+{
+    if (QString refusal = saveRefusal(details); !refusal.isEmpty())
+        return refusal;
+    const QString target = withReadingExtension(path);
+    if (const QString reason = writeReadingFile(target, *encodeReadingFile(details)); !reason.isEmpty())
+        return QStringLiteral("The reading could not be saved to %1.\n\n%2")
+            .arg(QDir::toNativeSeparators(target), reason);
     return {};
 }
 
 std::variant<ReadingValues, ReadingFileError> readReadingFile(const QString& path)
 {
+    // Reading files are known by the last three characters of their path,
+    // compared with case: "MAN" is not taken.
+    if (!path.endsWith(QLatin1String("man"), Qt::CaseSensitive))
+        return ReadingFileError::WrongName;
+    // Opening a pipe would wait for a writer for ever, and a device never
+    // ends: only a regular file is opened at all.
+    if (!QFileInfo(path).isFile())
+        return ReadingFileError::NotAFile;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ReadingFileError::Unreadable;
-    return decodeReadingFile(file);
+    auto decoded = decodeReadingFile(file);
+    if (const auto* values = std::get_if<ReadingValues>(&decoded); values && !isStorableReading(*values))
+        return ReadingFileError::BadValue;
+    return decoded;
 }
 
 std::variant<ReadingValues, ReadingFileError> decodeReadingFile(QIODevice& device)

@@ -18,9 +18,9 @@ namespace kinwheel {
 // something else, and it is not read any further.
 inline constexpr qsizetype kMaxReadingLineBytes = 4096;
 
-// The exact bytes of the file, or nothing when the name or month holds a
-// character the file cannot store (see unsaveableCharacters()).
-std::optional<QByteArray> encodeReadingFile(const BirthDetails& details);
+// The longest name a reading keeps, in characters (a byte each in the file):
+// the name box takes no more, Save writes no more and Open reads no more.
+inline constexpr int kMaxNameLength = 256;
 
 // The four values of a file, unscrambled, as the main window's name box and
 // lists are to be given them.
@@ -32,24 +32,59 @@ struct ReadingValues {
     bool operator==(const ReadingValues&) const = default;
 };
 
+// The values as Save writes them.
+ReadingValues readingValuesOf(const BirthDetails& details);
+
+// Whether a reading file may hold these values: a name of at most
+// kMaxNameLength characters that Windows-1252 has, none a control character
+// (see unsaveableCharacters()), and a year, month and day as the main
+// window's lists hold them. An empty name is allowed; Generate refuses it.
+bool isStorableReading(const ReadingValues& values);
+
+// The exact bytes of the file, or nothing when isStorableReading() refuses
+// the details.
+std::optional<QByteArray> encodeReadingFile(const BirthDetails& details);
+
 enum class ReadingFileError {
+    WrongName,    // the path does not end in "man"
+    NotAFile,     // missing, a folder, a pipe, a device: not a regular file
     Unreadable,   // the device could not be read
     TooFewLines,  // it ends before the fourth line
     LineTooLong,  // a line passes kMaxReadingLineBytes
+    BadValue,     // values that Save would not have written
 };
 
-// The path a reading is saved under: a name without an extension gets ".man".
+// Save
+
+// The message that refuses to save details, naming what is wrong; an empty
+// text when a reading file can hold them.
+QString saveRefusal(const BirthDetails& details);
+
+// The path a reading is saved under: ".man" is appended unless the path ends
+// in it already, so "J.R. Smith" becomes "J.R. Smith.man".
 QString withReadingExtension(const QString& path);
 
 // Writes the bytes to path, replacing any file there only once all of them
-// are written. Returns an empty text on success, otherwise the reason.
+// are written; on any failure that file is left as it was. Returns an empty
+// text on success, otherwise the system's reason.
 QString writeReadingFile(const QString& path, const QByteArray& bytes);
 
-// Reads the file at path as decodeReadingFile() does.
+// Save without its questions: refuses what saveRefusal() refuses, then writes
+// the reading to withReadingExtension(path) as writeReadingFile() does.
+// Returns an empty text once saved, otherwise the message for the user (the
+// refusal, or the file's native path and the system's reason).
+QString saveReading(const QString& path, const BirthDetails& details);
+
+// Open
+
+// Open without its window: refuses a path not ending in "man", anything but
+// a regular file (after following links), a file that does not decode, and
+// values isStorableReading() refuses. Reads at most four bounded lines.
 std::variant<ReadingValues, ReadingFileError> readReadingFile(const QString& path);
 
 // Reads the first four lines of device, which must be open for reading; what
-// follows them is not read. A line ends at CR LF, LF or CR.
+// follows them is not read. A line ends at CR LF, LF or CR. The values are
+// not checked.
 std::variant<ReadingValues, ReadingFileError> decodeReadingFile(QIODevice& device);
 
 } // namespace kinwheel

@@ -1,10 +1,22 @@
 // Reading files: Windows-1252, the exact bytes, and reading them back.
 
+#include "engine/tables.h"
 #include "report/cp1252.h"
 #include "report/readingfile.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace kinwheel;
 
@@ -53,6 +65,9 @@ private slots:
     void everyWindows1252CharacterRoundTrips();
     void unsaveableNames_data();
     void unsaveableNames();
+    void saveRefusesWhatOpenWouldNot_data();
+    void saveRefusesWhatOpenWouldNot();
+    void failedWriteKeepsTheOldFile();
     void readsFilesLeniently_data();
     void readsFilesLeniently();
     void refusesBrokenFiles_data();
@@ -162,6 +177,92 @@ void TestReadingFile::unsaveableNames()
     // A lone surrogate does not even survive the way into the birth details.
     if (QString::fromStdString(name.toStdString()) == name)
         QVERIFY(!encodeReadingFile(details(name, 1975, "March", 5)));
+}
+
+void TestReadingFile::saveRefusesWhatOpenWouldNot_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("longest name") << QString(kMaxNameLength, QLatin1Char('n')) << 1975 << "March" << 5 << true;
+    QTest::newRow("name one too long") << QString(kMaxNameLength + 1, QLatin1Char('n')) << 1975 << "March" << 5
+                                       << false;
+    QTest::newRow("DEL") << "Ann\x7f" << 1975 << "March" << 5 << false;
+    QTest::newRow("year before the lists") << "Ann" << kFirstYear - 1 << "March" << 5 << false;
+    QTest::newRow("year after the lists") << "Ann" << kLastYear + 1 << "March" << 5 << false;
+    QTest::newRow("month in lower case") << "Ann" << 1975 << "march" << 5 << false;
+    QTest::newRow("day 0") << "Ann" << 1975 << "March" << 0 << false;
+    QTest::newRow("day 32") << "Ann" << 1975 << "March" << 32 << false;
+}
+
+void TestReadingFile::saveRefusesWhatOpenWouldNot()
+{
+    QFETCH(QString, name);
+    QFETCH(int, year);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    const BirthDetails reading = details(name, year, month.toLatin1().constData(), day);
+
+    const QString message = saveReading(dir.filePath("r"), reading);
+    QCOMPARE(message.isEmpty(), saved);
+    QCOMPARE(saveRefusal(reading), message);
+    QCOMPARE(encodeReadingFile(reading).has_value(), saved);
+    const auto opened = readReadingFile(dir.filePath("r.man"));
+    if (saved)
+        QVERIFY(std::get_if<ReadingValues>(&opened) && std::get<ReadingValues>(opened) == readingValuesOf(reading));
+    else
+        QVERIFY(QDir(dir.path()).isEmpty());
+}
+
+// A write that fails once the file is open, as on a full disk: the child may
+// create files, but not write past a few bytes (EFBIG).
+void TestReadingFile::failedWriteKeepsTheOldFile()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    const QString path = dir.filePath("mary.man");
+    const QByteArray old("the old reading, longer than the limit");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    }
+    int fds[2];
+    QVERIFY(pipe(fds) == 0);
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        ::close(fds[0]);
+        const rlimit limit{8, 8};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const QByteArray message = saveReading(path, details("Mary Smith", 1975, "March", 5)).toUtf8();
+        const bool sent = ::write(fds[1], message.constData(), message.size()) == message.size();
+        _exit(sent ? 0 : 1);
+    }
+    ::close(fds[1]);
+    QByteArray message;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        message.append(buffer, n);
+    ::close(fds[0]);
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path).toUtf8()), message);
+    QVERIFY2(message.contains(std::strerror(EFBIG)), message);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"mary.man"});
+#else
+    QSKIP("needs fork and setrlimit");
+#endif
 }
 
 void TestReadingFile::readsFilesLeniently_data()

@@ -3,6 +3,7 @@
 #include "engine/kin.h"
 #include "support.h"
 #include "platform/weblinks.h"
+#include "report/readingfile.h"
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
@@ -21,6 +23,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace kinwheel;
 using namespace kinwheel::testing;
@@ -83,6 +95,7 @@ private slots:
     void openedImpossibleDateGoesToValidation();
     void cancelledOpenChangesNothing();
     void openIsOnTheFileMenu();
+    void savedReadingOpensAgain_data();
     void savedReadingOpensAgain();
     void cleanup();
 };
@@ -94,7 +107,9 @@ void TestSaveOpenPrint::saveWritesTheReading_data()
     QTest::newRow("with extension") << "mary.man" << "mary.man";
     QTest::newRow("without extension") << "mary" << "mary.man";
     QTest::newRow("trailing dot") << "mary." << "mary.man";
-    QTest::newRow("other extension kept") << "mary.txt" << "mary.txt";
+    QTest::newRow("other extension") << "mary.txt" << "mary.txt.man";
+    QTest::newRow("dots in the name") << "J.R. Smith" << "J.R. Smith.man";
+    QTest::newRow("dot between names") << "Ana.Smith" << "Ana.Smith.man";
     QTest::newRow("replaces, the dialog having asked") << "existing.man" << "existing.man";
 }
 
@@ -216,6 +231,8 @@ void TestSaveOpenPrint::saveRefusesUnsaveableNames_data()
                                                        QString::fromUtf8("\"Ж\" (U+0416)")};
     QTest::newRow("tab") << "Mary\tSmith" << QStringList{"U+0009"};
     QTest::newRow("DEL and C1") << QString::fromUtf8("Mary\x7f\u0085\u009f") << QStringList{"U+007F", "U+0085", "U+009F"};
+    QTest::newRow("name too long") << QString(kMaxNameLength + 1, QLatin1Char('m'))
+                                   << QStringList{QString::number(kMaxNameLength + 1), QString::number(kMaxNameLength)};
 }
 
 void TestSaveOpenPrint::saveRefusesUnsaveableNames()
@@ -377,7 +394,8 @@ void TestSaveOpenPrint::openShowsTheSavedReading()
 void TestSaveOpenPrint::openRefusesBadFiles_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("bytes"); // "<none>": no such file; "<folder>": a folder
+    // "<none>": no such file; "<folder>": a folder; "<fifo>": a named pipe; "<zero>": a link to /dev/zero
+    QTest::addColumn<QByteArray>("bytes");
 
     QTest::newRow("MAN in capitals") << "mary.MAN" << kMarySmith;
     QTest::newRow("Man") << "mary.Man" << kMarySmith;
@@ -385,6 +403,10 @@ void TestSaveOpenPrint::openRefusesBadFiles_data()
     QTest::newRow("man then more") << "mary.man.bak" << kMarySmith;
     QTest::newRow("missing file") << "gone.man" << QByteArray("<none>");
     QTest::newRow("folder") << "folder.man" << QByteArray("<folder>");
+#ifdef Q_OS_UNIX
+    QTest::newRow("named pipe") << "f.man" << QByteArray("<fifo>");
+    QTest::newRow("link to an endless device") << "zero.man" << QByteArray("<zero>");
+#endif
     QTest::newRow("empty") << "empty.man" << QByteArray();
     QTest::newRow("two lines") << "short.man" << QByteArray("Pdu|#Vplwk\r\n4<:8\r\n");
     QTest::newRow("three lines") << "short.man" << QByteArray("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n");
@@ -398,6 +420,14 @@ void TestSaveOpenPrint::openRefusesBadFiles_data()
     QTest::newRow("day 32") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n65\r\n");
     QTest::newRow("day with leading zero") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n38\r\n");
     QTest::newRow("day with a blank") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n#8\r\n");
+    // Names Save refuses: NUL, TAB, CR, DEL and U+0081 are scrambled to 3, 12, 16, 130 and 132.
+    const QByteArray date("\r\n4<:8\r\nPdufk\r\n8\r\n");
+    QTest::newRow("name with NUL") << "n.man" << QByteArray("Pd\x03u|", 5) + date;
+    QTest::newRow("name with TAB") << "n.man" << "Pd\x0cu|" + date;
+    QTest::newRow("name with CR") << "n.man" << "Pd\x10u|" + date;
+    QTest::newRow("name with DEL") << "n.man" << "Pd\x82u|" + date;
+    QTest::newRow("name with a C1 control") << "n.man" << "Pd\x84u|" + date;
+    QTest::newRow("name one too long") << "n.man" << QByteArray(kMaxNameLength + 1, 'D') + date;
 }
 
 void TestSaveOpenPrint::openRefusesBadFiles()
@@ -409,6 +439,12 @@ void TestSaveOpenPrint::openRefusesBadFiles()
     const QString path = f.dir.filePath(fileName);
     if (bytes == "<folder>")
         QVERIFY(QDir().mkpath(path));
+#ifdef Q_OS_UNIX
+    else if (bytes == "<zero>")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else if (bytes == "<fifo>")
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
     else if (bytes != "<none>")
         f.file(fileName, bytes);
     f.fakes.files.openAnswer = path;
@@ -416,7 +452,28 @@ void TestSaveOpenPrint::openRefusesBadFiles()
     const std::string detailsBefore = f.context.details.name;
     const auto signBefore = f.context.chart.signName;
 
+    // Should opening a pipe wait for a writer, one comes after two seconds,
+    // so that the test fails instead of hanging.
+    std::atomic<bool> done = false;
+    std::thread writer;
+#ifdef Q_OS_UNIX
+    if (bytes == "<fifo>")
+        writer = std::thread([&] {
+            for (int i = 0; i < 20 && !done; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (const int fd = done ? -1 : ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                ::close(fd);
+        });
+#endif
+    QElapsedTimer timer;
+    timer.start();
     f.window->cmdOpen_Click();
+    const qint64 elapsed = timer.elapsed();
+    done = true;
+    if (writer.joinable())
+        writer.join();
+
+    QVERIFY2(elapsed < 1000, QByteArray::number(elapsed));
 
     QCOMPARE(f.fakes.messages.shown.size(), 1);
     QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("Please Check The File."));
@@ -476,13 +533,21 @@ void TestSaveOpenPrint::openIsOnTheFileMenu()
     QCOMPARE(f.fakes.files.openCalls, 2);
 }
 
+void TestSaveOpenPrint::savedReadingOpensAgain_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Windows-1252 letters") << QString::fromUtf8("Ðórr Œlaf ÿ");
+    QTest::newRow("longest name") << QString::fromUtf8("J.R. Ÿ€x").repeated(kMaxNameLength / 8);
+}
+
 void TestSaveOpenPrint::savedReadingOpensAgain()
 {
+    QFETCH(QString, name);
     // Save from the report window of one reading, open it in a fresh main window.
     QTemporaryDir dir;
-    const QString path = dir.filePath("round");
+    const QString path = dir.filePath("J.R. round");
     {
-        ReportFixture saved(QString::fromUtf8("Ðórr Œlaf ÿ").toUtf8().constData());
+        ReportFixture saved(name.toUtf8().constData());
         saved.context.details.year = 1988;
         saved.context.details.month = "October";
         saved.context.details.day = 30;
@@ -491,10 +556,12 @@ void TestSaveOpenPrint::savedReadingOpensAgain()
         QVERIFY(saved.fakes.messages.shown.isEmpty());
     }
     MainFixture f;
+    // The name box takes exactly what Save writes and Open reads.
+    QCOMPARE(f.window->txtName()->maxLength(), kMaxNameLength);
     f.fakes.files.openAnswer = path + ".man";
     f.window->cmdOpen_Click();
     QVERIFY(f.fakes.messages.shown.isEmpty());
-    QCOMPARE(QString::fromStdString(f.context.details.name), QString::fromUtf8("Ðórr Œlaf ÿ"));
+    QCOMPARE(QString::fromStdString(f.context.details.name), name);
     QCOMPARE(f.context.details.year, std::int16_t(1988));
     QCOMPARE(f.context.details.month, std::string("October"));
     QCOMPARE(f.context.details.day, std::int16_t(30));

@@ -3,6 +3,7 @@
 #include "engine/kin.h"
 #include "engine/tables.h"
 #include "platform/services.h"
+#include "report/readingfile.h"
 #include "ui/appcontext.h"
 #include "ui/frmresult.h"
 #include "ui/widgets.h"
@@ -50,6 +51,8 @@ void frmMain::setupUi()
     m_txtName->setFont(windowFont(8.25));
     m_txtName->setGeometry(twRect(1530, 360, 3300, 285));
     m_txtName->setAccessibleName(QStringLiteral("Name"));
+    // No longer than a reading file keeps, so every name typed can be saved and opened again.
+    m_txtName->setMaxLength(kMaxNameLength);
 
     m_cmdCalculate = new QPushButton(QStringLiteral("&Generate Mayan Astrology Birth Chart"), m_Frame1);
     m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));

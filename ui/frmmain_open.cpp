@@ -20,18 +20,14 @@ void frmMain::cmdOpen_Click()
 }
 
 // Reads a saved reading back into the name box and the three lists and runs
-// Generate on it. A file that does not give all four values, each one its list
-// holds, changes nothing: a reading is never shown for some other date.
+// Generate on it. A file that readReadingFile() refuses, or whose values the
+// lists do not hold, changes nothing: a reading is never shown for some other
+// date.
 bool frmMain::openReading(const QString& path)
 {
     const auto refuse = [this] {
         m_context.services.messages.show(this, QStringLiteral("Please Check The File."), MessageIcon::Critical);
     };
-    // Reading files are known by the last three characters of their path,
-    // compared with case: "MAN" is not taken.
-    if (!path.endsWith(QLatin1String("man"), Qt::CaseSensitive))
-        return refuse(), false;
-
     const auto decoded = readReadingFile(path);
     const auto* values = std::get_if<ReadingValues>(&decoded);
     if (!values)

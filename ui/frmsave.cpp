@@ -1,7 +1,6 @@
 #include "ui/frmsave.h"
 
 #include "engine/tables.h"
-#include "report/cp1252.h"
 #include "report/readingfile.h"
 #include "report/reportcomposer.h"
 #include "platform/weblinks.h"
@@ -10,10 +9,10 @@
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QStringList>
 
 namespace kinwheel {
 
@@ -103,23 +102,11 @@ void frmSave::Form_Load()
 void frmSave::cmdSave_Click()
 {
     MessageService& messages = m_context.services.messages;
-    const QString name = QString::fromUtf8(m_context.details.name);
-    const QList<char32_t> unsaveable = unsaveableCharacters(name);
-    if (!unsaveable.isEmpty()) {
-        QStringList described;
-        for (const char32_t c : unsaveable)
-            described.append(describeCharacter(c));
-        messages.show(this,
-                      tr("The name cannot be stored in a reading file, because a reading file cannot "
-                         "hold these characters: %1.\n\nPlease change the name, generate the reading "
-                         "again and save it then. Nothing was saved.")
-                          .arg(described.join(QStringLiteral(", "))),
-                      MessageIcon::Critical);
+    // Refused before the dialog, so the user does not pick a file for nothing.
+    if (const QString refusal = saveRefusal(m_context.details); !refusal.isEmpty()) {
+        messages.show(this, refusal, MessageIcon::Critical);
         return;
     }
-    const std::optional<QByteArray> bytes = encodeReadingFile(m_context.details);
-    if (!bytes)
-        return; // the month comes from the month list and always fits
 
     FileDialogOptions options = readingFileDialog(QString::fromLatin1(kAppTitle));
     options.confirmOverwrite = true;
@@ -131,13 +118,12 @@ void frmSave::cmdSave_Click()
     // that is really going to be replaced either.
     const QString path = withReadingExtension(chosen);
     if (path != chosen && QFileInfo::exists(path)
-        && !messages.ask(this, tr("%1 already exists.\nDo you want to replace it?").arg(path),
+        && !messages.ask(this, tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
                          MessageIcon::Information))
         return;
 
-    if (const QString failure = writeReadingFile(path, *bytes); !failure.isEmpty())
-        messages.show(this, tr("The reading could not be saved to %1.\n\n%2").arg(path, failure),
-                      MessageIcon::Critical);
+    if (const QString failure = saveReading(path, m_context.details); !failure.isEmpty())
+        messages.show(this, failure, MessageIcon::Critical);
 }
 
 void frmSave::cmdPrint_Click()
