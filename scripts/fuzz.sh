@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for the given number of
-# seconds (default 60), starting from its seed corpus. Findings land in
+# seconds (default 60), starting from its seed corpus; names after the seconds
+# (fuzz_saveopen ...) run only those targets. Findings land in
 # build/fuzz/findings/<target>/; new corpus entries in build/fuzz/corpus/<target>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+shift || true
 scripts/setup.sh
 missing=()
 for p in clang libclang-rt-14-dev; do
@@ -15,8 +17,10 @@ if ((${#missing[@]})); then
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 cmake --preset fuzz >/dev/null
-targets=()
-for source in tests/fuzz/fuzz_*.cpp; do targets+=("$(basename "$source" .cpp)"); done
+targets=("$@")
+if ((${#targets[@]} == 0)); then
+  for source in tests/fuzz/fuzz_*.cpp; do targets+=("$(basename "$source" .cpp)"); done
+fi
 cmake --build --preset fuzz --target "${targets[@]}"
 export ASAN_OPTIONS=detect_leaks=1
 for target in "${targets[@]}"; do
