@@ -21,6 +21,14 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
     return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
 }
 
+int runBox(QWidget* parent, const QString& text, MessageIcon icon, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(qtIcon(icon), QString::fromLatin1(kAppTitle), text, buttons, parent);
+    // An address or a path in the text can be copied from the box.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return box.exec();
+}
+
 QString programName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -44,15 +52,12 @@ QString runDialog(QWidget* parent, const FileDialogOptions& options, QFileDialog
 
 void QtMessageService::show(QWidget* parent, const QString& text, MessageIcon icon)
 {
-    QMessageBox box(qtIcon(icon), QString::fromLatin1(kAppTitle), text, QMessageBox::Ok, parent);
-    box.exec();
+    runBox(parent, text, icon, QMessageBox::Ok);
 }
 
 bool QtMessageService::ask(QWidget* parent, const QString& text, MessageIcon icon)
 {
-    QMessageBox box(qtIcon(icon), QString::fromLatin1(kAppTitle), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    return box.exec() == QMessageBox::Yes;
+    return runBox(parent, text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtFileDialogService::openFileName(QWidget* parent, const FileDialogOptions& options)
@@ -65,9 +70,9 @@ QString QtFileDialogService::saveFileName(QWidget* parent, const FileDialogOptio
     return runDialog(parent, options, QFileDialog::AcceptSave);
 }
 
-void QtPageOpener::open(const QUrl& url)
+bool QtPageOpener::open(const QUrl& url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QString QtPrinterService::print(const QTextDocument& document)

@@ -26,7 +26,7 @@ public:
 
 class QtPageOpener final : public PageOpener {
 public:
-    void open(const QUrl& url) override;
+    bool open(const QUrl& url) override;
 };
 
 class QtPrinterService final : public PrinterService {

@@ -16,6 +16,7 @@ inline constexpr char kAppTitle[] = "Kinwheel";
 
 enum class MessageIcon { Information, Critical };
 
+// The text of every box can be selected with the mouse and copied.
 class MessageService {
 public:
     virtual ~MessageService() = default;
@@ -43,8 +44,9 @@ public:
 class PageOpener {
 public:
     virtual ~PageOpener() = default;
-    // Hands the address to the system and returns at once; failures are not reported.
-    virtual void open(const QUrl& url) = 0;
+    // Hands the address to the system and returns at once; false when
+    // nothing on the system took it (no browser, no handler).
+    virtual bool open(const QUrl& url) = 0;
 };
 
 class PrinterService {

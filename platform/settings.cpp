@@ -86,7 +86,7 @@ void RunUpdateReminder(Services& services)
     // The page opens after a Yes even if the date could not be stored.
     WriteSetting(services.settings, kDurationKey, todayText);
     if (yes)
-        OpenDownloadWebPage(services.pages);
+        OpenDownloadWebPage(services, nullptr);
 }
 
 } // namespace kinwheel

@@ -4,6 +4,7 @@
 
 #include "kinwheel_config.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace kinwheel {
@@ -18,9 +19,16 @@ constexpr char kDonatePage[] = KINWHEEL_PAGE("donate");
 constexpr char kFullyBrandedPage[] = KINWHEEL_PAGE("fully-branded");
 constexpr char kCoBrandPage[] = KINWHEEL_PAGE("co-brand");
 
-void openPage(PageOpener& pages, const char* address)
+void openPage(Services& services, QWidget* parent, const char* address)
 {
-    pages.open(QUrl(QString::fromLatin1(address), QUrl::StrictMode));
+    const QString text = QString::fromLatin1(address);
+    if (services.pages.open(QUrl(text, QUrl::StrictMode)))
+        return;
+    // The box's text can be selected, so the address can be copied from it.
+    const QString message = QCoreApplication::translate(
+        "kinwheel", "The web page could not be opened: no web browser or other program took its address.\n\n"
+                    "%1\n\nYou can copy the address from here and open it in your browser.");
+    services.messages.show(parent, message.arg(text), MessageIcon::Critical);
 }
 
 } // namespace
@@ -36,11 +44,11 @@ QString shownLabelText(LabelText which)
         .replace(QLatin1String("{host}"), QUrl(siteRoot()).host());
 }
 
-void OpenHelpWebPage(PageOpener& pages) { openPage(pages, kHelpWebPage); }
-void OpenHomePage(PageOpener& pages) { openPage(pages, kHomePage); }
-void OpenDownloadWebPage(PageOpener& pages) { openPage(pages, kDownloadWebPage); }
-void OpenDonatePage(PageOpener& pages) { openPage(pages, kDonatePage); }
-void OpenFullyBrandedPage(PageOpener& pages) { openPage(pages, kFullyBrandedPage); }
-void OpenCoBrandPage(PageOpener& pages) { openPage(pages, kCoBrandPage); }
+void OpenHelpWebPage(Services& services, QWidget* parent) { openPage(services, parent, kHelpWebPage); }
+void OpenHomePage(Services& services, QWidget* parent) { openPage(services, parent, kHomePage); }
+void OpenDownloadWebPage(Services& services, QWidget* parent) { openPage(services, parent, kDownloadWebPage); }
+void OpenDonatePage(Services& services, QWidget* parent) { openPage(services, parent, kDonatePage); }
+void OpenFullyBrandedPage(Services& services, QWidget* parent) { openPage(services, parent, kFullyBrandedPage); }
+void OpenCoBrandPage(Services& services, QWidget* parent) { openPage(services, parent, kCoBrandPage); }
 
 } // namespace kinwheel

@@ -20,14 +20,18 @@ struct ShownMessage {
     QString text;
     MessageIcon icon;
     bool question;
+    QWidget* parent;
 };
 
 class FakeMessages final : public MessageService {
 public:
-    void show(QWidget*, const QString& text, MessageIcon icon) override { shown.append({text, icon, false}); }
-    bool ask(QWidget*, const QString& text, MessageIcon icon) override
+    void show(QWidget* parent, const QString& text, MessageIcon icon) override
     {
-        shown.append({text, icon, true});
+        shown.append({text, icon, false, parent});
+    }
+    bool ask(QWidget* parent, const QString& text, MessageIcon icon) override
+    {
+        shown.append({text, icon, true, parent});
         return answerYes;
     }
     QList<ShownMessage> shown;
@@ -55,8 +59,13 @@ public:
 
 class FakePages final : public PageOpener {
 public:
-    void open(const QUrl& url) override { opened.append(url.toString()); }
+    bool open(const QUrl& url) override
+    {
+        opened.append(url.toString());
+        return !fails;
+    }
     QStringList opened;
+    bool fails = false; // true: nothing on the system takes an address
 };
 
 class FakePrinter final : public PrinterService {

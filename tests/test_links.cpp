@@ -90,6 +90,8 @@ class TestLinks : public QObject {
 private slots:
     void pageLinks_data();
     void pageLinks();
+    void pageThatCannotOpenShowsItsAddress_data() { pageLinks_data(); }
+    void pageThatCannotOpenShowsItsAddress();
     void siteLabelsNameTheHost_data();
     void siteLabelsNameTheHost();
     void aboutFromHelpMenus_data();
@@ -150,6 +152,25 @@ void TestLinks::pageLinks()
     // The window that holds the link stays open.
     QCoreApplication::processEvents();
     QVERIFY(under.window && under.window->isVisible());
+}
+
+void TestLinks::pageThatCannotOpenShowsItsAddress()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, key);
+
+    WindowUnderTest under(window);
+    if (QTest::currentTestFailed())
+        return;
+    under.fakes.pages.fails = true;
+    under.activate(control);
+    QCOMPARE(under.fakes.messages.shown.size(), 1);
+    const ShownMessage& message = under.fakes.messages.shown[0];
+    QVERIFY2(message.text.contains(pageAddress(key)), qPrintable(message.text));
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QVERIFY(!message.question);
+    QCOMPARE(message.parent, under.window.data());
 }
 
 void TestLinks::siteLabelsNameTheHost_data()

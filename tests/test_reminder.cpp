@@ -51,6 +51,7 @@ private slots:
     void twoStartsTheSameDay();
     void scrambledInTheStore();
     void realStoreCannotBeWritten();
+    void downloadPageThatCannotOpenShowsItsAddress();
     void questionShowsTwoLines();
 };
 
@@ -182,6 +183,22 @@ void TestReminder::realStoreCannotBeWritten()
     RunUpdateReminder(services); // first start: nothing to ask, nothing stored
     QCOMPARE(fakes.messages.shown.size(), 0);
     QCOMPARE(fakes.pages.opened, QStringList());
+}
+
+void TestReminder::downloadPageThatCannotOpenShowsItsAddress()
+{
+    FakeServices fakes;
+    fakes.clock.date = kToday;
+    WriteSetting(fakes.settings, QStringLiteral("Duration"), iso(-15));
+    fakes.messages.answerYes = true;
+    fakes.pages.fails = true;
+
+    RunUpdateReminder(fakes.services);
+    QCOMPARE(fakes.pages.opened, QStringList{downloadPage()});
+    QCOMPARE(fakes.messages.shown.size(), 2);
+    QVERIFY2(fakes.messages.shown[1].text.contains(downloadPage()), qPrintable(fakes.messages.shown[1].text));
+    QCOMPARE(fakes.messages.shown[1].icon, MessageIcon::Critical);
+    QCOMPARE(ReadSetting(fakes.settings, QStringLiteral("Duration")), iso(0));
 }
 
 void TestReminder::questionShowsTwoLines()

@@ -4,6 +4,7 @@
 #include "platform/qtservices.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -60,6 +61,7 @@ private slots:
     void fileDialog();
     void saveAsksBeforeReplacing_data();
     void saveAsksBeforeReplacing();
+    void pageOpener();
 };
 
 void TestServices::messageBox_data()
@@ -100,6 +102,7 @@ void TestServices::messageBox()
         QCOMPARE(box->windowTitle(), QStringLiteral("Kinwheel"));
         QCOMPARE(box->text(), text);
         QCOMPARE(box->parentWidget(), &parent);
+        QVERIFY(box->textInteractionFlags() & Qt::TextSelectableByMouse);
         button->click();
     });
 
@@ -206,11 +209,38 @@ void TestServices::saveAsksBeforeReplacing()
     QVERIFY(!QApplication::activeModalWidget());
 }
 
+// Stands for the browser: takes the addresses handed to it.
+class Handler : public QObject {
+    Q_OBJECT
+public slots:
+    void take(const QUrl& url) { taken.append(url); }
+
+public:
+    QList<QUrl> taken;
+};
+
+void TestServices::pageOpener()
+{
+    const QUrl page(QStringLiteral("https://example.org/kinwheel/ssd.php?page=home-page"));
+    QtPageOpener pages;
+    // The offscreen platform has no browser.
+    QVERIFY(!pages.open(page));
+
+    Handler handler;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &handler, "take");
+    const bool opened = pages.open(page);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QVERIFY(opened);
+    QCOMPARE(handler.taken, QList<QUrl>{page});
+}
+
 int main(int argc, char** argv)
 {
     // Qt's own dialogs, whatever platform theme the machine names.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
+    // Its message boxes, unlike Fusion's, do not make their text selectable themselves.
+    QApplication::setStyle(QStringLiteral("Windows"));
     TestServices test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -82,12 +82,12 @@ void frmAbout::setupUi()
 
 void frmAbout::lblHomePage_Click()
 {
-    OpenHomePage(m_context.services.pages);
+    OpenHomePage(m_context.services, this);
 }
 
 void frmAbout::lblCoBrand_Click()
 {
-    OpenFullyBrandedPage(m_context.services.pages);
+    OpenFullyBrandedPage(m_context.services, this);
 }
 
 void frmAbout::cmdOK_Click()

@@ -137,22 +137,22 @@ void frmSave::cmdPrint_Click()
 
 void frmSave::Label1_Click()
 {
-    OpenHomePage(m_context.services.pages);
+    OpenHomePage(m_context.services, this);
 }
 
 void frmSave::Label14_Click()
 {
-    OpenHomePage(m_context.services.pages);
+    OpenHomePage(m_context.services, this);
 }
 
 void frmSave::lblCobrand_Click()
 {
-    OpenCoBrandPage(m_context.services.pages);
+    OpenCoBrandPage(m_context.services, this);
 }
 
 void frmSave::lblFullBrand_Click()
 {
-    OpenFullyBrandedPage(m_context.services.pages);
+    OpenFullyBrandedPage(m_context.services, this);
 }
 
 frmSave* showReportWindow(AppContext& context, QWidget* parent)

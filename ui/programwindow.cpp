@@ -74,14 +74,14 @@ void ProgramWindow::bringOfferToFront(bool coBrand)
         bringLabelToFront(m_lblFullBrand, m_lblCobrand);
 }
 
-void ProgramWindow::mnuOnline_Click() { OpenHelpWebPage(m_context.services.pages); }
-void ProgramWindow::mnuVisit_Click() { OpenHomePage(m_context.services.pages); }
-void ProgramWindow::Label14_Click() { OpenHomePage(m_context.services.pages); }
-void ProgramWindow::mnuUpdate_Click() { OpenDownloadWebPage(m_context.services.pages); }
-void ProgramWindow::mnuDonate_Click() { OpenDonatePage(m_context.services.pages); }
-void ProgramWindow::mnuMakeMoney_Click() { OpenFullyBrandedPage(m_context.services.pages); }
-void ProgramWindow::lblFullBrand_Click() { OpenFullyBrandedPage(m_context.services.pages); }
-void ProgramWindow::lblCobrand_Click() { OpenCoBrandPage(m_context.services.pages); }
+void ProgramWindow::mnuOnline_Click() { OpenHelpWebPage(m_context.services, this); }
+void ProgramWindow::mnuVisit_Click() { OpenHomePage(m_context.services, this); }
+void ProgramWindow::Label14_Click() { OpenHomePage(m_context.services, this); }
+void ProgramWindow::mnuUpdate_Click() { OpenDownloadWebPage(m_context.services, this); }
+void ProgramWindow::mnuDonate_Click() { OpenDonatePage(m_context.services, this); }
+void ProgramWindow::mnuMakeMoney_Click() { OpenFullyBrandedPage(m_context.services, this); }
+void ProgramWindow::lblFullBrand_Click() { OpenFullyBrandedPage(m_context.services, this); }
+void ProgramWindow::lblCobrand_Click() { OpenCoBrandPage(m_context.services, this); }
 void ProgramWindow::mnuAbout_Click() { showAboutBox(m_context, this); }
 
 } // namespace kinwheel
