@@ -1,17 +1,23 @@
 #include "platform/qtservices.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace kinwheel {
 namespace {
@@ -75,18 +81,92 @@ bool QtPageOpener::open(const QUrl& url)
     return QDesktopServices::openUrl(url);
 }
 
+namespace {
+
+constexpr qreal kPageMarginMm = 20;
+
+// Lays the document out on the device's pages, inside their margins, and
+// paints it there. False when the device could not be painted on.
+// QTextDocument::print() would add 2 cm of its own inside the device's
+// margins and not say whether the device took the pages.
+bool paintPages(const QTextDocument& document, QPagedPaintDevice& device)
+{
+    const qreal m = kPageMarginMm;
+    device.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    QTextFrameFormat frame = copy->rootFrame()->frameFormat();
+    frame.setMargin(0);
+    copy->rootFrame()->setFrameFormat(frame);
+    QAbstractTextDocumentLayout* layout = copy->documentLayout();
+    layout->setPaintDevice(&device);
+    const QRectF page(0, 0, device.width(), device.height()); // inside the margins
+    copy->setPageSize(page.size());
+
+    QAbstractTextDocumentLayout::PaintContext context;
+    // Paper is white whatever the screen's colours: uncoloured text is black.
+    context.palette.setColor(QPalette::Text, Qt::black);
+    for (int i = 0; i < copy->pageCount(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        painter.save();
+        painter.translate(0, -i * page.height());
+        context.clip = page.translated(0, i * page.height());
+        painter.setClipRect(context.clip);
+        layout->draw(&painter, context);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+// The paper the printers of the user's country are loaded with.
+QPageSize localPaper()
+{
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
+}
+
+} // namespace
+
 QString QtPrinterService::print(const QTextDocument& document)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return QCoreApplication::translate("kinwheel", "No printer is available.");
     QPrinter printer(info, QPrinter::HighResolution);
+    return printOn(printer, document);
+}
+
+QString QtPrinterService::printOn(QPrinter& printer, const QTextDocument& document)
+{
+    const QString name = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
     printer.setDocName(QString::fromLatin1(kAppTitle));
     if (!printer.isValid())
-        return QCoreApplication::translate("kinwheel", "The printer \"%1\" cannot be used.").arg(info.printerName());
-    document.print(&printer);
-    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return QCoreApplication::translate("kinwheel", "The printer \"%1\" reported an error.").arg(info.printerName());
+        return QCoreApplication::translate("kinwheel", "The printer \"%1\" cannot be used.").arg(name);
+    if (!paintPages(document, printer) || printer.printerState() == QPrinter::Error
+        || printer.printerState() == QPrinter::Aborted)
+        return QCoreApplication::translate("kinwheel", "The printer \"%1\" reported an error.").arg(name);
+    return {};
+}
+
+QString QtPrinterService::printToPdf(const QTextDocument& document, const QString& path)
+{
+    // Written beside the target and renamed over it once whole; a failed
+    // write leaves neither a partial file nor the temporary one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QPdfWriter writer(&file);
+    writer.setTitle(QString::fromLatin1(kAppTitle));
+    writer.setCreator(QString::fromLatin1(kAppTitle));
+    writer.setPageSize(localPaper());
+    if (!paintPages(document, writer))
+        return QCoreApplication::translate("kinwheel", "The pages could not be drawn.");
+    if (!file.commit())
+        return file.errorString();
     return {};
 }
 

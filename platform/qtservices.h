@@ -9,6 +9,7 @@
 #include <memory>
 
 class QLockFile;
+class QPrinter;
 
 namespace kinwheel {
 
@@ -32,6 +33,9 @@ public:
 class QtPrinterService final : public PrinterService {
 public:
     QString print(const QTextDocument& document) override;
+    QString printToPdf(const QTextDocument& document, const QString& path) override;
+    // Prints on the given printer as print() does on the default one.
+    static QString printOn(QPrinter& printer, const QTextDocument& document);
 };
 
 // The per-user native store (registry on Windows, an ini file elsewhere),

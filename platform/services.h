@@ -49,12 +49,17 @@ public:
     virtual bool open(const QUrl& url) = 0;
 };
 
+// Printed and PDF pages have margins of 20 mm.
 class PrinterService {
 public:
     virtual ~PrinterService() = default;
     // Prints the whole document on the default printer as one job, without a
     // dialog. Returns an empty text on success, otherwise why it failed.
     virtual QString print(const QTextDocument& document) = 0;
+    // Writes the document as print() would print it to a PDF file at path,
+    // replacing any file there only once the whole PDF is written; needs no
+    // display. Returns an empty text on success, otherwise why it failed.
+    virtual QString printToPdf(const QTextDocument& document, const QString& path) = 0;
 };
 
 class SettingsStore {

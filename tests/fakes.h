@@ -77,9 +77,17 @@ public:
         printedText = document.toPlainText();
         return failure;
     }
-    QString failure; // non-empty: the print fails with this reason
+    QString printToPdf(const QTextDocument& document, const QString& path) override
+    {
+        pdfPath = path;
+        pdfHtml = document.toHtml();
+        return pdfFailure;
+    }
+    QString failure;    // non-empty: the print fails with this reason
+    QString pdfFailure; // the same for the PDF
     int jobs = 0;
     QString printedHtml, printedText;
+    QString pdfPath, pdfHtml; // the last PDF asked for
 };
 
 class FakeSettings final : public SettingsStore {

@@ -5,13 +5,25 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace kinwheel;
 
@@ -43,10 +55,42 @@ void onNextModal(QObject* context, Act act)
     });
 }
 
-void touch(const QString& path)
+void write(const QString& path, const QByteArray& bytes = {})
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A report of more than one page, in bold and colours.
+struct Report : QTextDocument {
+    Report()
+    {
+        QTextCursor cursor(this);
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        bold.setForeground(QColor(128, 0, 128));
+        cursor.insertText(QStringLiteral("Name: Mary Smith\n"), bold);
+        for (int i = 0; i < 150; ++i)
+            cursor.insertText(QStringLiteral("Line %1 of the reading\n").arg(i), QTextCharFormat());
+    }
+};
+
+// The pages of a whole PDF file, 0 for anything else.
+int pdfPages(const QByteArray& bytes)
+{
+    if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF"))
+        return 0;
+    return QRegularExpression(QStringLiteral("/Type /Pages\\b[^>]*/Count (\\d+)"))
+        .match(QString::fromLatin1(bytes))
+        .captured(1)
+        .toInt();
 }
 
 } // namespace
@@ -62,6 +106,9 @@ private slots:
     void saveAsksBeforeReplacing_data();
     void saveAsksBeforeReplacing();
     void pageOpener();
+    void printer();
+    void pdf_data();
+    void pdf();
 };
 
 void TestServices::messageBox_data()
@@ -132,7 +179,7 @@ void TestServices::fileDialog()
 
     QTemporaryDir dir;
     const QString existing = dir.filePath(QStringLiteral("mary.man"));
-    touch(existing);
+    write(existing);
     const FileDialogOptions options{QStringLiteral("Select the source file"),
                                     QStringLiteral("Mayan Astrology (*.man)"), QStringLiteral("man"), false};
 
@@ -179,7 +226,7 @@ void TestServices::saveAsksBeforeReplacing()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mary.man"));
     if (exists)
-        touch(path);
+        write(path);
     const FileDialogOptions options{QStringLiteral("Kinwheel"), QStringLiteral("Mayan Astrology (*.man)"),
                                     QStringLiteral("man"), confirm};
 
@@ -232,6 +279,108 @@ void TestServices::pageOpener()
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QVERIFY(opened);
     QCOMPARE(handler.taken, QList<QUrl>{page});
+}
+
+void TestServices::printer()
+{
+    QtPrinterService service;
+    if (QPrinterInfo::defaultPrinter().isNull())
+        QCOMPARE(service.print(Report()), QStringLiteral("No printer is available."));
+
+    QTemporaryDir dir;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
+    QCOMPARE(QtPrinterService::printOn(pdf, Report()), QString());
+    QVERIFY(pdfPages(contents(pdf.outputFileName())) > 1);
+    QCOMPARE(pdf.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
+
+    pdf.setOutputFileName(dir.filePath(QStringLiteral("missing/report.pdf")));
+    QVERIFY(!QtPrinterService::printOn(pdf, Report()).isEmpty());
+}
+
+enum class Target { New, Existing, FolderMissing, Folder, NoRoomBeside, DiskFull, ReadOnlyFolder };
+
+void TestServices::pdf_data()
+{
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("new file") << Target::New << true;
+    QTest::newRow("existing file") << Target::Existing << true;
+    QTest::newRow("folder missing") << Target::FolderMissing << false;
+    QTest::newRow("path is a folder") << Target::Folder << false;
+    // Too long a name for the temporary file beside it.
+    QTest::newRow("no room beside an existing file") << Target::NoRoomBeside << false;
+    QTest::newRow("disk full") << Target::DiskFull << false;
+    QTest::newRow("read-only folder") << Target::ReadOnlyFolder << false;
+}
+
+void TestServices::pdf()
+{
+    QFETCH(Target, target);
+    QFETCH(bool, written);
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("report.pdf"));
+    const QByteArray old("old contents");
+    switch (target) {
+    case Target::New:
+    case Target::DiskFull:
+        break;
+    case Target::Existing:
+        write(path, old);
+        break;
+    case Target::FolderMissing:
+        path = dir.filePath(QStringLiteral("missing/report.pdf"));
+        break;
+    case Target::Folder:
+        QVERIFY(QDir().mkdir(path));
+        break;
+    case Target::NoRoomBeside:
+        path = dir.filePath(QString(250, QLatin1Char('r')) + QStringLiteral(".pdf"));
+        write(path, old);
+        break;
+    case Target::ReadOnlyFolder:
+        write(path, old);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly)) {
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("this user may write into read-only folders");
+        }
+        break;
+    }
+#ifdef Q_OS_UNIX
+    // A file may not grow past 4 KiB, as on a disk with that much room left.
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    if (target == Target::DiskFull) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = before;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+#else
+    if (target == Target::DiskFull)
+        QSKIP("needs a limit on file size");
+#endif
+
+    const QString failure = QtPrinterService().printToPdf(Report(), path);
+#ifdef Q_OS_UNIX
+    setrlimit(RLIMIT_FSIZE, &before);
+#endif
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QVERIFY2(failure.isEmpty() == written, qPrintable(failure));
+    if (written)
+        QVERIFY(pdfPages(contents(path)) > 1);
+    else if (target == Target::Existing || target == Target::NoRoomBeside || target == Target::ReadOnlyFolder)
+        QCOMPARE(contents(path), old);
+    else if (target != Target::Folder)
+        QVERIFY(!QFileInfo::exists(path));
+    // Nothing else is left behind.
+    const int files = QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
+    QCOMPARE(files, QFileInfo::exists(path) ? 1 : 0);
 }
 
 int main(int argc, char** argv)
