@@ -86,7 +86,8 @@ private slots:
     void saveRefusesUnsaveableNames_data();
     void saveRefusesUnsaveableNames();
     void printPrintsTheWholeReport();
-    void printFailureIsReported();
+    void printFailureOffersAPdf_data();
+    void printFailureOffersAPdf();
 
     void openShowsTheSavedReading_data();
     void openShowsTheSavedReading();
@@ -278,15 +279,57 @@ void TestSaveOpenPrint::printPrintsTheWholeReport()
     QVERIFY(f.fakes.messages.shown.isEmpty());
 }
 
-void TestSaveOpenPrint::printFailureIsReported()
+void TestSaveOpenPrint::printFailureOffersAPdf_data()
 {
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("chosen");     // empty: the save dialog is cancelled
+    QTest::addColumn<QString>("pdfFailure");
+
+    QTest::newRow("No") << false << QString() << QString();
+    QTest::newRow("Yes, cancelled") << true << QString() << QString();
+    QTest::newRow("Yes, saved") << true << "/reports/mary.pdf" << QString();
+    QTest::newRow("Yes, PDF cannot be written") << true << "/reports/mary.pdf" << "No space left on device";
+}
+
+void TestSaveOpenPrint::printFailureOffersAPdf()
+{
+    QFETCH(bool, yes);
+    QFETCH(QString, chosen);
+    QFETCH(QString, pdfFailure);
+
     ReportFixture f;
     f.fakes.printer.failure = "No printer is available.";
+    f.fakes.printer.pdfFailure = pdfFailure;
+    f.fakes.messages.answerYes = yes;
+    f.fakes.files.saveAnswer = chosen;
+    // A selection limits neither the print nor the PDF.
+    QTextCursor cursor(f.window->rtb()->document());
+    cursor.setPosition(40, QTextCursor::KeepAnchor);
+    f.window->rtb()->setTextCursor(cursor);
     f.pressPrint();
+
     QCOMPARE(f.fakes.printer.jobs, 1);
-    QCOMPARE(f.fakes.messages.shown.size(), 1);
-    QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Critical);
-    QVERIFY(f.fakes.messages.shown[0].text.contains("No printer is available."));
+    const QList<ShownMessage>& shown = f.fakes.messages.shown;
+    QCOMPARE(shown.size(), pdfFailure.isEmpty() ? 1 : 2);
+    QVERIFY(shown[0].question);
+    QCOMPARE(shown[0].icon, MessageIcon::Critical);
+    QVERIFY(shown[0].text.contains("No printer is available."));
+    QCOMPARE(shown[0].parent, f.window);
+
+    QCOMPARE(f.fakes.files.saveCalls, yes ? 1 : 0);
+    if (yes) {
+        const FileDialogOptions& options = f.fakes.files.lastSave;
+        QVERIFY2(options.filter.contains("(*.pdf)"), qPrintable(options.filter));
+        QCOMPARE(options.defaultSuffix, QStringLiteral("pdf"));
+        QVERIFY(options.confirmOverwrite);
+    }
+    QCOMPARE(f.fakes.printer.pdfPath, chosen);
+    // The PDF is what Print would have printed.
+    QCOMPARE(f.fakes.printer.pdfHtml, chosen.isEmpty() ? QString() : f.fakes.printer.printedHtml);
+    if (!pdfFailure.isEmpty()) {
+        QCOMPARE(shown[1].icon, MessageIcon::Critical);
+        QVERIFY2(shown[1].text.contains(chosen) && shown[1].text.contains(pdfFailure), qPrintable(shown[1].text));
+    }
 }
 
 namespace {

@@ -57,15 +57,26 @@ void RichTextPanel::clearSelection()
     setTextCursor(cursor);
 }
 
-QString RichTextPanel::printTo(PrinterService& printer)
+template <class Print>
+QString RichTextPanel::withPrintedDocument(Print print)
 {
     const QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
-        return printer.print(*document());
+        return print(*document());
     QTextDocument selected;
     selected.setDefaultFont(document()->defaultFont());
     QTextCursor(&selected).insertFragment(cursor.selection());
-    return printer.print(selected);
+    return print(selected);
+}
+
+QString RichTextPanel::printTo(PrinterService& printer)
+{
+    return withPrintedDocument([&](const QTextDocument& document) { return printer.print(document); });
+}
+
+QString RichTextPanel::printToPdf(PrinterService& printer, const QString& path)
+{
+    return withPrintedDocument([&](const QTextDocument& document) { return printer.printToPdf(document, path); });
 }
 
 } // namespace kinwheel

@@ -25,6 +25,13 @@ public:
     // Prints the selection, or everything when nothing is selected, as one
     // job. Returns an empty text on success, otherwise why it failed.
     QString printTo(PrinterService& printer);
+    // Writes what printTo() would print as a PDF file at path.
+    QString printToPdf(PrinterService& printer, const QString& path);
+
+private:
+    // Runs print on the selection, or on the whole document.
+    template <class Print>
+    QString withPrintedDocument(Print print);
 };
 
 } // namespace kinwheel
