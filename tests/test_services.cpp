@@ -109,6 +109,8 @@ private slots:
     void printer();
     void pdf_data();
     void pdf();
+    void settingsStore_data();
+    void settingsStore();
 };
 
 void TestServices::messageBox_data()
@@ -381,6 +383,39 @@ void TestServices::pdf()
     // Nothing else is left behind.
     const int files = QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
     QCOMPARE(files, QFileInfo::exists(path) ? 1 : 0);
+}
+
+void TestServices::settingsStore_data()
+{
+    QTest::addColumn<QString>("relative"); // the store's path in a scratch folder
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("written");
+
+    // Scrambled keys and values hold the characters an ini file escapes.
+    const QString awkward = QStringLiteral("=;\"\\[]#,%/ \u00e9\u00ff");
+    QTest::newRow("scratch file") << "kinwheel.ini" << QStringLiteral("535904503:") << true;
+    QTest::newRow("characters an ini file escapes") << "kinwheel.ini" << awkward << true;
+    QTest::newRow("long value") << "kinwheel.ini" << QString(100000, QLatin1Char('x')) << true;
+    QTest::newRow("folder in the file's place") << "folder.ini" << QStringLiteral("1") << false;
+    QTest::newRow("file in the folder's place") << "file/kinwheel.ini" << QStringLiteral("1") << false;
+}
+
+void TestServices::settingsStore()
+{
+    QFETCH(QString, relative);
+    QFETCH(QString, value);
+    QFETCH(bool, written);
+
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+    write(dir.filePath(QStringLiteral("file")));
+    const QString section = QStringLiteral("Settings");
+    const QString key = value.left(12);
+
+    QtSettingsStore store(dir.filePath(relative));
+    QCOMPARE(store.setValue(section, key, value), written);
+    QCOMPARE(store.value(section, key), written ? value : QString());
+    QCOMPARE(store.value(section, QStringLiteral("missing")), QString());
 }
 
 int main(int argc, char** argv)
