@@ -16,8 +16,11 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTextFrame>
+
+#include <filesystem>
 
 namespace kinwheel {
 namespace {
@@ -175,6 +178,17 @@ QtSettingsStore::QtSettingsStore() = default;
 QtSettingsStore::QtSettingsStore(const QString& iniPath) : m_iniPath(iniPath) {}
 
 namespace {
+// Windows keeps native settings in the registry and macOS in its preferences;
+// elsewhere the native store is an ini file.
+constexpr bool nativeStoreIsRegistry()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    return true;
+#else
+    return false;
+#endif
+}
+
 std::unique_ptr<QSettings> openStore(const QString& iniPath)
 {
     if (!iniPath.isEmpty())
@@ -189,10 +203,67 @@ QString QtSettingsStore::value(const QString& section, const QString& key)
     return store->value(section + QLatin1Char('/') + key).toString();
 }
 
+namespace {
+
+// QSettings writes its file through a buffer and, in Qt 6.4, does not notice
+// when the disk refuses the bytes: the file is cut off and status() stays
+// NoError. A file store is therefore written to a new file beside it, read
+// back under a name QSettings has never cached, and only then moved into place.
+bool writeFileStore(const QString& path, const QString& name, const QString& value)
+{
+    QMap<QString, QVariant> wanted;
+    {
+        QSettings current(path, QSettings::IniFormat);
+        const QStringList keys = current.allKeys();
+        for (const QString& k : keys)
+            wanted.insert(k, current.value(k));
+    }
+    wanted.insert(name, value);
+
+    const QFileInfo target(path);
+    if ((target.exists() && !target.isFile()) || !QDir().mkpath(target.absolutePath()))
+        return false;
+    QTemporaryFile written(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    QTemporaryFile readBack(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    if (!written.open() || !readBack.open())
+        return false;
+    written.close();
+    readBack.close();
+    {
+        QSettings out(written.fileName(), QSettings::IniFormat);
+        for (auto it = wanted.cbegin(); it != wanted.cend(); ++it)
+            out.setValue(it.key(), it.value());
+        out.sync();
+        if (out.status() != QSettings::NoError)
+            return false;
+    }
+    if (!QFile::remove(readBack.fileName()) || !QFile::copy(written.fileName(), readBack.fileName()))
+        return false;
+    {
+        QSettings check(readBack.fileName(), QSettings::IniFormat);
+        const QStringList keys = check.allKeys();
+        if (check.status() != QSettings::NoError || keys.size() != wanted.size())
+            return false;
+        for (const QString& k : keys) {
+            if (!wanted.contains(k) || check.value(k) != wanted.value(k))
+                return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(written.fileName().toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), error);
+    return !error;
+}
+
+} // namespace
+
 bool QtSettingsStore::setValue(const QString& section, const QString& key, const QString& value)
 {
+    const QString name = section + QLatin1Char('/') + key;
     const auto store = openStore(m_iniPath);
-    store->setValue(section + QLatin1Char('/') + key, value);
+    if (store->format() == QSettings::IniFormat || !nativeStoreIsRegistry())
+        return writeFileStore(store->fileName(), name, value);
+    store->setValue(name, value);
     store->sync();
     return store->status() == QSettings::NoError;
 }

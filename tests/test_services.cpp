@@ -111,6 +111,7 @@ private slots:
     void pdf();
     void settingsStore_data();
     void settingsStore();
+    void settingsStoreOnAFullDisk();
 };
 
 void TestServices::messageBox_data()
@@ -416,6 +417,34 @@ void TestServices::settingsStore()
     QCOMPARE(store.setValue(section, key, value), written);
     QCOMPARE(store.value(section, key), written ? value : QString());
     QCOMPARE(store.value(section, QStringLiteral("missing")), QString());
+}
+
+// A disk that fills while the store is written leaves the store as it was.
+void TestServices::settingsStoreOnAFullDisk()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kinwheel.ini"));
+    const QString old(6000, QLatin1Char('o'));
+    QVERIFY(QtSettingsStore(path).setValue(QStringLiteral("Settings"), QStringLiteral("old"), old));
+    const QByteArray before = contents(path);
+
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = QtSettingsStore(path).setValue(QStringLiteral("Settings"), QStringLiteral("new"), QStringLiteral("1"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    QVERIFY(!written);
+    QCOMPARE(contents(path), before);
+    QCOMPARE(QtSettingsStore(path).value(QStringLiteral("Settings"), QStringLiteral("old")), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 1);
+#else
+    QSKIP("needs a limit on file size");
+#endif
 }
 
 int main(int argc, char** argv)
