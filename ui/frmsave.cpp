@@ -26,10 +26,7 @@ frmSave::frmSave(AppContext& context, QWidget* parent)
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setFixedSize(tw(7725), tw(7770));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kWindowColour);
-    setPalette(palette);
+    setWindowColours(this, kWindowColour);
     setFont(windowFont(8.25));
     setupUi();
     Form_Load();

@@ -14,6 +14,12 @@ RichTextPanel::RichTextPanel(QWidget* parent) : QTextEdit(parent)
 {
     setAcceptRichText(false);
     setUndoRedoEnabled(false);
+    // The reading's colours are chosen for a light page: keep one whatever
+    // the desktop palette is.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    setPalette(palette);
 }
 
 void RichTextPanel::setWholeText(const QString& text)

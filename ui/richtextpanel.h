@@ -11,6 +11,7 @@ class PrinterService;
 class RichTextPanel : public QTextEdit {
     Q_OBJECT
 public:
+    // Black text on a white page, whatever the desktop palette.
     explicit RichTextPanel(QWidget* parent = nullptr);
 
     // Replaces the whole text; the insertion point then stands at the start.

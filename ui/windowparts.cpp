@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
 
@@ -62,11 +63,11 @@ void setupProgramWindow(QMainWindow* window, QSize clientSize)
     window->setWindowTitle(QString::fromLatin1(kWindowCaption));
     window->setWindowIcon(programIcon());
     window->setFont(windowFont(8.25));
-
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, kWindowColour);
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
+    setWindowColours(window, kWindowColour);
+    // The menu bar draws on the window colour with the button text colour.
+    QPalette bar = window->menuBar()->palette();
+    bar.setColor(QPalette::ButtonText, Qt::black);
+    window->menuBar()->setPalette(bar);
 
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
@@ -88,6 +89,15 @@ void setTextColour(QWidget* widget, const QColor& colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+void setWindowColours(QWidget* window, const QColor& background)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
 }
 
 namespace {

@@ -32,6 +32,9 @@ QIcon programIcon();
 
 // The colour a widget draws its text in.
 void setTextColour(QWidget* widget, const QColor& colour);
+// The given background with dark text of the program's own, so captions and
+// frame titles stay legible under any desktop palette (a dark one included).
+void setWindowColours(QWidget* window, const QColor& background);
 
 // A word-wrapped plain-text label; an invalid colour keeps the palette's.
 QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text, QRect geometry,

@@ -1,0 +1,241 @@
+// Every window stays legible under a light and a dark desktop palette.
+
+#include "support.h"
+
+#include "engine/kin.h"
+#include "ui/frmabout.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
+#include "ui/frmsave.h"
+#include "ui/richtextpanel.h"
+#include "ui/widgets.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHash>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTextBlock>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using namespace kinwheel;
+using namespace kinwheel::testing;
+
+namespace {
+
+double luminance(const QColor& colour)
+{
+    const auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QPalette darkPalette()
+{
+    QPalette p(QColor(45, 45, 45));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 30, 30));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(55, 55, 55));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    return p;
+}
+
+struct DrawnText {
+    QString what;
+    QColor text, background;
+};
+
+// The colour a widget's background shows: its own when it fills it, else its container's.
+QColor backgroundOf(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w->autoFillBackground() || w->isWindow())
+            return w->palette().color(w->backgroundRole());
+    }
+    return {};
+}
+
+// The background of the area as drawn (its commonest colour) and the drawn
+// colour that stands out most from it, the text's.
+std::pair<QColor, QColor> drawnColours(QWidget* widget, QRect area)
+{
+    QWidget* window = widget->window();
+    if (!QTest::qWaitForWindowExposed(window))
+        return {};
+    const QPoint at = widget->mapTo(window, area.topLeft());
+    const QImage image =
+        window->screen()->grabWindow(window->winId(), at.x(), at.y(), area.width(), area.height()).toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background))
+            background = it.key();
+    }
+    QColor text = QColor(background);
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (contrast(QColor(it.key()), QColor(background)) > contrast(text, QColor(background)))
+            text = QColor(it.key());
+    }
+    return {text, QColor(background)};
+}
+
+// Every text the window draws, with the palette roles the style paints it in.
+QList<DrawnText> drawnTexts(QWidget* window)
+{
+    QList<DrawnText> texts;
+    const auto add = [&texts](const QWidget* w, const QString& kind, QPalette::ColorRole text, QPalette::ColorRole back) {
+        texts.append({kind + QLatin1Char(' ') + w->objectName(), w->palette().color(text), w->palette().color(back)});
+    };
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->isVisibleTo(window) && !label->text().isEmpty())
+            texts.append({QStringLiteral("label ") + label->objectName(), label->palette().color(label->foregroundRole()),
+                          backgroundOf(label)});
+    }
+    for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+        if (!frame->title().isEmpty())
+            texts.append({QStringLiteral("frame title ") + frame->objectName(),
+                          frame->palette().color(QPalette::WindowText), backgroundOf(frame)});
+    }
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        add(bar, QStringLiteral("menu bar"), QPalette::ButtonText, QPalette::Window);
+    for (QMenu* menu : window->findChildren<QMenu*>())
+        add(menu, QStringLiteral("menu ") + menu->title(), QPalette::Text, QPalette::Base);
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        add(button, QStringLiteral("button"), QPalette::ButtonText, QPalette::Button);
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        add(list, QStringLiteral("list"), QPalette::ButtonText, QPalette::Button);
+        // The open list draws with colours of the style's choosing (a menu's in
+        // some styles): read them from what it draws.
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        const QRect entry = view->visualRect(list->model()->index(list->currentIndex() + 1, 0));
+        const auto [text, background] = drawnColours(view->viewport(), entry);
+        texts.append({QStringLiteral("list entries of ") + list->objectName(), text, background});
+        list->hidePopup();
+    }
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+        add(box, QStringLiteral("text box"), QPalette::Text, QPalette::Base);
+    for (RichTextPanel* panel : window->findChildren<RichTextPanel*>()) {
+        const QColor base = panel->palette().color(QPalette::Base);
+        const QColor plain = panel->palette().color(QPalette::Text);
+        for (QTextBlock block = panel->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                const QColor colour = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                                                        : plain;
+                texts.append({QStringLiteral("run \"%1\"").arg(it.fragment().text().left(24)), colour, base});
+            }
+        }
+    }
+    return texts;
+}
+
+// Yellow links, and white on the lavender, are the windows' own design rather than body text.
+bool designColour(const DrawnText& text)
+{
+    return text.text == kLinkYellow || (text.text == QColor(Qt::white) && text.background == kWindowColour);
+}
+
+std::unique_ptr<QWidget> openWindow(Fixture& f, const QString& name)
+{
+    f.context.details = {"Ada Lovelace", 1975, "March", 5};
+    if (!calculateKin(f.context.details, f.context.chart))
+        return nullptr;
+    std::unique_ptr<QWidget> window;
+    if (name == QLatin1String("frmMain"))
+        window = std::make_unique<frmMain>(f.context);
+    else if (name == QLatin1String("frmMayanBirthchartResult"))
+        window = std::make_unique<frmMayanBirthchartResult>(f.context);
+    else if (name == QLatin1String("frmSave"))
+        window = std::make_unique<frmSave>(f.context);
+    else
+        window = std::make_unique<frmAbout>(f.context);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    return window;
+}
+
+} // namespace
+
+class TestTheme : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void cleanup() { closeAllWindows(); }
+
+    void legibleUnderAnyPalette_data();
+    void legibleUnderAnyPalette();
+};
+
+void TestTheme::legibleUnderAnyPalette_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QStringList>("kinds"); // every kind of text the window must be found to draw
+    const QStringList programWindow = {"label", "menu bar", "menu", "button"};
+    const QStringList windows[] = {
+        {"frmMain", "frame title", "list", "list entries", "text box"},
+        {"frmMayanBirthchartResult", "run"},
+        {"frmSave", "label", "button", "run"},
+        {"frmAbout", "label", "button"},
+    };
+    for (const bool dark : {false, true}) {
+        for (const QStringList& row : windows) {
+            QStringList kinds = row.mid(1);
+            if (row[0].startsWith(QLatin1String("frmM")))
+                kinds += programWindow;
+            QTest::addRow("%s, %s", qPrintable(row[0]), dark ? "dark" : "light") << row[0] << dark << kinds;
+        }
+    }
+}
+
+void TestTheme::legibleUnderAnyPalette()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, dark);
+    QFETCH(QStringList, kinds);
+
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+    Fixture f;
+    const std::unique_ptr<QWidget> shown = openWindow(f, window);
+    QVERIFY(shown);
+
+    double lowest = 21;
+    QStringList designed;
+    for (const DrawnText& text : drawnTexts(shown.get())) {
+        kinds.removeIf([&text](const QString& kind) { return text.what.startsWith(kind); });
+        const double ratio = contrast(text.text, text.background);
+        if (designColour(text)) {
+            designed << QStringLiteral("%1 %2:1").arg(text.what).arg(ratio, 0, 'f', 2);
+            continue;
+        }
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3, %4:1")
+                                              .arg(text.what, text.text.name(), text.background.name())
+                                              .arg(ratio, 0, 'f', 2)));
+        lowest = std::min(lowest, ratio);
+    }
+    QVERIFY2(kinds.isEmpty(), qPrintable(QStringLiteral("no text of kind ") + kinds.join(QStringLiteral(", "))));
+    qInfo("lowest body text %.2f:1; by the windows' design: %s", lowest,
+          qPrintable(designed.isEmpty() ? QStringLiteral("none") : designed.join(QStringLiteral("; "))));
+}
+
+QTEST_MAIN(TestTheme)
+#include "test_theme.moc"
