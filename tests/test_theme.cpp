@@ -1,4 +1,5 @@
-// Every window stays legible under a light and a dark desktop palette.
+// Every window stays legible under a light and a dark desktop palette, and
+// Tab leaves the read-only text boxes.
 
 #include "support.h"
 
@@ -183,6 +184,8 @@ private slots:
 
     void legibleUnderAnyPalette_data();
     void legibleUnderAnyPalette();
+    void tabLeavesTheTextBox_data();
+    void tabLeavesTheTextBox();
 };
 
 void TestTheme::legibleUnderAnyPalette_data()
@@ -235,6 +238,32 @@ void TestTheme::legibleUnderAnyPalette()
     QVERIFY2(kinds.isEmpty(), qPrintable(QStringLiteral("no text of kind ") + kinds.join(QStringLiteral(", "))));
     qInfo("lowest body text %.2f:1; by the windows' design: %s", lowest,
           qPrintable(designed.isEmpty() ? QStringLiteral("none") : designed.join(QStringLiteral("; "))));
+}
+
+void TestTheme::tabLeavesTheTextBox_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("result window") << "frmMayanBirthchartResult";
+    QTest::newRow("report window") << "frmSave";
+}
+
+void TestTheme::tabLeavesTheTextBox()
+{
+    QFETCH(QString, window);
+    Fixture f;
+    const std::unique_ptr<QWidget> shown = openWindow(f, window);
+    QVERIFY(shown);
+    QApplication::setActiveWindow(shown.get());
+    QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+    auto* box = shown->findChild<RichTextPanel*>(QStringLiteral("RTB"));
+    box->setFocus();
+    const QString before = box->toPlainText();
+
+    QTest::keyClick(box, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSave"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(box->toPlainText(), before);
 }
 
 QTEST_MAIN(TestTheme)

@@ -86,8 +86,7 @@ void frmMayanBirthchartResult::setupUi()
     m_RTB = new RichTextPanel(client);
     m_RTB->setObjectName(QStringLiteral("RTB"));
     m_RTB->setGeometry(twRect(6840, 360, 3135, 5895));
-    m_RTB->setReadOnly(true);
-    m_RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_RTB->makeReadOnly();
     m_RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_RTB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_RTB->setAccessibleName(QStringLiteral("Reading"));

@@ -45,9 +45,7 @@ void frmSave::setupUi()
     m_RTB->setObjectName(QStringLiteral("RTB"));
     m_RTB->setGeometry(twRect(30, 390, 7665, 6135));
     m_RTB->setFont(windowFont(9.75));
-    // The report is computed; the user may select and print it, not edit it.
-    m_RTB->setReadOnly(true);
-    m_RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_RTB->makeReadOnly();
 
     m_cmdSave = new QPushButton(QStringLiteral("&Save"), this);
     m_cmdSave->setObjectName(QStringLiteral("cmdSave"));

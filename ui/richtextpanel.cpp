@@ -22,6 +22,14 @@ RichTextPanel::RichTextPanel(QWidget* parent) : QTextEdit(parent)
     setPalette(palette);
 }
 
+void RichTextPanel::makeReadOnly()
+{
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Nothing can be typed, so Tab moves on to the next control.
+    setTabChangesFocus(true);
+}
+
 void RichTextPanel::setWholeText(const QString& text)
 {
     clear();

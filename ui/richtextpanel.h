@@ -14,6 +14,9 @@ public:
     // Black text on a white page, whatever the desktop palette.
     explicit RichTextPanel(QWidget* parent = nullptr);
 
+    // Selectable and printable, not editable; Tab leaves the box.
+    void makeReadOnly();
+
     // Replaces the whole text; the insertion point then stands at the start.
     void setWholeText(const QString& text);
     // Formatting of the text inserted from now on.
