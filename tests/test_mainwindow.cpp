@@ -7,6 +7,7 @@
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -45,6 +46,8 @@ private slots:
     void validation();
     void generate();
     void menuGenerateValidatesToo();
+    void enterGenerates_data();
+    void enterGenerates();
     void exitCloses_data();
     void exitCloses();
 };
@@ -249,6 +252,57 @@ void TestMainWindow::menuGenerateValidatesToo()
     activate(*window, QStringLiteral("mnuMayan"));
     QCOMPARE(f.context.details.name, std::string("Ada"));
     QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), 1);
+}
+
+void TestMainWindow::enterGenerates_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("popup"); // the list is open
+    QTest::addColumn<QString>("outcome"); // generate, choose, open or page
+
+    for (const char* control : {"txtName", "cboMonth", "cboDate", "cboYear", "cmdCalculate"}) {
+        QTest::addRow("Return in %s", control) << control << int(Qt::Key_Return) << false << "generate";
+        QTest::addRow("keypad Enter in %s", control) << control << int(Qt::Key_Enter) << false << "generate";
+    }
+    QTest::newRow("Return in the open month list") << "cboMonth" << int(Qt::Key_Return) << true << "choose";
+    QTest::newRow("keypad Enter in the open year list") << "cboYear" << int(Qt::Key_Enter) << true << "choose";
+    QTest::newRow("Return on Open") << "cmdOpen" << int(Qt::Key_Return) << false << "open";
+    QTest::newRow("Return on the forum link") << "Label14" << int(Qt::Key_Return) << false << "page";
+}
+
+void TestMainWindow::enterGenerates()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(bool, popup);
+    QFETCH(QString, outcome);
+
+    Fixture f;
+    auto* window = new frmMain(f.context);
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->txtName()->setText(QStringLiteral("Ada"));
+    auto* target = window->findChild<QWidget*>(control);
+    target->setFocus();
+    auto* list = qobject_cast<QComboBox*>(target);
+    if (popup) {
+        list->showPopup();
+        QTest::keyClick(list->view(), Qt::Key_Down);
+        target = list->view();
+    }
+    const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+
+    QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), outcome == QLatin1String("generate") ? 1 : 0);
+    QCOMPARE(f.fakes.files.openCalls, outcome == QLatin1String("open") ? 1 : 0);
+    QCOMPARE(f.fakes.pages.opened.size(), outcome == QLatin1String("page") ? 1 : 0);
+    if (popup) {
+        QVERIFY(!list->view()->isVisible());
+        QCOMPARE(list->currentIndex(), 1);
+    }
+    QVERIFY(f.fakes.messages.shown.isEmpty());
 }
 
 void TestMainWindow::exitCloses_data()

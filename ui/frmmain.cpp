@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -98,6 +99,11 @@ void frmMain::setupUi()
     // The links come after the six entry controls, so they too can be reached by keyboard.
     chainLinksAfter(m_cmdOpen);
 
+    // Generate is the default button: Enter runs it from any control that
+    // does not keep Enter for itself (an open list, a link, the Open button).
+    m_cmdCalculate->setDefault(true);
+    m_cmdOpen->setAutoDefault(true);
+
     connect(m_cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(m_cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
 
@@ -172,6 +178,18 @@ void frmMain::cmdCalculate_Click()
     auto* result = new frmMayanBirthchartResult(m_context);
     result->show();
     close();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // As a dialog takes Enter: without modifiers, or from the keypad.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier && m_cmdCalculate->isEnabled()) {
+        m_cmdCalculate->click();
+        return;
+    }
+    ProgramWindow::keyPressEvent(event);
 }
 
 void frmMain::mnuMayan_Click() { cmdCalculate_Click(); }

@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,6 +35,10 @@ public slots:
     void cmdOpen_Click();
     void mnuMayan_Click();
     void mnuExit_Click();
+
+protected:
+    // Return and keypad Enter that no control takes run Generate.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setupUi();
