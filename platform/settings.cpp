@@ -6,6 +6,7 @@
 #include "platform/weblinks.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace kinwheel {
@@ -13,6 +14,42 @@ namespace {
 
 const QString kSection = QStringLiteral("Settings");
 const QString kDurationKey = QStringLiteral("Duration");
+const QString kRecentKey = QStringLiteral("Recent");
+
+// The scrambling holds only Windows-1252 characters, and not all of them:
+// each path is kept as its UTF-8 bytes percent-encoded, plain ASCII, and the
+// paths are joined by '*', which the encoding always escapes.
+constexpr char kPathSeparator = '*';
+
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
+auto sameFile(const QString& path)
+{
+    return [path](const QString& other) { return other.compare(path, kPathCase) == 0; };
+}
+
+QString encodedPaths(const QStringList& paths)
+{
+    QStringList encoded;
+    for (const QString& path : paths)
+        encoded << QString::fromLatin1(path.toUtf8().toPercentEncoding("/", "~"));
+    return encoded.join(QLatin1Char(kPathSeparator));
+}
+
+QStringList decodedPaths(const QString& text)
+{
+    QStringList paths;
+    for (const QString& part : text.split(QLatin1Char(kPathSeparator), Qt::SkipEmptyParts)) {
+        const QString path = QString::fromUtf8(QByteArray::fromPercentEncoding(part.toLatin1()));
+        if (!paths.contains(path, kPathCase) && paths.size() < kMaxRecentReadings)
+            paths << path;
+    }
+    return paths;
+}
 
 // Keys and values are scrambled as Windows-1252 codes, as the reading files
 // are; every byte has a character there, so each comes back as it went in.
@@ -58,6 +95,28 @@ QString ReadSetting(SettingsStore& store, const QString& name)
 bool WriteSetting(SettingsStore& store, const QString& name, const QString& text)
 {
     return store.setValue(kSection, scrambled(name), scrambled(text));
+}
+
+QStringList RecentReadings(SettingsStore& store)
+{
+    return decodedPaths(ReadSetting(store, kRecentKey));
+}
+
+void AddRecentReading(SettingsStore& store, const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList paths = RecentReadings(store);
+    paths.removeIf(sameFile(absolute));
+    paths.prepend(absolute);
+    WriteSetting(store, kRecentKey, encodedPaths(paths.mid(0, kMaxRecentReadings)));
+}
+
+void RemoveRecentReading(SettingsStore& store, const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList paths = RecentReadings(store);
+    if (paths.removeIf(sameFile(absolute)) > 0)
+        WriteSetting(store, kRecentKey, encodedPaths(paths));
 }
 
 void RunUpdateReminder(Services& services)

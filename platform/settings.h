@@ -2,6 +2,7 @@
 // The program's settings, scrambled in the per-user store, and the update reminder.
 
 #include <QString>
+#include <QStringList>
 
 namespace kinwheel {
 
@@ -10,6 +11,13 @@ class SettingsStore;
 
 QString ReadSetting(SettingsStore& store, const QString& name);
 bool WriteSetting(SettingsStore& store, const QString& name, const QString& text);
+
+// The reading files last opened or saved, newest first, kept in the store.
+inline constexpr int kMaxRecentReadings = 5;
+QStringList RecentReadings(SettingsStore& store);
+// Puts path at the top of the list, moving it there when it is listed already.
+void AddRecentReading(SettingsStore& store, const QString& path);
+void RemoveRecentReading(SettingsStore& store, const QString& path);
 
 // At most once in two weeks, offers to open the download page.
 void RunUpdateReminder(Services& services);

@@ -104,6 +104,10 @@ void frmMain::setupUi()
     m_cmdCalculate->setDefault(true);
     m_cmdOpen->setAutoDefault(true);
 
+    // A reading file may be dropped anywhere on the window.
+    setAcceptDrops(true);
+    m_txtName->installEventFilter(this);
+
     connect(m_cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(m_cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
 
@@ -117,6 +121,12 @@ void frmMain::setupMenus()
     // The only way to Open besides the off-screen cmdOpen button.
     addCommand(file, "&Open Previously Saved Reading...", "mnuOpen", &frmMain::cmdOpen_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_mnuRecent = file->addMenu(QStringLiteral("Recent Readings"));
+    m_mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    m_mnuRecent->setToolTipsVisible(true);
+    // Another window may have changed the list since this one was built.
+    connect(m_mnuRecent, &QMenu::aboutToShow, this, &frmMain::fillRecentMenu);
+    fillRecentMenu();
     addCommand(file, "&Generate Mayan Birth Chart", "mnuMayan", &frmMain::mnuMayan_Click);
     addSeparator(file, "mnuSep3");
     addCommand(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);

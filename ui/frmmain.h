@@ -5,6 +5,9 @@
 
 class QComboBox;
 class QGroupBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -26,6 +29,9 @@ public:
     // Opens the reading file at path as File > Open does once a file is chosen;
     // false when it was refused with "Please Check The File.".
     bool openReading(const QString& path);
+    // The same, keeping the recent readings list: an opened file goes to its
+    // top, one that no longer opens leaves it.
+    bool openAndRemember(const QString& path);
 
     // Checks the entered details; shows at most one message. True: Generate may go on.
     bool validateBirthDetails();
@@ -39,12 +45,19 @@ public slots:
 protected:
     // Return and keypad Enter that no control takes run Generate.
     void keyPressEvent(QKeyEvent* event) override;
+    // One reading file dropped on the window, the name box included, opens.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setupUi();
     void setupMenus();
+    void fillRecentMenu();
     void Form_Load();
 
+    QMenu* m_mnuRecent = nullptr;
     QPushButton* m_cmdOpen = nullptr;
     QGroupBox* m_Frame1 = nullptr;
     QLineEdit* m_txtName = nullptr;

@@ -16,7 +16,7 @@ void frmMain::cmdOpen_Click()
     const QString path =
         m_context.services.files.openFileName(this, readingFileDialog(QStringLiteral("Select the source file")));
     if (!path.isEmpty())
-        openReading(path);
+        openAndRemember(path);
 }
 
 // Reads a saved reading back into the name box and the three lists and runs

@@ -3,6 +3,7 @@
 #include "engine/tables.h"
 #include "report/readingfile.h"
 #include "report/reportcomposer.h"
+#include "platform/settings.h"
 #include "platform/weblinks.h"
 #include "ui/appcontext.h"
 #include "ui/richtextpanel.h"
@@ -117,8 +118,11 @@ void frmSave::cmdSave_Click()
                          MessageIcon::Information))
         return;
 
-    if (const QString failure = saveReading(path, m_context.details); !failure.isEmpty())
+    if (const QString failure = saveReading(path, m_context.details); !failure.isEmpty()) {
         messages.show(this, failure, MessageIcon::Critical);
+        return;
+    }
+    AddRecentReading(m_context.services.settings, path);
 }
 
 void frmSave::cmdPrint_Click()

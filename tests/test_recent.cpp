@@ -1,0 +1,254 @@
+// Readings open from a drop on the main window and from File > Recent
+// Readings, which keeps the files last opened or saved.
+
+#include "support.h"
+
+#include "engine/kin.h"
+#include "platform/qtservices.h"
+#include "platform/settings.h"
+#include "report/readingfile.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
+#include "ui/frmsave.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kinwheel;
+using namespace kinwheel::testing;
+
+namespace {
+
+const QString kCheckFile = QStringLiteral("Please Check The File.");
+
+// A reading of Ada, 1975, March, 5 at dir/name; its path.
+QString writeReading(const QTemporaryDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    const auto bytes = encodeReadingFile({"Ada", 1975, "March", 5});
+    if (!bytes || !writeReadingFile(path, *bytes).isEmpty())
+        return {};
+    return path;
+}
+
+// Drags data over target and drops it there, as a file manager would; true when the drag was taken.
+bool drop(QWidget* target, const QMimeData& data)
+{
+    const QPointF centre = QRectF(target->rect()).center();
+    QDragEnterEvent enter(centre.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent dropped(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    QCoreApplication::processEvents();
+    return enter.isAccepted() && dropped.isAccepted();
+}
+
+QMenu* recentMenu(frmMain& window)
+{
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("mnuRecent"));
+    emit menu->aboutToShow();
+    return menu;
+}
+
+} // namespace
+
+class TestRecent : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { closeAllWindows(); }
+
+    void dropOpens_data();
+    void dropOpens();
+    void listOrder();
+    void menuAndRestart();
+    void vanishedFileLeavesTheList();
+    void saveEntersTheList();
+    void anyPathRoundTrips_data();
+    void anyPathRoundTrips();
+};
+
+void TestRecent::dropOpens_data()
+{
+    QTest::addColumn<QStringList>("urls"); // "{dir}" stands for the folder of the readings
+    QTest::addColumn<bool>("onNameBox");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("message");
+
+    const QStringList one = {"{dir}/ada.man"};
+    QTest::newRow("one reading on the window") << one << false << true << "";
+    QTest::newRow("one reading on the name box") << one << true << true << "";
+    QTest::newRow("not a reading") << QStringList{"{dir}/notes.txt"} << false << true << kCheckFile;
+    QTest::newRow("a file no longer there") << QStringList{"{dir}/gone.man"} << false << true << kCheckFile;
+    QTest::newRow("a folder named like a reading") << QStringList{"{dir}/folder.man"} << false << true << kCheckFile;
+    QTest::newRow("two readings") << QStringList{"{dir}/ada.man", "{dir}/ada.man"} << false << false << "";
+    QTest::newRow("two on the name box") << QStringList{"{dir}/ada.man", "{dir}/ada.man"} << true << false << "";
+    QTest::newRow("a web address") << QStringList{"https://example.org/ada.man"} << false << false << "";
+}
+
+void TestRecent::dropOpens()
+{
+    QFETCH(QStringList, urls);
+    QFETCH(bool, onNameBox);
+    QFETCH(bool, taken);
+    QFETCH(QString, message);
+
+    QTemporaryDir dir;
+    QVERIFY(!writeReading(dir, QStringLiteral("ada.man")).isEmpty());
+    QFile notes(dir.filePath(QStringLiteral("notes.txt")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.man")));
+    QList<QUrl> list;
+    for (const QString& url : urls) {
+        const QString text = QString(url).replace(QLatin1String("{dir}"), dir.path());
+        list << (text.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(text) : QUrl(text));
+    }
+    QMimeData data;
+    data.setUrls(list);
+
+    Fixture f;
+    auto* window = new frmMain(f.context);
+    window->show();
+    QCOMPARE(drop(onNameBox ? static_cast<QWidget*>(window->txtName()) : window, data), taken);
+
+    const bool opens = taken && message.isEmpty();
+    QTRY_COMPARE(shownWindows<frmMayanBirthchartResult>().size(), opens ? 1 : 0);
+    QCOMPARE(f.fakes.messages.shown.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(f.fakes.messages.shown[0].text, message);
+    QCOMPARE(RecentReadings(f.fakes.settings), opens ? QStringList{dir.filePath(QStringLiteral("ada.man"))} : QStringList());
+    if (opens)
+        QCOMPARE(f.context.details.name, std::string("Ada"));
+    else
+        QVERIFY(window->txtName()->text().isEmpty());
+}
+
+void TestRecent::listOrder()
+{
+    FakeSettings settings;
+    for (const char* name : {"a", "b", "c", "d", "e", "f"})
+        AddRecentReading(settings, QStringLiteral("/r/%1.man").arg(QLatin1String(name)));
+    QCOMPARE(RecentReadings(settings), (QStringList{"/r/f.man", "/r/e.man", "/r/d.man", "/r/c.man", "/r/b.man"}));
+
+    // A listed file goes back to the top, once.
+    AddRecentReading(settings, QStringLiteral("/r/c.man"));
+    QCOMPARE(RecentReadings(settings), (QStringList{"/r/c.man", "/r/f.man", "/r/e.man", "/r/d.man", "/r/b.man"}));
+    RemoveRecentReading(settings, QStringLiteral("/r/e.man"));
+    QCOMPARE(RecentReadings(settings), (QStringList{"/r/c.man", "/r/f.man", "/r/d.man", "/r/b.man"}));
+
+    // Whatever the store holds, the list stays a list of at most five.
+    WriteSetting(settings, QStringLiteral("Recent"), QStringLiteral("%ZZ*%2Fx*%2Fx*%E2%82***a*b*c*d*e*f"));
+    QCOMPARE(RecentReadings(settings).size(), kMaxRecentReadings);
+}
+
+void TestRecent::menuAndRestart()
+{
+    Fixture f;
+    auto* window = new frmMain(f.context);
+    window->show();
+    QCOMPARE(captions(recentMenu(*window)), QStringList{"(None)"});
+    QVERIFY(!window->findChild<QAction*>(QStringLiteral("mnuRecentNone"))->isEnabled());
+    // The submenu follows Open.
+    QStringList file = captions(window->findChild<QMenu*>(QStringLiteral("mnuFile")));
+    QCOMPARE(file.mid(0, 2), (QStringList{"&Open Previously Saved Reading...", "Recent Readings"}));
+
+    QTemporaryDir dir;
+    const QString ada = writeReading(dir, QStringLiteral("ada.man"));
+    const QString rock = writeReading(dir, QStringLiteral("Rock & Roll.man"));
+    f.fakes.files.openAnswer = rock;
+    activate(*window, QStringLiteral("mnuOpen"));
+    QTRY_COMPARE(shownWindows<frmMayanBirthchartResult>().size(), 1);
+    closeAllWindows();
+    AddRecentReading(f.fakes.settings, ada);
+
+    // A new window reads the list the last one left.
+    window = new frmMain(f.context);
+    window->show();
+    QCOMPARE(captions(recentMenu(*window)), (QStringList{"&1 ada.man", "&2 Rock && Roll.man"}));
+    QAction* second = window->findChild<QAction*>(QStringLiteral("mnuRecentFile(1)"));
+    QCOMPARE(second->toolTip(), QDir::toNativeSeparators(rock));
+    second->trigger();
+    QTRY_COMPARE(shownWindows<frmMayanBirthchartResult>().size(), 1);
+    QCOMPARE(RecentReadings(f.fakes.settings), (QStringList{rock, ada}));
+}
+
+void TestRecent::vanishedFileLeavesTheList()
+{
+    Fixture f;
+    QTemporaryDir dir;
+    const QString ada = writeReading(dir, QStringLiteral("ada.man"));
+    const QString gone = writeReading(dir, QStringLiteral("gone.man"));
+    AddRecentReading(f.fakes.settings, ada);
+    AddRecentReading(f.fakes.settings, gone);
+    QVERIFY(QFile::remove(gone));
+
+    auto* window = new frmMain(f.context);
+    window->show();
+    recentMenu(*window);
+    window->findChild<QAction*>(QStringLiteral("mnuRecentFile(0)"))->trigger();
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QCOMPARE(f.fakes.messages.shown[0].text, kCheckFile);
+    QCOMPARE(RecentReadings(f.fakes.settings), QStringList{ada});
+    QCOMPARE(captions(recentMenu(*window)), QStringList{"&1 ada.man"});
+    QVERIFY(shownWindows<frmMayanBirthchartResult>().isEmpty());
+}
+
+void TestRecent::saveEntersTheList()
+{
+    Fixture f;
+    f.context.details = {"Ada", 1975, "March", 5};
+    QVERIFY(calculateKin(f.context.details, f.context.chart));
+    QTemporaryDir dir;
+    frmSave* report = showReportWindow(f.context, nullptr);
+    auto* save = report->findChild<QPushButton*>(QStringLiteral("cmdSave"));
+
+    // A save that fails lists nothing.
+    f.fakes.files.saveAnswer = dir.filePath(QStringLiteral("no folder/ada.man"));
+    save->click();
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QVERIFY(RecentReadings(f.fakes.settings).isEmpty());
+
+    f.fakes.files.saveAnswer = dir.filePath(QStringLiteral("ada"));
+    save->click();
+    QCOMPARE(RecentReadings(f.fakes.settings), QStringList{dir.filePath(QStringLiteral("ada.man"))});
+    delete report;
+}
+
+void TestRecent::anyPathRoundTrips_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("realStore"); // the program's own store in an ini file, not the fake
+
+    const QString paths[] = {
+        QStringLiteral("/home/zo\u00eb/Readings/Ada Lovelace.man"),
+        QStringLiteral("/home/\u0142ukasz/\u0394\u03b9\u03ac\u03b2\u03b1\u03c3\u03b7/\u65e5\u672c\u8a9e \u2603.man"),
+        QStringLiteral("/r/\U0001F319 moon & y\u00fd\u00fe\u00ff ~%*|#;,=\"'.man"),
+    };
+    for (const QString& path : paths) {
+        QTest::addRow("%s, fake store", qPrintable(path)) << path << false;
+        QTest::addRow("%s, ini store", qPrintable(path)) << path << true;
+    }
+}
+
+void TestRecent::anyPathRoundTrips()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, realStore);
+
+    QTemporaryDir dir;
+    FakeSettings fake;
+    QtSettingsStore ini(dir.filePath(QStringLiteral("settings.ini")));
+    SettingsStore& store = realStore ? static_cast<SettingsStore&>(ini) : fake;
+    AddRecentReading(store, QStringLiteral("/r/plain.man"));
+    AddRecentReading(store, path);
+    QCOMPARE(RecentReadings(store), (QStringList{path, "/r/plain.man"}));
+}
+
+QTEST_MAIN(TestRecent)
+#include "test_recent.moc"

@@ -1,0 +1,101 @@
+#include "ui/frmmain.h"
+
+#include "platform/settings.h"
+#include "ui/appcontext.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+
+namespace kinwheel {
+namespace {
+
+// The one local file a drag carries; empty for several files, a web address or text.
+QString draggedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return {};
+    return data->urls().constFirst().toLocalFile();
+}
+
+} // namespace
+
+bool frmMain::openAndRemember(const QString& path)
+{
+    SettingsStore& settings = m_context.services.settings;
+    const bool opened = openReading(path);
+    if (opened)
+        AddRecentReading(settings, path);
+    else
+        RemoveRecentReading(settings, path);
+    return opened;
+}
+
+void frmMain::fillRecentMenu()
+{
+    m_mnuRecent->clear();
+    const QStringList paths = RecentReadings(m_context.services.settings);
+    if (paths.isEmpty()) {
+        QAction* none = m_mnuRecent->addAction(QStringLiteral("(None)"));
+        none->setObjectName(QStringLiteral("mnuRecentNone"));
+        none->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        QString name = QFileInfo(path).fileName();
+        name.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* entry = m_mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        entry->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setStatusTip(entry->toolTip());
+        connect(entry, &QAction::triggered, this, [this, path] { openAndRemember(path); });
+    }
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    dragMoveEvent(event);
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (draggedFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QString path = draggedFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Open once the drop is over: the source is not kept waiting on a message
+    // box, and Generate may close this window.
+    QMetaObject::invokeMethod(this, [this, path] { openAndRemember(path); }, Qt::QueuedConnection);
+}
+
+// The name box would take a dropped file's path as text; a file goes to the window.
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_txtName && (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
+        && static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
+        if (type == QEvent::Drop)
+            dropEvent(static_cast<QDropEvent*>(event));
+        else
+            dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+        return true;
+    }
+    return ProgramWindow::eventFilter(watched, event);
+}
+
+} // namespace kinwheel
