@@ -15,6 +15,7 @@ namespace {
 const QString kSection = QStringLiteral("Settings");
 const QString kDurationKey = QStringLiteral("Duration");
 const QString kRecentKey = QStringLiteral("Recent");
+const QString kCountKey = QStringLiteral("Count");
 
 // The scrambling holds only Windows-1252 characters, and not all of them:
 // each path is kept as its UTF-8 bytes percent-encoded, plain ASCII, and the
@@ -117,6 +118,17 @@ void RemoveRecentReading(SettingsStore& store, const QString& path)
     QStringList paths = RecentReadings(store);
     if (paths.removeIf(sameFile(absolute)) > 0)
         WriteSetting(store, kRecentKey, encodedPaths(paths));
+}
+
+Count ReadCountSetting(SettingsStore& store)
+{
+    return parseCount(ReadSetting(store, kCountKey).toStdString()).value_or(Count::Gmt584283);
+}
+
+bool WriteCountSetting(SettingsStore& store, Count count)
+{
+    const std::string_view key = countKey(count);
+    return WriteSetting(store, kCountKey, QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
 }
 
 void RunUpdateReminder(Services& services)

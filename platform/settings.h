@@ -1,6 +1,8 @@
 #pragma once
 // The program's settings, scrambled in the per-user store, and the update reminder.
 
+#include "engine/mayadate.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +20,11 @@ QStringList RecentReadings(SettingsStore& store);
 // Puts path at the top of the list, moving it there when it is listed already.
 void AddRecentReading(SettingsStore& store, const QString& path);
 void RemoveRecentReading(SettingsStore& store, const QString& path);
+
+// The count chosen on the main window's Count menu; 584283 when none was
+// chosen or the stored value is not a count's key.
+Count ReadCountSetting(SettingsStore& store);
+bool WriteCountSetting(SettingsStore& store, Count count);
 
 // At most once in two weeks, offers to open the download page.
 void RunUpdateReminder(Services& services);

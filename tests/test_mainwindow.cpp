@@ -3,11 +3,13 @@
 #include "support.h"
 
 #include "engine/kin.h"
+#include "platform/settings.h"
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
 
 #include <QAbstractItemView>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -50,6 +52,11 @@ private slots:
     void enterGenerates();
     void exitCloses_data();
     void exitCloses();
+    void countMenu_data();
+    void countMenu();
+    void countChoice_data();
+    void countChoice();
+    void countChoiceThatCannotBeStored();
 };
 
 void TestMainWindow::windowAndLists()
@@ -325,6 +332,109 @@ void TestMainWindow::exitCloses()
     QTRY_VERIFY(window.isNull());
     QVERIFY(shownWindows<QMainWindow>().isEmpty());
     QVERIFY(f.fakes.messages.shown.isEmpty());
+}
+
+void TestMainWindow::countMenu_data()
+{
+    QTest::addColumn<QString>("stored"); // "-": nothing stored
+    QTest::newRow("never chosen") << "-";
+    QTest::newRow("not a count") << "584284";
+    QTest::newRow("wrong case") << "Dreamspell";
+}
+
+// The menu, and the traditional 584283 count wherever no count was chosen.
+void TestMainWindow::countMenu()
+{
+    QFETCH(QString, stored);
+    Fixture f;
+    if (stored != "-")
+        WriteSetting(f.fakes.settings, "Count", stored);
+    const auto before = f.fakes.settings.values;
+    frmMain window(f.context);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+
+    QMenu* menu = window.findChild<QMenu*>(QStringLiteral("mnuCount"));
+    QVERIFY(menu);
+    QCOMPARE(menu->title(), QStringLiteral("&Count"));
+    QCOMPARE(captions(menu), (QStringList{"&Traditional (correlation 584283)", "Traditional (correlation 58428&5)",
+                                          "&Dreamspell"}));
+    // Between File and Help on the menu bar.
+    const QList<QAction*> bar = window.menuBar()->actions();
+    QCOMPARE(bar.value(1), menu->menuAction());
+    QCOMPARE(bar.value(2)->menu()->objectName(), QStringLiteral("mnuHelp"));
+
+    for (int i = 0; i < 3; ++i) {
+        QAction* item = window.findChild<QAction*>(QStringLiteral("mnuCountItem(%1)").arg(i));
+        QVERIFY(item && item->isCheckable());
+        QCOMPARE(item->isChecked(), i == 0);
+        QVERIFY(item->actionGroup() && item->actionGroup()->isExclusive());
+    }
+    QCOMPARE(f.context.count, Count::Gmt584283);
+    QCOMPARE(f.fakes.settings.values, before); // loading stores nothing
+}
+
+void TestMainWindow::countChoice_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("584283") << 0 << "584283";
+    QTest::newRow("584285") << 1 << "584285";
+    QTest::newRow("Dreamspell") << 2 << "dreamspell";
+}
+
+// The choice is stored, Generate follows it, and the next start reads it.
+void TestMainWindow::countChoice()
+{
+    QFETCH(int, item);
+    QFETCH(QString, key);
+    const Count count = kCounts[std::size_t(item)];
+    Fixture f;
+    auto* window = new frmMain(f.context);
+    window->show();
+    activate(*window, QStringLiteral("mnuCountItem(%1)").arg(item));
+    QCOMPARE(f.context.count, count);
+    QCOMPARE(ReadSetting(f.fakes.settings, "Count"), key);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(window->findChild<QAction*>(QStringLiteral("mnuCountItem(%1)").arg(i))->isChecked(), i == item);
+
+    enter(*window, "Ada", 1, 29, 2000);
+    window->cmdCalculate_Click();
+    BirthChart expected;
+    QVERIFY(calculateKin(f.context.details, expected, count));
+    QCOMPARE(f.context.chart.count, count);
+    QCOMPARE(f.context.chart.kin, expected.kin);
+    QCOMPARE(f.context.chart.maya, expected.maya);
+    QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), 1);
+
+    // Back within the run keeps the choice; so does a new run over the same store.
+    activate(*shownWindows<frmMayanBirthchartResult>()[0], QStringLiteral("mnuBack"));
+    QTRY_COMPARE(shownWindows<frmMain>().size(), 1);
+    QVERIFY(shownWindows<frmMain>()[0]->findChild<QAction*>(QStringLiteral("mnuCountItem(%1)").arg(item))->isChecked());
+    Fixture restarted;
+    restarted.fakes.settings.values = f.fakes.settings.values;
+    frmMain next(restarted.context);
+    next.setAttribute(Qt::WA_DeleteOnClose, false);
+    QCOMPARE(restarted.context.count, count);
+    QVERIFY(next.findChild<QAction*>(QStringLiteral("mnuCountItem(%1)").arg(item))->isChecked());
+    QVERIFY(f.fakes.messages.shown.isEmpty());
+}
+
+void TestMainWindow::countChoiceThatCannotBeStored()
+{
+    Fixture f;
+    f.fakes.settings.readOnly = true;
+    auto* window = new frmMain(f.context);
+    window->show();
+    activate(*window, QStringLiteral("mnuCountItem(2)"));
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QVERIFY(f.fakes.messages.shown[0].text.contains("could not be kept"));
+    // It holds for the run, through Back, though the store kept nothing.
+    QCOMPARE(f.context.count, Count::Dreamspell);
+    window->close();
+    frmMain again(f.context);
+    again.setAttribute(Qt::WA_DeleteOnClose, false);
+    QCOMPARE(f.context.count, Count::Dreamspell);
+    QVERIFY(f.fakes.settings.values.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -93,6 +93,7 @@ private slots:
     void openShowsTheSavedReading();
     void openRefusesBadFiles_data();
     void openRefusesBadFiles();
+    void openedImpossibleDateGoesToValidation_data();
     void openedImpossibleDateGoesToValidation();
     void cancelledOpenChangesNothing();
     void openIsOnTheFileMenu();
@@ -390,15 +391,20 @@ void TestSaveOpenPrint::openShowsTheSavedReading_data()
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("day");
+    QTest::addColumn<int>("count"); // index into kCounts: the file has none, the reading follows the program's
 
-    QTest::newRow("Mary Smith") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5;
+    QTest::newRow("Mary Smith") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5 << 0;
     // ÿ wraps round to byte 2; LF line ends; no extension dot needed.
     QTest::newRow("wrapped code, LF") << "woman" << QByteArray("]r\xee#\x02\n5339\nIheuxdu|\n53\n")
-                                      << QString::fromUtf8("Zoë ÿ") << 2006 << "February" << 20;
+                                      << QString::fromUtf8("Zoë ÿ") << 2006 << "February" << 20 << 0;
     QTest::newRow("first and last entries") << "a.man" << QByteArray("D\r\n4<33\r\nMdqxdu|\r\n4\r\n")
-                                            << "A" << 1900 << "January" << 1;
-    QTest::newRow("last entries") << "b.man" << QByteArray("E\r\n5349\r\nGhfhpehu\r\n64\r\n")
-                                  << "B" << 2016 << "December" << 31;
+                                            << "A" << 1900 << "January" << 1 << 0;
+    QTest::newRow("2016") << "b.man" << QByteArray("E\r\n5349\r\nGhfhpehu\r\n64\r\n")
+                          << "B" << 2016 << "December" << 31 << 0;
+    QTest::newRow("last year of the list") << "c.man" << QByteArray("E\r\n5433\r\nGhfhpehu\r\n64\r\n")
+                                           << "B" << 2100 << "December" << 31 << 0;
+    QTest::newRow("under 584285") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5 << 1;
+    QTest::newRow("under Dreamspell") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5 << 2;
 }
 
 void TestSaveOpenPrint::openShowsTheSavedReading()
@@ -409,8 +415,10 @@ void TestSaveOpenPrint::openShowsTheSavedReading()
     QFETCH(int, year);
     QFETCH(QString, month);
     QFETCH(int, day);
+    QFETCH(int, count);
 
     MainFixture f;
+    f.context.count = kCounts[std::size_t(count)];
     f.fakes.files.openAnswer = f.file(fileName, bytes);
     f.window->cmdOpen_Click();
 
@@ -427,7 +435,9 @@ void TestSaveOpenPrint::openShowsTheSavedReading()
     QCOMPARE(f.context.details.month, expected.month);
     QCOMPARE(f.context.details.day, expected.day);
     BirthChart chart;
-    QVERIFY(calculateKin(expected, chart));
+    QVERIFY(calculateKin(expected, chart, f.context.count));
+    QCOMPARE(f.context.chart.count, f.context.count);
+    QCOMPARE(f.context.chart.kin, chart.kin);
     QCOMPARE(f.context.chart.dayNumber, chart.dayNumber);
     QCOMPARE(f.context.chart.signName, chart.signName);
     QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), 1);
@@ -529,17 +539,32 @@ void TestSaveOpenPrint::openRefusesBadFiles()
     QVERIFY(shownWindows<frmMayanBirthchartResult>().isEmpty());
 }
 
+void TestSaveOpenPrint::openedImpossibleDateGoesToValidation_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // Ann and the date
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("shown"); // year, month, day
+    QTest::newRow("31 April 1975") << QByteArray("Dqq\r\n4<:8\r\nDsulo\r\n64\r\n")
+                                   << "Please Enter Correct Date Or Month !" << QStringList{"1975", "April", "31"};
+    QTest::newRow("29 February 1900") << QByteArray("Dqq\r\n4<33\r\nIheuxdu|\r\n5<\r\n")
+                                      << "Please Enter Correct Date Or Month!" << QStringList{"1900", "February", "29"};
+    QTest::newRow("29 February 2100") << QByteArray("Dqq\r\n5433\r\nIheuxdu|\r\n5<\r\n")
+                                      << "Please Enter Correct Date Or Month!" << QStringList{"2100", "February", "29"};
+}
+
 void TestSaveOpenPrint::openedImpossibleDateGoesToValidation()
 {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(QStringList, shown);
     MainFixture f;
-    // Ann, 1975, April, 31
-    f.fakes.files.openAnswer = f.file("april.man", "Dqq\r\n4<:8\r\nDsulo\r\n64\r\n");
+    f.fakes.files.openAnswer = f.file("date.man", bytes);
     f.window->cmdOpen_Click();
 
     QCOMPARE(f.fakes.messages.shown.size(), 1);
-    QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("Please Enter Correct Date Or Month !"));
+    QCOMPARE(f.fakes.messages.shown[0].text, message);
     QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Information);
-    QVERIFY(stateOf(*f.window) == (MainState{"Ann", "1975", "April", "31"}));
+    QVERIFY(stateOf(*f.window) == (MainState{"Ann", shown[0], shown[1], shown[2]}));
     QCOMPARE(f.context.details.name, std::string("Earlier"));
     QVERIFY(shownWindows<frmMayanBirthchartResult>().isEmpty());
 }

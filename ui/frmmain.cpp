@@ -3,12 +3,14 @@
 #include "engine/kin.h"
 #include "engine/tables.h"
 #include "platform/services.h"
+#include "platform/settings.h"
 #include "report/readingfile.h"
 #include "ui/appcontext.h"
 #include "ui/frmresult.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
+#include <QActionGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -17,11 +19,19 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <iterator>
+
 namespace kinwheel {
 
 frmMain::frmMain(AppContext& context, QWidget* parent)
     : ProgramWindow(context, "frmMain", QSize(tw(7200), tw(4020)), parent)
 {
+    // The stored count is read once a run; a choice made since holds until
+    // the program ends, even when it could not be stored.
+    if (!m_context.countRead) {
+        m_context.count = ReadCountSetting(m_context.services.settings);
+        m_context.countRead = true;
+    }
     setupUi();
     Form_Load();
     m_txtName->setFocus();
@@ -130,7 +140,27 @@ void frmMain::setupMenus()
     addCommand(file, "&Generate Mayan Birth Chart", "mnuMayan", &frmMain::mnuMayan_Click);
     addSeparator(file, "mnuSep3");
     addCommand(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
+    setupCountMenu();
     addSharedMenus();
+}
+
+void frmMain::setupCountMenu()
+{
+    static constexpr const char* kCaptions[] = {"&Traditional (correlation 584283)",
+                                                "Traditional (correlation 58428&5)", "&Dreamspell"};
+    static_assert(std::size(kCaptions) == kCounts.size());
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Count"));
+    menu->setObjectName(QStringLiteral("mnuCount"));
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (int i = 0; i < static_cast<int>(kCounts.size()); ++i) {
+        QAction* item = menu->addAction(QString::fromLatin1(kCaptions[i]));
+        item->setObjectName(QStringLiteral("mnuCountItem(%1)").arg(i));
+        item->setCheckable(true);
+        item->setChecked(kCounts[static_cast<std::size_t>(i)] == m_context.count);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, i] { mnuCountItem_Click(i); });
+    }
 }
 
 void frmMain::Form_Load()
@@ -182,7 +212,7 @@ void frmMain::cmdCalculate_Click()
     details.day = static_cast<std::int16_t>(m_cboDate->currentText().trimmed().toShort());
 
     // The lists hold only dates the tables cover; should one not be, nothing changes.
-    if (!calculateKin(details, m_context.chart))
+    if (!calculateKin(details, m_context.chart, m_context.count))
         return;
 
     auto* result = new frmMayanBirthchartResult(m_context);
@@ -203,6 +233,20 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 }
 
 void frmMain::mnuMayan_Click() { cmdCalculate_Click(); }
+
+void frmMain::mnuCountItem_Click(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kCounts.size()))
+        return;
+    m_context.count = kCounts[static_cast<std::size_t>(index)];
+    if (auto* item = findChild<QAction*>(QStringLiteral("mnuCountItem(%1)").arg(index)))
+        item->setChecked(true);
+    if (!WriteCountSetting(m_context.services.settings, m_context.count))
+        m_context.services.messages.show(this,
+                                         tr("The count is used until the program ends, but it could not be "
+                                            "kept for the next start: the settings could not be written."),
+                                         MessageIcon::Information);
+}
 void frmMain::mnuExit_Click() { close(); }
 
 } // namespace kinwheel

@@ -41,6 +41,8 @@ public slots:
     void cmdOpen_Click();
     void mnuMayan_Click();
     void mnuExit_Click();
+    // Count > item index (0..2, in the order of kCounts): the count readings follow.
+    void mnuCountItem_Click(int index);
 
 protected:
     // Return and keypad Enter that no control takes run Generate.
@@ -55,6 +57,7 @@ private:
     void setupUi();
     void setupMenus();
     void fillRecentMenu();
+    void setupCountMenu();
     void Form_Load();
 
     QMenu* m_mnuRecent = nullptr;

@@ -124,7 +124,7 @@ void frmMayanBirthchartResult::Form_Load()
 {
     // Same details, same reading. Should the details not be computable the
     // window shows the reading already current.
-    (void)calculateKin(m_context.details, m_context.chart);
+    (void)calculateKin(m_context.details, m_context.chart, m_context.count);
     fillResultWindow();
 }
 
