@@ -39,18 +39,43 @@ QString reportDate(const BirthDetails& details)
     return QStringLiteral("%1 %2, %3").arg(QString::fromUtf8(details.month)).arg(details.day).arg(details.year);
 }
 
+std::vector<MayaDateLine> mayaDateLines(const BirthChart& chart)
+{
+    const MayaDate& maya = chart.maya;
+    if (maya.kin < 1 || maya.kin > 260)
+        return {};
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+
+    std::vector<MayaDateLine> lines;
+    if (maya.hasTraditionalFields) {
+        lines = {
+            {QStringLiteral("Kin: "), QStringLiteral("%1, %2").arg(maya.kin).arg(text(trecenaText(maya)))},
+            {QStringLiteral("Long Count: "), text(longCountText(maya))},
+            {QStringLiteral("Haab': "), text(haabDateText(maya))},
+            {QStringLiteral("Calendar Round: "), text(calendarRoundText(maya))},
+            {QStringLiteral("Lord of the Night: "), text(lordText(maya))},
+        };
+    } else {
+        lines.push_back({QStringLiteral("Kin: "), QString::number(maya.kin)});
+    }
+    lines.push_back({QStringLiteral("Count: "), QString::fromUtf8(countName(maya.count))});
+    if (const std::string note = leapDayNote(maya); !note.empty())
+        lines.push_back({QString(), text(note)});
+    return lines;
+}
+
 std::vector<ReportRun> composeReport(const BirthDetails& details, const BirthChart& chart,
                                      const QString& closingLine)
 {
     std::vector<ReportRun> runs;
-    runs.reserve(37);
+    runs.reserve(56);
     Composer c(runs);
 
     // A label and its value on one line, then the closing line.
-    const auto field = [&](const char* label, const QString& value, int breaksAfter = 2) {
+    const auto field = [&](const char* label, const QString& value) {
         c.bold(true).colour(kReportLabelColour).insert(QString::fromLatin1(label), 0);
         c.bold(false).colour(kReportValueColour).insert(value, 1);
-        c.insert(closingLine, breaksAfter);
+        c.insert(closingLine, 2);
     };
     const auto heading = [&](const char* title) {
         c.bold(true).colour(kReportHeadingColour).insert(QString::fromLatin1(title), 1);
@@ -74,7 +99,18 @@ std::vector<ReportRun> composeReport(const BirthDetails& details, const BirthCha
 
     heading("Other Mayan Details");
     field("Mayan English Name: ", utf8(chart.signName));
-    field("Famous Personalities born under this sign: ", utf8(chart.signPersonalities), 0);
+    if (chart.count == Count::Gmt584283)
+        field("Famous Personalities born under this sign: ", utf8(chart.signPersonalities));
+
+    if (const std::vector<MayaDateLine> maya = mayaDateLines(chart); !maya.empty()) {
+        heading(kMayaDateHeading);
+        for (const MayaDateLine& line : maya) {
+            if (!line.label.isEmpty())
+                c.bold(true).colour(kReportLabelColour).insert(line.label, 0);
+            c.bold(false).colour(kReportValueColour).insert(line.value, 1);
+        }
+    }
+    c.bold(false).colour(kReportValueColour).insert(closingLine, 0);
     return runs;
 }
 

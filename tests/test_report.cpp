@@ -82,6 +82,8 @@ private slots:
     void composesEveryRunOf5March1975();
     void valuesAreInsertedAsStored_data();
     void valuesAreInsertedAsStored();
+    void mayaDateFollowsTheCount_data();
+    void mayaDateFollowsTheCount();
     void windowShowsTheComposedReport();
     void reopeningShowsTheNewReading();
     void linkLabelsOpenTheirPages_data();
@@ -139,6 +141,20 @@ void TestReport::composesEveryRunOf5March1975()
         {end, false, value},
         {"Famous Personalities born under this sign: ", true, label},
         {q(chart.signPersonalities) + "\r\n", false, value},
+        {end, false, value},
+        {"Whole Maya Date\r\n", true, heading},
+        {"Kin: ", true, label},
+        {"134, trecena 1 Chuwen\r\n", false, value},
+        {"Long Count: ", true, label},
+        {"12.18.1.11.14\r\n", false, value},
+        {"Haab': ", true, label},
+        {"7 K'ayab\r\n", false, value},
+        {"Calendar Round: ", true, label},
+        {"4 Ix 7 K'ayab\r\n", false, value},
+        {"Lord of the Night: ", true, label},
+        {"G9\r\n", false, value},
+        {"Count: ", true, label},
+        {"Traditional count, correlation 584283 (GMT)\r\n", false, value},
         {kClosing, false, value},
     };
 
@@ -154,7 +170,7 @@ void TestReport::composesEveryRunOf5March1975()
     QString whole;
     for (const ReportRun& run : runs)
         whole += run.text;
-    QCOMPARE(whole.count(kClosing), 12);
+    QCOMPARE(whole.count(kClosing), 13);
     QVERIFY(whole.endsWith(kClosing));
     QVERIFY(!q(chart.dayNumberDescription).isEmpty());
 }
@@ -190,10 +206,78 @@ void TestReport::valuesAreInsertedAsStored()
     const BirthDetails details{name.toStdString(), static_cast<std::int16_t>(year), month.toStdString(),
                                static_cast<std::int16_t>(day)};
     const std::vector<ReportRun> runs = composeReport(details, chartFor(details), kClosing);
-    QCOMPARE(runs.size(), std::size_t(37));
+    QCOMPARE(runs.size(), std::size_t(51));
     QCOMPARE(runs[4].text, dateLine + "\r\n");
     QCOMPARE(reportDate(details), dateLine);
     QCOMPARE(runs[std::size_t(row - 1)].text, value);
+}
+
+void TestReport::mayaDateFollowsTheCount_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("count"); // index into kCounts
+    QTest::addColumn<QStringList>("lines");
+
+    const QString gmt = "Count: Traditional count, correlation 584283 (GMT)";
+    QTest::newRow("584283") << 1975 << "March" << 5 << 0
+                            << QStringList{"Kin: 134, trecena 1 Chuwen", "Long Count: 12.18.1.11.14", "Haab': 7 K'ayab",
+                                           "Calendar Round: 4 Ix 7 K'ayab", "Lord of the Night: G9", gmt};
+    QTest::newRow("584285 shifts every field")
+        << 1975 << "March" << 5 << 1
+        << QStringList{"Kin: 132, trecena 1 Chuwen", "Long Count: 12.18.1.11.12", "Haab': 5 K'ayab",
+                       "Calendar Round: 2 Eb' 5 K'ayab", "Lord of the Night: G7",
+                       "Count: Traditional count, correlation 584285"};
+    QTest::newRow("Dreamspell: kin and count") << 1975 << "March" << 5 << 2
+                                               << QStringList{"Kin: 191", "Count: Dreamspell count"};
+    QTest::newRow("Dreamspell 29 February")
+        << 2000 << "February" << 29 << 2
+        << QStringList{"Kin: 211", "Count: Dreamspell count",
+                       "29 February has no kin in the Dreamspell count (0.0 Hunab Ku): this reading uses the kin "
+                       "of 28 February."};
+    QTest::newRow("584283 29 February has its own kin")
+        << 2000 << "February" << 29 << 0
+        << QStringList{"Kin: 161, trecena 1 Kab'an", "Long Count: 12.19.7.0.1", "Haab': 9 K'ayab",
+                       "Calendar Round: 5 Imix 9 K'ayab", "Lord of the Night: G1", gmt};
+    QTest::newRow("13.0.0.0.0") << 2012 << "December" << 21 << 0
+                                << QStringList{"Kin: 160, trecena 1 Kab'an", "Long Count: 13.0.0.0.0",
+                                               "Haab': 3 K'ank'in", "Calendar Round: 4 Ajaw 3 K'ank'in",
+                                               "Lord of the Night: G9", gmt};
+}
+
+void TestReport::mayaDateFollowsTheCount()
+{
+    QFETCH(int, year);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(int, count);
+    QFETCH(QStringList, lines);
+
+    const BirthDetails details{"Ada", static_cast<std::int16_t>(year), month.toStdString(),
+                               static_cast<std::int16_t>(day)};
+    BirthChart chart;
+    QVERIFY(calculateKin(details, chart, kCounts[std::size_t(count)]));
+
+    QStringList shown;
+    for (const MayaDateLine& line : mayaDateLines(chart))
+        shown << line.label + line.value;
+    QCOMPARE(shown, lines);
+
+    // In the report: the heading, the lines, then the one closing line that
+    // ends it. The famous people belong to the 584283 count alone.
+    QString whole;
+    for (const ReportRun& run : composeReport(details, chart, kClosing))
+        whole += run.text;
+    QVERIFY(whole.endsWith("Whole Maya Date\r\n" + lines.join("\r\n") + "\r\n" + kClosing));
+    QCOMPARE(whole.contains("Famous Personalities"), count == 0);
+
+    // The report window shows it too.
+    Fixture f;
+    f.context.details = details;
+    f.context.chart = chart;
+    frmSave* window = showReportWindow(f.context, nullptr);
+    QVERIFY(window->rtb()->toPlainText().contains(lines.join('\n')));
 }
 
 void TestReport::windowShowsTheComposedReport()

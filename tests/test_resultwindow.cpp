@@ -4,6 +4,7 @@
 
 #include "engine/kin.h"
 #include "engine/tables.h"
+#include "report/reportcomposer.h"
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
@@ -89,6 +90,8 @@ private slots:
     void crossText();
     void refillReplaces();
     void loadingRecalculates();
+    void mayaDateFollowsTheCount_data();
+    void mayaDateFollowsTheCount();
     void back();
     void exitCloses_data();
     void exitCloses();
@@ -187,6 +190,45 @@ void TestResultWindow::loadingRecalculates()
     QCOMPARE(f.context.chart.cross, expected.cross);
     for (int slot = 0; slot < 5; ++slot)
         QCOMPARE(result->pictureNumber(slot), expected.cross[slot] + 1);
+}
+
+void TestResultWindow::mayaDateFollowsTheCount_data()
+{
+    QTest::addColumn<int>("count"); // index into kCounts
+    QTest::addColumn<int>("day");   // of February 2000
+    QTest::addColumn<QString>("countLine");
+    QTest::newRow("584283") << 0 << 29 << "Count: Traditional count, correlation 584283 (GMT)";
+    QTest::newRow("584285") << 1 << 29 << "Count: Traditional count, correlation 584285";
+    QTest::newRow("Dreamspell 28 February") << 2 << 28 << "Count: Dreamspell count";
+    QTest::newRow("Dreamspell 29 February") << 2 << 29 << "Count: Dreamspell count";
+}
+
+// After the five positions, the whole Maya date under the program's count.
+void TestResultWindow::mayaDateFollowsTheCount()
+{
+    QFETCH(int, count);
+    QFETCH(int, day);
+    QFETCH(QString, countLine);
+    Fixture f;
+    f.context.details = {"Ada", 2000, "February", static_cast<std::int16_t>(day)};
+    f.context.count = kCounts[std::size_t(count)];
+    auto* result = windowFor(f, {});
+    QCOMPARE(f.context.chart.count, f.context.count);
+
+    QStringList expected{QString::fromLatin1(kMayaDateHeading)};
+    for (const MayaDateLine& line : mayaDateLines(f.context.chart))
+        expected << line.label + line.value;
+    QVERIFY(expected.contains(countLine));
+    QCOMPARE(expected.size() == 3, count == 2 && day == 28);               // kin and count alone
+    QCOMPARE(expected.last().startsWith("29 February"), count == 2 && day == 29); // the note
+    const QList<Line> actual = lines(*result->rtb()->document());
+    QCOMPARE(actual.value(25), (Line{expected[0], true}));
+    QStringList tail;
+    for (qsizetype i = 26; i < actual.size() - 1; ++i) {
+        QVERIFY(!actual[i].bold);
+        tail << actual[i].text;
+    }
+    QCOMPARE(tail, expected.mid(1));
 }
 
 void TestResultWindow::back()

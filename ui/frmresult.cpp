@@ -2,6 +2,7 @@
 
 #include "engine/kin.h"
 #include "engine/tables.h"
+#include "report/reportcomposer.h"
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
@@ -151,6 +152,14 @@ void frmMayanBirthchartResult::fillResultWindow()
         m_RTB->insertText(name + QStringLiteral("\r\n"));
         m_RTB->setSelBold(false);
         m_RTB->insertText(QString::fromUtf8(glyph.description) + QStringLiteral("\r\n\r\n"));
+    }
+    // The whole Maya date of the birth day, one line each, and the count.
+    if (const std::vector<MayaDateLine> maya = mayaDateLines(m_context.chart); !maya.empty()) {
+        m_RTB->setSelBold(true);
+        m_RTB->insertText(QString::fromLatin1(kMayaDateHeading) + QStringLiteral("\r\n"));
+        m_RTB->setSelBold(false);
+        for (const MayaDateLine& line : maya)
+            m_RTB->insertText(line.label + line.value + QStringLiteral("\r\n"));
     }
     // Show the reading from its start.
     m_RTB->moveCursor(QTextCursor::Start);
