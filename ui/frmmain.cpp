@@ -176,25 +176,28 @@ void frmMain::Form_Load()
     m_cboYear->setCurrentIndex(0);
 }
 
+QString dateRefusal(int year, const QString& month, int day)
+{
+    // Gregorian months: 1900 has no 29 February, 2000 has. February and the
+    // thirty-day months each have a message of their own.
+    if (day >= 1 && day <= daysInMonth(year, month.toStdString()))
+        return {};
+    return month == QLatin1String("February") ? QStringLiteral("Please Enter Correct Date Or Month!")
+                                              : QStringLiteral("Please Enter Correct Date Or Month !");
+}
+
 bool frmMain::validateBirthDetails()
 {
     MessageService& messages = m_context.services.messages;
     if (m_txtName->text().trimmed().isEmpty()) {
-        messages.show(this, QStringLiteral("Please Enter Your Name"), MessageIcon::Critical);
+        messages.show(this, QString::fromLatin1(kNameRefusal), MessageIcon::Critical);
         m_txtName->setFocus();
         return false;
     }
-
-    // Gregorian months: 1900 has no 29 February, 2000 has. February and the
-    // thirty-day months each have a message of their own.
-    const int year = m_cboYear->currentText().trimmed().toInt();
-    const QString month = m_cboMonth->currentText();
-    const int day = m_cboDate->currentIndex() + 1;
-    if (day > daysInMonth(year, month.toStdString())) {
-        messages.show(this,
-                      month == QLatin1String("February") ? QStringLiteral("Please Enter Correct Date Or Month!")
-                                                         : QStringLiteral("Please Enter Correct Date Or Month !"),
-                      MessageIcon::Information);
+    const QString refusal = dateRefusal(m_cboYear->currentText().trimmed().toInt(), m_cboMonth->currentText(),
+                                        m_cboDate->currentIndex() + 1);
+    if (!refusal.isEmpty()) {
+        messages.show(this, refusal, MessageIcon::Information);
         return false;
     }
     return true;

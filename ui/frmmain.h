@@ -15,6 +15,12 @@ class QPushButton;
 
 namespace kinwheel {
 
+// What Generate refuses a name without letters or blanks with.
+inline constexpr char kNameRefusal[] = "Please Enter Your Name";
+// The message Generate refuses a day the month lacks in that year with (a
+// month name not one of the twelve has no days), or an empty text.
+QString dateRefusal(int year, const QString& month, int day);
+
 class frmMain : public ProgramWindow {
     Q_OBJECT
 public:
