@@ -15,7 +15,7 @@
 
 namespace kinwheel {
 
-frmMain* RunStartup(InstanceGuard& guard, AppContext& context)
+frmMain* RunStartup(InstanceGuard& guard, AppContext& context, const std::optional<QString>& file)
 {
     Services& services = context.services;
     if (!guard.acquire()) {
@@ -34,6 +34,9 @@ frmMain* RunStartup(InstanceGuard& guard, AppContext& context)
     auto* window = new frmMain(context);
     window->show();
     CoBrand_Randomize(*window, context);
+    // A refused file leaves the main window open with its message.
+    if (file)
+        window->openReading(*file);
     return window;
 }
 

@@ -84,6 +84,8 @@ private slots:
     void staleLockDoesNotBlock();
     void offerDraw_data();
     void offerDraw();
+    void opensTheFileGiven_data();
+    void opensTheFileGiven();
     void programEndsWithItsLastWindow();
     void endProgramClosesEverything();
 };
@@ -178,6 +180,41 @@ void TestStartup::offerDraw()
     later.setAttribute(Qt::WA_DeleteOnClose, false);
     QCOMPARE(visibleOffer(later), QStringLiteral("lblFullBrand"));
     QCOMPARE(f.context.coBrandRandomNumber, number);
+}
+
+void TestStartup::opensTheFileGiven_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("reading file") << "mary.man" << true;
+    QTest::newRow("not a reading file's name") << "mary.txt" << false;
+    QTest::newRow("no such file") << "gone.man" << false;
+}
+
+// kinwheel FILE: the program starts and opens the file as File > Open does.
+void TestStartup::opensTheFileGiven()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, opens);
+    StartupFixture f;
+    for (const char* name : {"mary.man", "mary.txt"}) {
+        QFile file(f.dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n"); // Mary Smith, 5 March 1975
+    }
+    LockFileGuard guard(f.lockPath());
+    QPointer<frmMain> window = RunStartup(guard, f.context, f.dir.filePath(fileName));
+    QVERIFY(window);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), opens ? 1 : 0);
+    QCOMPARE(window && window->isVisible(), !opens);
+    QCOMPARE(f.context.details.name, opens ? std::string("Mary Smith") : std::string());
+    QStringList messages;
+    for (const ShownMessage& message : f.fakes.messages.shown)
+        if (!message.question)
+            messages << message.text;
+    QCOMPARE(messages, opens ? QStringList() : QStringList{"Please Check The File."});
 }
 
 // Start, Generate, Back, Exit: the event loop returns when the last window goes.
