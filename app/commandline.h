@@ -1,0 +1,49 @@
+#pragma once
+// The program's command line. With no argument, or a reading file alone, the
+// program starts as usual; with options it prints one reading, opens no
+// window and takes no instance lock:
+//   kinwheel --date YYYY-MM-DD [--name NAME] [--count C] [--json]
+
+#include "engine/mayadate.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QIODevice;
+
+namespace kinwheel {
+
+struct Services;
+
+// Exit statuses of a command-line run.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitNotWritten = 1; // a file or the output could not be written
+inline constexpr int kExitRefused = 2;    // the arguments or the input were refused
+
+struct CommandLine {
+    enum class Kind {
+        Window, // start the program, opening file when there is one
+        Print,  // print the reading: no display, no widgets
+    };
+    Kind kind = Kind::Window;
+    QString error; // non-empty: the arguments are refused with this
+
+    std::optional<QString> file; // Window: the reading file given alone
+    bool help = false;
+    bool version = false;
+    std::optional<QString> date;
+    std::optional<QString> name;
+    bool json = false;
+    Count count = Count::Gmt584283;
+};
+
+// Parses the arguments, the program's path first; needs no application object.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// Runs a command line of kind Print: the reading goes to out, messages to
+// err. Returns the exit status.
+int runCommandLine(const CommandLine& commandLine, Services& services, QIODevice& out, QIODevice& err);
+
+} // namespace kinwheel
