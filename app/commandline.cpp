@@ -3,6 +3,7 @@
 #include "engine/kin.h"
 #include "engine/tables.h"
 #include "report/cp1252.h"
+#include "report/readingfile.h"
 #include "report/readingjson.h"
 #include "report/reportcomposer.h"
 #include "platform/weblinks.h"
@@ -11,8 +12,12 @@
 #include "kinwheel_config.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QJsonDocument>
+
+#include <variant>
 
 
 namespace kinwheel {
@@ -22,24 +27,26 @@ constexpr char kHelp[] =
     "Usage:\n"
     "  kinwheel [FILE]\n"
     "  kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]\n"
+    "  kinwheel --read FILE [--count COUNT] [--json]\n"
+    "  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE\n"
     "\n"
     "Draws up a Mayan astrology birth chart. With no argument the program starts;\n"
     "with a reading file alone it starts and opens that file. With options it\n"
-    "prints one reading and opens no window.\n"
+    "prints or saves one reading and opens no window.\n"
     "\n"
     "Options:\n"
     "  --date YYYY-MM-DD  the birth date, from 0001-01-01 to 9999-12-31\n"
     "  --name NAME        the person's name\n"
+    "  --read FILE        the reading stored in a reading file (.man)\n"
     "  --json             print the reading as one JSON object instead of text\n"
+    "  --save FILE        write a reading file (years 1900 to 2100); \".man\" is added\n"
+    "                     when FILE does not end in it\n"
     "  --count COUNT      584283 (the default), 584285 or dreamspell\n"
     "  -h, --help         print this help\n"
     "  -v, --version      print the version\n"
     "\n"
     "Exit status: 0 done; 1 a file or the output could not be written; 2 the\n"
     "arguments or the input were refused.\n";
-
-// The longest name taken, as the main window's name box takes it.
-constexpr int kLongestName = 256;
 
 // A value as messages echo it: short, with control characters shown as '?'.
 QString echoed(const QString& value)
@@ -89,6 +96,18 @@ QList<char32_t> controlCharacters(const QString& text)
     return found;
 }
 
+// Nothing is written to a folder, a pipe or a device: a pipe would hold the
+// run until something reads it.
+QString notRegularFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("It is a folder.");
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("It is not a regular file.");
+    return {};
+}
+
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
     return device.write(bytes) == bytes.size();
@@ -119,11 +138,13 @@ CommandLine parseCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     const QCommandLineOption date(QStringLiteral("date"), QString(), QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption read(QStringLiteral("read"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption save(QStringLiteral("save"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("COUNT"));
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({date, name, count, json, help, version});
+    parser.addOptions({date, name, read, save, count, json, help, version});
 
     const auto refuse = [&line](const QString& error) {
         line.error = error + QStringLiteral(" (see kinwheel --help)");
@@ -161,6 +182,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     };
     line.date = value(date);
     line.name = value(name);
+    line.read = value(read);
+    line.save = value(save);
     line.json = parser.isSet(json);
     if (const auto key = value(count)) {
         const auto parsed = parseCount(key->toStdString());
@@ -169,8 +192,13 @@ CommandLine parseCommandLine(const QStringList& arguments)
         line.count = *parsed;
     }
 
-    if (!line.date)
-        return refuse(QStringLiteral("Give a birth date with --date."));
+    if (line.date.has_value() == line.read.has_value())
+        return refuse(line.date ? QStringLiteral("--date and --read cannot be used together.")
+                                : QStringLiteral("Give a birth date with --date or a reading file with --read."));
+    if (line.read && line.name)
+        return refuse(QStringLiteral("--name goes with --date; a reading file holds its own name."));
+    if (line.save && (line.read || line.json))
+        return refuse(QStringLiteral("--save takes --date and --name alone."));
     return line;
 }
 
@@ -193,32 +221,69 @@ int runCommandLine(const CommandLine& line, Services& /*services*/, QIODevice& o
     if (line.version)
         return written("kinwheel " KINWHEEL_VERSION "\n");
 
-    // The same checks as Generate, but a name is not needed to print a reading.
-    const auto date = parseIsoDate(*line.date);
-    if (!date)
-        return refuse(QStringLiteral("--date takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %1.")
-                          .arg(echoed(*line.date)));
-    const QString month = QString::fromUtf8(MonthNames[static_cast<std::size_t>(date->month - 1)]);
-    const QString name = line.name.value_or(QString()).trimmed();
+    // The checks of Open and Generate; only a reading printed from --date
+    // may go without a name.
+    QString name;
+    int year = 0;
+    QString month;
+    int day = 0;
+    if (line.read) {
+        const auto decoded = readReadingFile(*line.read);
+        const auto* values = std::get_if<ReadingValues>(&decoded);
+        if (!values)
+            return refuse(QStringLiteral("Please Check The File."));
+        name = values->name;
+        year = values->year.toInt();
+        month = values->month;
+        day = values->day.toInt();
+    } else {
+        const auto date = parseIsoDate(*line.date);
+        if (!date)
+            return refuse(QStringLiteral("--date takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %1.")
+                              .arg(echoed(*line.date)));
+        name = line.name.value_or(QString());
+        year = date->year;
+        month = QString::fromUtf8(MonthNames[static_cast<std::size_t>(date->month - 1)]);
+        day = date->day;
+    }
+    name = name.trimmed();
     if (const QList<char32_t> controls = controlCharacters(name); !controls.isEmpty()) {
         QStringList described;
         for (const char32_t c : controls)
             described.append(describeCharacter(c));
         return refuse(QStringLiteral("The name holds control characters: %1.").arg(described.join(QStringLiteral(", "))));
     }
-    if (name.size() > kLongestName)
+    if (name.size() > kMaxNameLength)
         return refuse(QStringLiteral("The name has %1 characters; the program takes at most %2.")
                           .arg(name.size())
-                          .arg(kLongestName));
-    if (const QString refusal = dateRefusal(date->year, month, date->day); !refusal.isEmpty())
+                          .arg(kMaxNameLength));
+    if (name.isEmpty() && (line.read || line.save))
+        return refuse(QString::fromLatin1(kNameRefusal));
+    if (const QString refusal = dateRefusal(year, month, day); !refusal.isEmpty())
         return refuse(refusal);
 
-    const BirthDetails details{name.toStdString(), static_cast<std::int16_t>(date->year), month.toStdString(),
-                               static_cast<std::int16_t>(date->day)};
+    const BirthDetails details{name.toStdString(), static_cast<std::int16_t>(year), month.toStdString(),
+                               static_cast<std::int16_t>(day)};
     BirthChart chart;
     if (!calculateKin(details, chart, line.count))
         return refuse(QStringLiteral("Please Enter Correct Date Or Month!"));
 
+    if (line.save) {
+        // As the report window's Save writes it; only the window's years are taken.
+        if (const QString refusal = saveRefusal(details); !refusal.isEmpty())
+            return refuse(refusal);
+        const QString target = withReadingExtension(*line.save);
+        QString failure = notRegularFile(target);
+        if (!failure.isEmpty())
+            failure = QStringLiteral("The reading could not be saved to %1.\n\n%2")
+                          .arg(QDir::toNativeSeparators(target), failure);
+        else
+            failure = saveReading(*line.save, details);
+        if (failure.isEmpty())
+            return kExitDone;
+        tell(err, failure);
+        return kExitNotWritten;
+    }
     if (line.json)
         return written(QJsonDocument(readingJson(details, chart)).toJson());
     return written(reportText(details, chart));

@@ -1,8 +1,10 @@
 #pragma once
 // The program's command line. With no argument, or a reading file alone, the
-// program starts as usual; with options it prints one reading, opens no
-// window and takes no instance lock:
+// program starts as usual; with options it prints or saves one reading,
+// opens no window and takes no instance lock:
 //   kinwheel --date YYYY-MM-DD [--name NAME] [--count C] [--json]
+//   kinwheel --read FILE [--count C] [--json]
+//   kinwheel --date YYYY-MM-DD --name NAME [--count C] --save FILE
 
 #include "engine/mayadate.h"
 
@@ -25,7 +27,7 @@ inline constexpr int kExitRefused = 2;    // the arguments or the input were ref
 struct CommandLine {
     enum class Kind {
         Window, // start the program, opening file when there is one
-        Print,  // print the reading: no display, no widgets
+        Print,  // print the reading, or save it: no display, no widgets
     };
     Kind kind = Kind::Window;
     QString error; // non-empty: the arguments are refused with this
@@ -35,6 +37,8 @@ struct CommandLine {
     bool version = false;
     std::optional<QString> date;
     std::optional<QString> name;
+    std::optional<QString> read;
+    std::optional<QString> save;
     bool json = false;
     Count count = Count::Gmt584283;
 };
