@@ -7,7 +7,10 @@
 #include "report/readingjson.h"
 #include "report/reportcomposer.h"
 #include "platform/weblinks.h"
+#include "ui/appcontext.h"
 #include "ui/frmmain.h"
+#include "ui/frmsave.h"
+#include "ui/richtextpanel.h"
 
 #include "kinwheel_config.h"
 
@@ -29,10 +32,11 @@ constexpr char kHelp[] =
     "  kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]\n"
     "  kinwheel --read FILE [--count COUNT] [--json]\n"
     "  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE\n"
+    "  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf\n"
     "\n"
     "Draws up a Mayan astrology birth chart. With no argument the program starts;\n"
     "with a reading file alone it starts and opens that file. With options it\n"
-    "prints or saves one reading and opens no window.\n"
+    "prints, saves or exports one reading and opens no window.\n"
     "\n"
     "Options:\n"
     "  --date YYYY-MM-DD  the birth date, from 0001-01-01 to 9999-12-31\n"
@@ -41,6 +45,7 @@ constexpr char kHelp[] =
     "  --json             print the reading as one JSON object instead of text\n"
     "  --save FILE        write a reading file (years 1900 to 2100); \".man\" is added\n"
     "                     when FILE does not end in it\n"
+    "  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display\n"
     "  --count COUNT      584283 (the default), 584285 or dreamspell\n"
     "  -h, --help         print this help\n"
     "  -v, --version      print the version\n"
@@ -140,11 +145,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption read(QStringLiteral("read"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption save(QStringLiteral("save"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf"));
     const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("COUNT"));
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({date, name, read, save, count, json, help, version});
+    parser.addOptions({date, name, read, save, pdf, count, json, help, version});
 
     const auto refuse = [&line](const QString& error) {
         line.error = error + QStringLiteral(" (see kinwheel --help)");
@@ -184,6 +190,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     line.name = value(name);
     line.read = value(read);
     line.save = value(save);
+    line.pdf = value(pdf);
     line.json = parser.isSet(json);
     if (const auto key = value(count)) {
         const auto parsed = parseCount(key->toStdString());
@@ -197,12 +204,16 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                 : QStringLiteral("Give a birth date with --date or a reading file with --read."));
     if (line.read && line.name)
         return refuse(QStringLiteral("--name goes with --date; a reading file holds its own name."));
-    if (line.save && (line.read || line.json))
+    if (line.save && (line.read || line.json || line.pdf))
         return refuse(QStringLiteral("--save takes --date and --name alone."));
+    if (line.pdf && line.json)
+        return refuse(QStringLiteral("Use one of --json and --pdf."));
+    if (line.pdf)
+        line.kind = CommandLine::Kind::Pdf;
     return line;
 }
 
-int runCommandLine(const CommandLine& line, Services& /*services*/, QIODevice& out, QIODevice& err)
+int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, QIODevice& err)
 {
     const auto refuse = [&err](const QString& message) {
         tell(err, message);
@@ -222,7 +233,7 @@ int runCommandLine(const CommandLine& line, Services& /*services*/, QIODevice& o
         return written("kinwheel " KINWHEEL_VERSION "\n");
 
     // The checks of Open and Generate; only a reading printed from --date
-    // may go without a name.
+    // may go without a name: a saved reading and a report have one.
     QString name;
     int year = 0;
     QString month;
@@ -257,7 +268,7 @@ int runCommandLine(const CommandLine& line, Services& /*services*/, QIODevice& o
         return refuse(QStringLiteral("The name has %1 characters; the program takes at most %2.")
                           .arg(name.size())
                           .arg(kMaxNameLength));
-    if (name.isEmpty() && (line.read || line.save))
+    if (name.isEmpty() && (line.read || line.save || line.pdf))
         return refuse(QString::fromLatin1(kNameRefusal));
     if (const QString refusal = dateRefusal(year, month, day); !refusal.isEmpty())
         return refuse(refusal);
@@ -282,6 +293,23 @@ int runCommandLine(const CommandLine& line, Services& /*services*/, QIODevice& o
         if (failure.isEmpty())
             return kExitDone;
         tell(err, failure);
+        return kExitNotWritten;
+    }
+    if (line.pdf) {
+        QString failure = notRegularFile(*line.pdf);
+        if (failure.isEmpty()) {
+            // The report window's own document, written as its Print writes a PDF.
+            AppContext context(services);
+            context.details = details;
+            context.chart = chart;
+            context.count = line.count;
+            frmSave report(context);
+            failure = report.rtb()->printToPdf(services.printer, *line.pdf);
+        }
+        if (failure.isEmpty())
+            return kExitDone;
+        tell(err, QStringLiteral("The report could not be saved to %1.\n\n%2")
+                      .arg(QDir::toNativeSeparators(*line.pdf), failure));
         return kExitNotWritten;
     }
     if (line.json)

@@ -1,10 +1,11 @@
 #pragma once
 // The program's command line. With no argument, or a reading file alone, the
-// program starts as usual; with options it prints or saves one reading,
-// opens no window and takes no instance lock:
+// program starts as usual; with options it prints, saves or exports one
+// reading, opens no window and takes no instance lock:
 //   kinwheel --date YYYY-MM-DD [--name NAME] [--count C] [--json]
 //   kinwheel --read FILE [--count C] [--json]
 //   kinwheel --date YYYY-MM-DD --name NAME [--count C] --save FILE
+//   kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count C] --pdf OUT.pdf
 
 #include "engine/mayadate.h"
 
@@ -28,6 +29,7 @@ struct CommandLine {
     enum class Kind {
         Window, // start the program, opening file when there is one
         Print,  // print the reading, or save it: no display, no widgets
+        Pdf,    // write the report as a PDF: widgets, drawn off-screen
     };
     Kind kind = Kind::Window;
     QString error; // non-empty: the arguments are refused with this
@@ -39,6 +41,7 @@ struct CommandLine {
     std::optional<QString> name;
     std::optional<QString> read;
     std::optional<QString> save;
+    std::optional<QString> pdf;
     bool json = false;
     Count count = Count::Gmt584283;
 };
@@ -46,8 +49,8 @@ struct CommandLine {
 // Parses the arguments, the program's path first; needs no application object.
 CommandLine parseCommandLine(const QStringList& arguments);
 
-// Runs a command line of kind Print: the reading goes to out, messages to
-// err. Returns the exit status.
+// Runs a command line of kind Print or Pdf: the reading goes to out, messages
+// to err. Pdf needs a QApplication. Returns the exit status.
 int runCommandLine(const CommandLine& commandLine, Services& services, QIODevice& out, QIODevice& err);
 
 } // namespace kinwheel

@@ -84,6 +84,15 @@ int main(int argc, char* argv[])
     switch (line.kind) {
     case CommandLine::Kind::Window:
         return runWindows(qtArgc, argv, line.file);
+    case CommandLine::Kind::Pdf: {
+#if !defined(_WIN32) && !defined(__APPLE__)
+        // The report is drawn for the PDF, never shown: no display is needed.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+        QApplication app(qtArgc, argv);
+        return runCommand(line);
+    }
     case CommandLine::Kind::Print:
         break;
     }

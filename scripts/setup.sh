@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
   desktop-file-utils appstream
+  poppler-utils
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,20 +25,32 @@ struct Outcome {
 };
 
 // One run of the command line in this process, over fakes.
-Outcome run(const QStringList& arguments, FakeServices& fakes)
+Outcome run(const QStringList& arguments, Services& services)
 {
     QBuffer out, err;
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
     const CommandLine line = parseCommandLine(QStringList{QStringLiteral("kinwheel")} + arguments);
-    const int status = runCommandLine(line, fakes.services, out, err);
+    const int status = runCommandLine(line, services, out, err);
     return {status, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
 }
 
 Outcome run(const QStringList& arguments)
 {
     FakeServices fakes;
-    return run(arguments, fakes);
+    return run(arguments, fakes.services);
+}
+
+// The text of a PDF, or nothing where pdftotext is not installed.
+std::optional<QString> pdfText(const QString& path)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
@@ -80,6 +93,8 @@ private slots:
     void reads();
     void saves_data();
     void saves();
+    void writesPdf_data();
+    void writesPdf();
     void printsJson();
     void jsonFollowsTheCount_data();
     void jsonFollowsTheCount();
@@ -327,6 +342,63 @@ void TestCommandLine::saves()
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), expected);
 }
 
+void TestCommandLine::writesPdf_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("before"); // at out.pdf
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("holds"); // in the PDF's text, or in standard error when refused
+
+    const QStringList mary{"--date", "1975-03-05", "--name", "Mary Smith"};
+    QTest::newRow("from --date") << mary << QByteArray("<none>") << kExitDone
+                                 << QStringList{"Name: Mary Smith", "Kin: 134, trecena 1 Chuwen",
+                                                "Count: Traditional count, correlation 584283 (GMT)"};
+    QTest::newRow("from --read, Dreamspell") << QStringList{"--read", "<mary>", "--count", "dreamspell"}
+                                             << QByteArray("old") << kExitDone
+                                             << QStringList{"Name: Mary Smith", "Count: Dreamspell count"};
+    QTest::newRow("no name") << QStringList{"--date", "1975-03-05"} << QByteArray("old") << kExitRefused
+                             << QStringList{"Please Enter Your Name"};
+    QTest::newRow("with --json") << mary + QStringList{"--json"} << QByteArray("<none>") << kExitRefused
+                                 << QStringList{"Use one of --json and --pdf"};
+    QTest::newRow("folder") << mary << QByteArray("<folder>") << kExitNotWritten << QStringList{"It is a folder."};
+    QTest::newRow("pipe") << mary << QByteArray("<fifo>") << kExitNotWritten
+                          << QStringList{"It is not a regular file."};
+}
+
+void TestCommandLine::writesPdf()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, before);
+    QFETCH(int, status);
+    QFETCH(QStringList, holds);
+    QTemporaryDir dir;
+    const QString mary = dir.filePath("mary.man");
+    QVERIFY(place(mary, kMarySmith));
+    options.replaceInStrings("<mary>", mary);
+    const QString pdf = dir.filePath("out.pdf");
+    QVERIFY(place(pdf, before));
+
+    FakeServices fakes;
+    QtPrinterService printer;
+    Services services{fakes.messages, fakes.files, fakes.pages, printer, fakes.settings, fakes.clock, fakes.random};
+    const Outcome outcome = run(options + QStringList{"--pdf", pdf}, services);
+    QCOMPARE(outcome.status, status);
+    QCOMPARE(outcome.out, QString());
+    if (status != kExitDone) {
+        QVERIFY2(outcome.err.contains(holds.first()), qPrintable(outcome.err));
+        QCOMPARE(QFileInfo(pdf).isFile() ? contents(pdf) : before, before); // left as it was
+        return;
+    }
+    QCOMPARE(outcome.err, QString());
+    QVERIFY(contents(pdf).startsWith("%PDF-"));
+    const auto text = pdfText(pdf);
+    if (!text)
+        QSKIP("pdftotext is not installed: the PDF's text is not checked");
+    for (const QString& line : holds)
+        QVERIFY2(text->contains(line), qPrintable(line));
+    QCOMPARE(text->contains("Famous Personalities"), !options.contains("dreamspell"));
+}
+
 // Every field, as the README shows them.
 void TestCommandLine::printsJson()
 {
@@ -420,6 +492,14 @@ void TestCommandLine::wholeProgram()
     const Outcome help = program({"--help"});
     QCOMPARE(help.status, kExitDone);
     QVERIFY(help.out.startsWith("Usage:\n"));
+
+    // A PDF with no display at all.
+    QTemporaryDir dir;
+    const Outcome pdf = program({"--date", "1975-03-05", "--name", "Mary Smith", "--pdf", dir.filePath("m.pdf")});
+    QCOMPARE(pdf.status, kExitDone);
+    QVERIFY(contents(dir.filePath("m.pdf")).startsWith("%PDF-"));
+    if (const auto text = pdfText(dir.filePath("m.pdf")))
+        QVERIFY(text->contains("Mary Smith"));
 
     // Output that cannot be written: a full disk.
     QProcess full;
