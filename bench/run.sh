@@ -2,14 +2,15 @@
 # Builds the release preset and prints, side by side and taken in the same run,
 # the median start-up time and peak resident memory of Kinwheel's start-up
 # sequence and of a reference program (one empty window of the same size),
-# then the in-process timings of Generate and the report window, and the
-# engine's figure. Usage: bench/run.sh [RUNS] (default 25).
+# then the in-process timings of Generate and the report window, the
+# engine's figure and the whole-process time of `kinwheel --date ... --json`.
+# Usage: bench/run.sh [RUNS] (default 25).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-25}
 scripts/setup.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target bench_startup bench_reference bench_ui bench_engine >/dev/null
+cmake --build --preset release --target kinwheel bench_startup bench_reference bench_ui bench_engine >/dev/null
 bin=build/release/bench
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
@@ -41,3 +42,15 @@ awk -v runs="$runs" -v sm="${ms[bench_startup]}" -v rm="${ms[bench_reference]}" 
 }'
 "$bin/bench_ui" 2>/dev/null | sed -n 's/^\(generate\|report\)/&/p'
 "$bin/bench_engine" | grep median
+
+# The command line, a whole process, with no display.
+cli=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM build/release/app/kinwheel --date 1987-07-26 --name Ada --json)
+"${cli[@]}" >/dev/null # warm the file cache
+: >/tmp/kw-cli.us
+for ((i = 0; i < runs; i++)); do
+  start=$(date +%s%N)
+  "${cli[@]}" >/dev/null
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000)) >>/tmp/kw-cli.us
+done
+median </tmp/kw-cli.us | awk '{printf "%-30s %10.1f  <= 50 ms\n", "kinwheel --date --json, ms", $1 / 1000}'
