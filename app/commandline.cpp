@@ -53,15 +53,11 @@ constexpr char kHelp[] =
     "Exit status: 0 done; 1 a file or the output could not be written; 2 the\n"
     "arguments or the input were refused.\n";
 
-// A value as messages echo it: short, with control characters shown as '?'.
+// A value as messages echo it: quoted, and cut short.
 QString echoed(const QString& value)
 {
     constexpr qsizetype kEcho = 40;
-    QString shown = value.left(kEcho);
-    for (QChar& c : shown)
-        if (c.category() == QChar::Other_Control || c.isSurrogate())
-            c = QLatin1Char('?');
-    return QLatin1Char('\'') + shown + (value.size() > kEcho ? QStringLiteral("...'") : QStringLiteral("'"));
+    return QLatin1Char('\'') + value.left(kEcho) + (value.size() > kEcho ? QStringLiteral("...'") : QStringLiteral("'"));
 }
 
 struct CivilDate {
@@ -118,9 +114,15 @@ bool writeAll(QIODevice& device, const QByteArray& bytes)
     return device.write(bytes) == bytes.size();
 }
 
+// A message on standard error. Paths and values in it come from the user:
+// no control character of theirs reaches the terminal.
 void tell(QIODevice& err, const QString& message)
 {
-    writeAll(err, (QStringLiteral("kinwheel: ") + message + QLatin1Char('\n')).toUtf8());
+    QString line = QStringLiteral("kinwheel: ") + message;
+    for (QChar& c : line)
+        if (c != QLatin1Char('\n') && (c.category() == QChar::Other_Control || c.isSurrogate()))
+            c = QLatin1Char('?');
+    writeAll(err, (line + QLatin1Char('\n')).toUtf8());
 }
 
 // The report's text, one line a line.
@@ -156,8 +158,11 @@ CommandLine parseCommandLine(const QStringList& arguments)
         line.error = error + QStringLiteral(" (see kinwheel --help)");
         return line;
     };
-    if (!parser.parse(arguments))
-        return refuse(parser.errorText());
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        return refuse(unknown.isEmpty() ? parser.errorText()
+                                        : QStringLiteral("Unknown option %1.").arg(echoed(unknown.first())));
+    }
 
     const QStringList given = parser.optionNames();
     const QStringList positional = parser.positionalArguments();

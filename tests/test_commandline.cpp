@@ -1,4 +1,5 @@
-// The command line: what it asks for, what it prints, and what it refuses.
+// The command line: what it prints, writes and refuses, in process and as
+// the program itself.
 
 #include "fakes.h"
 
@@ -24,39 +25,23 @@ struct Outcome {
     QString out, err;
 };
 
-// One run of the command line in this process, over fakes.
-Outcome run(const QStringList& arguments, Services& services)
-{
-    QBuffer out, err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const CommandLine line = parseCommandLine(QStringList{QStringLiteral("kinwheel")} + arguments);
-    const int status = runCommandLine(line, services, out, err);
-    return {status, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
-}
-
+// One run in this process, over fakes and the real printer service.
 Outcome run(const QStringList& arguments)
 {
     FakeServices fakes;
-    return run(arguments, fakes.services);
+    QtPrinterService printer;
+    Services services{fakes.messages, fakes.files, fakes.pages, printer, fakes.settings, fakes.clock, fakes.random};
+    QBuffer out, err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    const int status = runCommandLine(parseCommandLine(QStringList{"kinwheel"} + arguments), services, out, err);
+    return {status, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
 }
 
-// The text of a PDF, or nothing where pdftotext is not installed.
-std::optional<QString> pdfText(const QString& path)
-{
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return std::nullopt;
-    QProcess process;
-    process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString kCheckTheFile = QStringLiteral("Please Check The File.");
 // "Mary Smith", 1975, March, 5: each code raised by 3.
 const QByteArray kMarySmith("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n");
+const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString kCheckTheFile = QStringLiteral("Please Check The File.");
 
 QByteArray contents(const QString& path)
 {
@@ -64,7 +49,7 @@ QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
-// Puts what a row names at path: "<none>", "<folder>", "<fifo>", or the bytes of a file.
+// Puts at path "<none>", "<folder>", "<fifo>", or a file of the bytes.
 bool place(const QString& path, const QByteArray& what)
 {
     if (what == "<none>")
@@ -77,6 +62,32 @@ bool place(const QString& path, const QByteArray& what)
     return file.open(QIODevice::WriteOnly) && file.write(what) == what.size();
 }
 
+// The reading files the rows name as <dir>/NAME.
+const QList<QPair<QString, QByteArray>> kFiles = {
+    {"mary.man", kMarySmith},
+    {"mary.MAN", kMarySmith},
+    {"2100.man", "E\r\n5433\r\nGhfhpehu\r\n64\r\n"},
+    {"folder.man", "<folder>"},
+    {"pipe.man", "<fifo>"},
+    {"short.man", "Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n"},
+    {"1850.man", "Pdu|\r\n4;83\r\nPdufk\r\n8\r\n"},
+    {"noname.man", "\r\n4<:8\r\nPdufk\r\n8\r\n"},
+    {"april.man", "Dqq\r\n4<:8\r\nDsulo\r\n64\r\n"},
+    {"feb2100.man", "Dqq\r\n5433\r\nIheuxdu|\r\n5<\r\n"},
+};
+
+// The text of a PDF, or nothing where pdftotext is not installed.
+std::optional<QString> pdfText(const QString& path)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, {path, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestCommandLine : public QObject {
@@ -85,19 +96,11 @@ class TestCommandLine : public QObject {
 private slots:
     void startsTheProgram_data();
     void startsTheProgram();
-    void printsTheReport_data();
-    void printsTheReport();
-    void refuses_data();
-    void refuses();
-    void reads_data();
-    void reads();
-    void saves_data();
-    void saves();
-    void writesPdf_data();
-    void writesPdf();
-    void printsJson();
-    void jsonFollowsTheCount_data();
-    void jsonFollowsTheCount();
+    void prints_data();
+    void prints();
+    void writes_data();
+    void writes();
+    void printsEveryJsonField();
     void wholeProgram();
 };
 
@@ -107,8 +110,7 @@ void TestCommandLine::startsTheProgram_data()
     QTest::addColumn<QString>("file"); // "-": none
     QTest::newRow("no argument") << QStringList{} << "-";
     QTest::newRow("a reading file") << QStringList{"mary.man"} << "mary.man";
-    QTest::newRow("any file: Open decides") << QStringList{"notes.txt"} << "notes.txt";
-    QTest::newRow("a name that looks like an option") << QStringList{"--", "--date.man"} << "--date.man";
+    QTest::newRow("a name like an option") << QStringList{"--", "--date.man"} << "--date.man";
 }
 
 void TestCommandLine::startsTheProgram()
@@ -117,296 +119,186 @@ void TestCommandLine::startsTheProgram()
     QFETCH(QString, file);
     const CommandLine line = parseCommandLine(QStringList{"kinwheel"} + arguments);
     QCOMPARE(line.kind, CommandLine::Kind::Window);
-    QVERIFY(line.error.isEmpty());
     QCOMPARE(line.file.value_or("-"), file);
 }
 
-void TestCommandLine::printsTheReport_data()
+void TestCommandLine::prints_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("lines"); // among the printed lines, in order
-
-    const QString gmt = "Count: Traditional count, correlation 584283 (GMT)";
-    QTest::newRow("5 March 1975") << QStringList{"--date", "1975-03-05", "--name", "Mary Smith"}
-                                  << QStringList{"Name: Mary Smith", "Date of Birth: March 5, 1975", "Mayan Number: 4",
-                                                 "Mayan Day Sign: Ix", "Famous Personalities born under this sign: ",
-                                                 "Whole Maya Date", "Kin: 134, trecena 1 Chuwen", gmt};
-    QTest::newRow("name trimmed, any script") << QStringList{"--name", "  Ζωή Ann ", "--date", "2019-03-27"}
-                                              << QStringList{"Name: Ζωή Ann", "Kin: 107, trecena 1 Chikchan"};
-    QTest::newRow("no name") << QStringList{"--date", "2012-12-21"}
-                             << QStringList{"Name: ", "Calendar Round: 4 Ajaw 3 K'ank'in"};
-    QTest::newRow("584285") << QStringList{"--date", "2012-12-21", "--count", "584285"}
-                            << QStringList{"Calendar Round: 2 Etz'nab' 1 K'ank'in",
-                                           "Count: Traditional count, correlation 584285"};
-    QTest::newRow("Dreamspell 29 February")
-        << QStringList{"--count", "dreamspell", "--date", "2000-02-29"}
-        << QStringList{"Kin: 211", "Count: Dreamspell count", "29 February has no kin in the Dreamspell count"};
-    QTest::newRow("first date the engine takes") << QStringList{"--date", "0001-01-01"}
-                                                  << QStringList{"Date of Birth: January 1, 1", "Long Count: "};
-    QTest::newRow("last date the engine takes") << QStringList{"--date", "9999-12-31"}
-                                                 << QStringList{"Date of Birth: December 31, 9999", gmt};
-    QTest::newRow("longest name") << QStringList{"--date", "2000-01-01", "--name", QString(256, 'n')}
-                                  << QStringList{"Name: " + QString(256, 'n')};
-}
-
-void TestCommandLine::printsTheReport()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, lines);
-    const Outcome outcome = run(arguments);
-    QCOMPARE(outcome.err, QString());
-    QCOMPARE(outcome.status, kExitDone);
-    QVERIFY(!outcome.out.contains('\r'));
-    QVERIFY(outcome.out.endsWith("\nReport Generated By " + siteRoot() + "\n"));
-    qsizetype from = 0;
-    for (const QString& line : lines) {
-        const qsizetype at = outcome.out.indexOf(line, from);
-        QVERIFY2(at >= 0, qPrintable(line));
-        from = at + line.size();
-    }
-    // The famous people belong to the 584283 count.
-    QCOMPARE(outcome.out.contains("Famous Personalities"), !arguments.contains("--count"));
-}
-
-void TestCommandLine::refuses_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-
-    const QString date = "--date takes a date YYYY-MM-DD";
-    QTest::newRow("29 February 2021") << QStringList{"--date", "2021-02-29"} << kFebruary;
-    QTest::newRow("29 February 1900") << QStringList{"--date", "1900-02-29"} << kFebruary;
-    QTest::newRow("31 April") << QStringList{"--date", "2021-04-31"} << "Please Enter Correct Date Or Month !";
-    QTest::newRow("no leading zeros") << QStringList{"--date", "2021-4-3"} << date;
-    QTest::newRow("month 13") << QStringList{"--date", "2021-13-01"} << date;
-    QTest::newRow("day 0") << QStringList{"--date", "2021-01-00"} << date;
-    QTest::newRow("year 0") << QStringList{"--date", "0000-12-31"} << date;
-    QTest::newRow("year 10000") << QStringList{"--date", "10000-01-01"} << date;
-    QTest::newRow("signs and blanks") << QStringList{"--date", "+202-01-01"} << date;
-    QTest::newRow("other digits") << QStringList{"--date", "２０２１-01-01"} << date;
-    QTest::newRow("empty date") << QStringList{"--date", ""} << date;
-    QTest::newRow("long hostile date, echoed short")
-        << QStringList{"--date", QString(100000, 'x') + "\x1b[2J"} << "'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...'";
-    QTest::newRow("control characters in the echo") << QStringList{"--date", "\x1b[2J"} << "'?[2J'";
-    QTest::newRow("unknown option") << QStringList{"--date", "2000-01-01", "--bogus"} << "Unknown option 'bogus'";
-    QTest::newRow("value missing") << QStringList{"--date"} << "Missing value after '--date'";
-    QTest::newRow("no date") << QStringList{"--name", "Ada"} << "Give a birth date";
-    QTest::newRow("date twice") << QStringList{"--date", "2000-01-01", "--date", "2001-01-01"}
-                                << "--date is given more than once";
-    QTest::newRow("a file beside options") << QStringList{"--date", "2000-01-01", "mary.man"} << "given alone";
-    QTest::newRow("two files") << QStringList{"a.man", "b.man"} << "one reading file";
-    QTest::newRow("unknown count") << QStringList{"--date", "2000-01-01", "--count", "584284"} << "--count takes";
-    QTest::newRow("count in capitals") << QStringList{"--date", "2000-01-01", "--count", "Dreamspell"}
-                                       << "--count takes";
-    QTest::newRow("escape in the name") << QStringList{"--date", "2000-01-01", "--name", "A\x1b]0;x\x07"}
-                                        << "control characters: U+001B, U+0007";
-    QTest::newRow("tab in the name") << QStringList{"--date", "2000-01-01", "--name", "A\tB"} << "U+0009";
-    QTest::newRow("DEL and C1 in the name") << QStringList{"--date", "2000-01-01", "--name", "A\u0085B\x7f"}
-                                            << "U+0085, U+007F";
-    QTest::newRow("name one too long") << QStringList{"--date", "2000-01-01", "--name", QString(257, 'n')}
-                                       << "257 characters";
-}
-
-void TestCommandLine::refuses()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, message);
-    const Outcome outcome = run(arguments);
-    QCOMPARE(outcome.status, kExitRefused);
-    QCOMPARE(outcome.out, QString());
-    QVERIFY2(outcome.err.startsWith("kinwheel: ") && outcome.err.endsWith('\n'), qPrintable(outcome.err));
-    QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
-    QVERIFY(outcome.err.size() < 400);
-    QVERIFY(!outcome.err.contains('\x1b'));
-}
-
-void TestCommandLine::reads_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("printed"); // in standard output, or in standard error when refused
+    QTest::addColumn<QString>("printed"); // in standard output, or in standard error once refused
 
-    QTest::newRow("text") << "mary.man" << kMarySmith << QStringList{} << kExitDone
-                          << "Name: Mary Smith\nReport Generated By";
-    QTest::newRow("JSON, Dreamspell") << "mary.man" << kMarySmith << QStringList{"--json", "--count", "dreamspell"}
-                                      << kExitDone << "\"count\": \"dreamspell\"";
-    QTest::newRow("last year of the list") << "b.man" << QByteArray("E\r\n5433\r\nGhfhpehu\r\n64\r\n")
-                                           << QStringList{} << kExitDone << "December 31, 2100";
-    QTest::newRow("MAN") << "mary.MAN" << kMarySmith << QStringList{} << kExitRefused << kCheckTheFile;
-    QTest::newRow("no such file") << "gone.man" << QByteArray("<none>") << QStringList{} << kExitRefused
-                                  << kCheckTheFile;
-    QTest::newRow("folder") << "folder.man" << QByteArray("<folder>") << QStringList{} << kExitRefused
-                            << kCheckTheFile;
-    QTest::newRow("pipe, never waited on") << "pipe.man" << QByteArray("<fifo>") << QStringList{} << kExitRefused
-                                           << kCheckTheFile;
-    QTest::newRow("three lines") << "short.man" << QByteArray("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n")
-                                 << QStringList{} << kExitRefused << kCheckTheFile;
-    QTest::newRow("year before the list") << "y.man" << QByteArray("Pdu|\r\n4;83\r\nPdufk\r\n8\r\n")
-                                          << QStringList{} << kExitRefused << kCheckTheFile;
-    QTest::newRow("no name") << "n.man" << QByteArray("\r\n4<:8\r\nPdufk\r\n8\r\n") << QStringList{}
-                             << kExitRefused << "Please Enter Your Name";
-    QTest::newRow("31 April") << "d.man" << QByteArray("Dqq\r\n4<:8\r\nDsulo\r\n64\r\n") << QStringList{}
-                              << kExitRefused << "Please Enter Correct Date Or Month !";
-    QTest::newRow("29 February 2100") << "d.man" << QByteArray("Dqq\r\n5433\r\nIheuxdu|\r\n5<\r\n")
-                                      << QStringList{} << kExitRefused << kFebruary;
-    QTest::newRow("--name too") << "mary.man" << kMarySmith << QStringList{"--name", "Ann"} << kExitRefused
-                                << "--name goes with --date";
-    QTest::newRow("--date too") << "mary.man" << kMarySmith << QStringList{"--date", "2000-01-01"}
-                                << kExitRefused << "--date and --read cannot be used together";
+    const QString dateForm = "--date takes a date YYYY-MM-DD";
+    const auto row = [](const char* name, const QStringList& arguments, int status, const QString& printed) {
+        QTest::newRow(name) << arguments << status << printed;
+    };
+    row("report", {"--date", "1975-03-05", "--name", " Mary Smith "}, kExitDone,
+        "Name: Mary Smith\nReport Generated By " + siteRoot() + "\n\nDate of Birth: March 5, 1975\n");
+    row("Maya date last", {"--date", "1975-03-05"}, kExitDone,
+        "Whole Maya Date\nKin: 134, trecena 1 Chuwen\nLong Count: 12.18.1.11.14\nHaab': 7 K'ayab\n"
+        "Calendar Round: 4 Ix 7 K'ayab\nLord of the Night: G9\nCount: Traditional count, correlation 584283 "
+        "(GMT)\nReport Generated By " + siteRoot() + "\n");
+    row("584285", {"--date", "2012-12-21", "--count", "584285"}, kExitDone, "Calendar Round: 2 Etz'nab' 1 K'ank'in");
+    row("Dreamspell 29 February", {"--count", "dreamspell", "--date", "2000-02-29"}, kExitDone,
+        "Kin: 211\nCount: Dreamspell count\n29 February has no kin");
+    row("first date", {"--date", "0001-01-01"}, kExitDone, "January 1, 1\n");
+    row("last date", {"--date", "9999-12-31"}, kExitDone, "December 31, 9999\n");
+    row("longest name", {"--date", "2000-01-01", "--name", QString(256, 'n')}, kExitDone, QString(256, 'n'));
+    row("JSON 584283", {"--date", "2019-03-27", "--json"}, kExitDone, "\"calendarRound\": \"3 Manik' 0 Wayeb'\"");
+    row("JSON 584285", {"--json", "--date", "2019-03-27", "--count", "584285"}, kExitDone, "\"kin\": 105,");
+    row("JSON Dreamspell", {"--json", "--date", "2019-03-27", "--count", "dreamspell"}, kExitDone,
+        "\"haab\": null,\n    \"kin\": 153,\n    \"longCount\": null,\n    \"lordOfTheNight\": null,");
+    row("read", {"--read", "<dir>/mary.man"}, kExitDone, "Name: Mary Smith\n");
+    row("read 2100, JSON", {"--read", "<dir>/2100.man", "--json"}, kExitDone, "\"date\": \"2100-12-31\"");
+
+    row("29 February 2021", {"--date", "2021-02-29"}, kExitRefused, kFebruary);
+    row("29 February 1900", {"--date", "1900-02-29"}, kExitRefused, kFebruary);
+    row("31 April", {"--date", "2021-04-31"}, kExitRefused, "Please Enter Correct Date Or Month !");
+    row("no leading zeros", {"--date", "2021-4-3"}, kExitRefused, dateForm);
+    row("month 13", {"--date", "2021-13-01"}, kExitRefused, dateForm);
+    row("year 0", {"--date", "0000-12-31"}, kExitRefused, dateForm);
+    row("year 10000", {"--date", "10000-01-01"}, kExitRefused, dateForm);
+    row("other digits", {"--date", "２０２１-01-01"}, kExitRefused, dateForm);
+    row("empty date", {"--date", ""}, kExitRefused, dateForm);
+    row("long hostile date", {"--date", QString(100000, 'x') + "\x1b[2J"}, kExitRefused, "'" + QString(40, 'x') + "...'");
+    row("escape echoed", {"--date", "\x1b[2J"}, kExitRefused, "'?[2J'");
+    row("unknown option", {"--date", "2000-01-01", "--x\x1b[2J"}, kExitRefused, "Unknown option 'x?[2J'");
+    row("value missing", {"--date"}, kExitRefused, "Missing value after '--date'");
+    row("no date", {"--name", "Ada"}, kExitRefused, "Give a birth date");
+    row("date twice", {"--date", "2000-01-01", "--date", "2001-01-01"}, kExitRefused, "given more than once");
+    row("a file beside options", {"--date", "2000-01-01", "mary.man"}, kExitRefused, "given alone");
+    row("two files", {"a.man", "b.man"}, kExitRefused, "one reading file");
+    row("unknown count", {"--date", "2000-01-01", "--count", "Dreamspell"}, kExitRefused, "--count takes");
+    row("escape in the name", {"--date", "2000-01-01", "--name", "A\x1b]0;x\x07"}, kExitRefused,
+        "control characters: U+001B, U+0007");
+    row("DEL and C1 in the name", {"--date", "2000-01-01", "--name", "A\u0085B\x7f"}, kExitRefused, "U+0085, U+007F");
+    row("name one too long", {"--date", "2000-01-01", "--name", QString(257, 'n')}, kExitRefused, "257 characters");
+    row("--date and --read", {"--date", "2000-01-01", "--read", "<dir>/mary.man"}, kExitRefused,
+        "cannot be used together");
+    row("--name and --read", {"--read", "<dir>/mary.man", "--name", "Ann"}, kExitRefused, "--name goes with --date");
+    row("read MAN", {"--read", "<dir>/mary.MAN"}, kExitRefused, kCheckTheFile);
+    row("read missing", {"--read", "<dir>/gone.man"}, kExitRefused, kCheckTheFile);
+    row("read folder", {"--read", "<dir>/folder.man"}, kExitRefused, kCheckTheFile);
+    row("read pipe, never waited on", {"--read", "<dir>/pipe.man"}, kExitRefused, kCheckTheFile);
+    row("read three lines", {"--read", "<dir>/short.man"}, kExitRefused, kCheckTheFile);
+    row("read 1850", {"--read", "<dir>/1850.man"}, kExitRefused, kCheckTheFile);
+    row("read no name", {"--read", "<dir>/noname.man"}, kExitRefused, "Please Enter Your Name");
+    row("read 31 April", {"--read", "<dir>/april.man"}, kExitRefused, "Please Enter Correct Date Or Month !");
+    row("read 29 February 2100", {"--read", "<dir>/feb2100.man"}, kExitRefused, kFebruary);
 }
 
-void TestCommandLine::reads()
+void TestCommandLine::prints()
 {
-    QFETCH(QString, fileName);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, options);
+    QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, printed);
     QTemporaryDir dir;
-    const QString path = dir.filePath(fileName);
-    QVERIFY(place(path, bytes));
+    for (const auto& [name, bytes] : kFiles)
+        QVERIFY(place(dir.filePath(name), bytes));
 
-    const Outcome outcome = run(QStringList{"--read", path} + options);
+    const Outcome outcome = run(arguments.replaceInStrings("<dir>", dir.path()));
     QCOMPARE(outcome.status, status);
     QVERIFY2((status == kExitDone ? outcome.out : outcome.err).contains(printed), qPrintable(outcome.err));
-    QCOMPARE(outcome.out.isEmpty(), status != kExitDone);
+    if (status == kExitDone) {
+        QCOMPARE(outcome.err, QString());
+        QVERIFY(!outcome.out.contains('\r'));
+        return;
+    }
+    QCOMPARE(outcome.out, QString());
+    QVERIFY(outcome.err.startsWith("kinwheel: ") && outcome.err.endsWith('\n'));
+    QVERIFY(outcome.err.size() < 400 && !outcome.err.contains('\x1b'));
 }
 
-void TestCommandLine::saves_data()
+void TestCommandLine::writes_data()
 {
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("fileName");   // given to --save
-    QTest::addColumn<QString>("written");    // the path the file goes to
-    QTest::addColumn<QByteArray>("before");  // what is there before
+    QTest::addColumn<QString>("target");   // given to --save or --pdf
+    QTest::addColumn<QString>("written");  // the path written
+    QTest::addColumn<QByteArray>("before"); // at that path
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message");    // in standard error
+    QTest::addColumn<QString>("message"); // on standard error
 
     const QStringList mary{"--date", "1975-03-05", "--name", "Mary Smith"};
-    QTest::newRow("new file") << mary << "mary.man" << "mary.man" << QByteArray("<none>") << kExitDone << "";
-    QTest::newRow(".man added") << mary << "mary" << "mary.man" << QByteArray("<none>") << kExitDone << "";
-    QTest::newRow("replaces a file") << mary << "mary.man" << "mary.man" << QByteArray("old") << kExitDone << "";
-    QTest::newRow("the count is no part of it") << mary + QStringList{"--count", "dreamspell"} << "mary.man"
-                                                << "mary.man" << QByteArray("<none>") << kExitDone << "";
-    QTest::newRow("year before the list") << QStringList{"--date", "1899-12-31", "--name", "Ann"} << "a.man"
-                                          << "a.man" << QByteArray("<none>") << kExitRefused << "a year from 1900 to 2100";
-    QTest::newRow("year after the list") << QStringList{"--date", "2101-01-01", "--name", "Ann"} << "a.man"
-                                         << "a.man" << QByteArray("old") << kExitRefused << "a year from 1900 to 2100";
-    QTest::newRow("no name") << QStringList{"--date", "1975-03-05"} << "a.man" << "a.man" << QByteArray("old")
-                             << kExitRefused << "Please Enter Your Name";
-    QTest::newRow("blank name") << QStringList{"--date", "1975-03-05", "--name", "  "} << "a.man" << "a.man"
-                                << QByteArray("<none>") << kExitRefused << "Please Enter Your Name";
-    QTest::newRow("name a file cannot hold") << QStringList{"--date", "1975-03-05", "--name", "Ζωή"} << "a.man"
-                                             << "a.man" << QByteArray("old") << kExitRefused << "\"Ζ\" (U+0396)";
-    QTest::newRow("29 February 1900") << QStringList{"--date", "1900-02-29", "--name", "Ann"} << "a.man" << "a.man"
-                                      << QByteArray("<none>") << kExitRefused << kFebruary;
-    QTest::newRow("folder") << mary << "mary.man" << "mary.man" << QByteArray("<folder>") << kExitNotWritten
-                            << "It is a folder.";
-    QTest::newRow("pipe") << mary << "mary.man" << "mary.man" << QByteArray("<fifo>") << kExitNotWritten
-                          << "It is not a regular file.";
-    QTest::newRow("missing folder") << mary << "missing/mary.man" << "missing/mary.man" << QByteArray("<none>")
-                                    << kExitNotWritten << "could not be saved to";
-    QTest::newRow("with --read") << QStringList{"--read", "x.man"} << "a.man" << "a.man" << QByteArray("<none>")
-                                 << kExitRefused << "--save takes --date and --name alone";
-    QTest::newRow("with --json") << mary + QStringList{"--json"} << "a.man" << "a.man" << QByteArray("<none>")
-                                 << kExitRefused << "--save takes --date and --name alone";
+    const QByteArray none("<none>");
+    const auto row = [](const char* name, const QStringList& options, const QString& target, const QString& written,
+                        const QByteArray& before, int status, const QString& message) {
+        QTest::newRow(name) << options << target << written << before << status << message;
+    };
+    row("save", mary + QStringList{"--save"}, "m.man", "m.man", none, kExitDone, "");
+    row("save adds .man", mary + QStringList{"--save"}, "m", "m.man", none, kExitDone, "");
+    row("save replaces", mary + QStringList{"--count", "dreamspell", "--save"}, "m.man", "m.man", "old", kExitDone, "");
+    row("save 1899", {"--date", "1899-12-31", "--name", "A", "--save"}, "m.man", "m.man", "old", kExitRefused,
+        "a year from 1900 to 2100");
+    row("save 2101", {"--date", "2101-01-01", "--name", "A", "--save"}, "m.man", "m.man", none, kExitRefused,
+        "a year from 1900 to 2100");
+    row("save blank name", {"--date", "1975-03-05", "--name", " ", "--save"}, "m.man", "m.man", "old", kExitRefused,
+        "Please Enter Your Name");
+    row("save Greek name", {"--date", "1975-03-05", "--name", "Ζωή", "--save"}, "m.man", "m.man", none,
+        kExitRefused, "\"Ζ\" (U+0396)");
+    row("save to a folder", mary + QStringList{"--save"}, "m.man", "m.man", "<folder>", kExitNotWritten,
+        "It is a folder.");
+    row("save to a pipe", mary + QStringList{"--save"}, "m.man", "m.man", "<fifo>", kExitNotWritten,
+        "It is not a regular file.");
+    row("save, folder missing", mary + QStringList{"--save"}, "no/m.man", "no/m.man", none, kExitNotWritten,
+        "could not be saved to");
+    row("save with --json", mary + QStringList{"--json", "--save"}, "m.man", "m.man", none, kExitRefused,
+        "--save takes --date and --name alone");
+    row("PDF", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "old", kExitDone, "");
+    row("PDF from --read, Dreamspell", {"--read", "<dir>/mary.man", "--count", "dreamspell", "--pdf"}, "m.pdf",
+        "m.pdf", none, kExitDone, "");
+    row("PDF without a name", {"--date", "1975-03-05", "--pdf"}, "m.pdf", "m.pdf", "old", kExitRefused,
+        "Please Enter Your Name");
+    row("PDF to a folder", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<folder>", kExitNotWritten,
+        "It is a folder.");
+    row("PDF to a pipe", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<fifo>", kExitNotWritten,
+        "It is not a regular file.");
 }
 
-void TestCommandLine::saves()
+void TestCommandLine::writes()
 {
     QFETCH(QStringList, options);
-    QFETCH(QString, fileName);
+    QFETCH(QString, target);
     QFETCH(QString, written);
     QFETCH(QByteArray, before);
     QFETCH(int, status);
     QFETCH(QString, message);
     QTemporaryDir dir;
-    QVERIFY(place(dir.filePath(written), before));
+    QVERIFY(place(dir.filePath("mary.man"), kMarySmith));
+    const QString path = dir.filePath(written);
+    QVERIFY(place(path, before));
 
-    const Outcome outcome = run(options + QStringList{"--save", dir.filePath(fileName)});
+    const Outcome outcome = run(options.replaceInStrings("<dir>", dir.path()) << dir.filePath(target));
     QCOMPARE(outcome.status, status);
     QCOMPARE(outcome.out, QString());
     QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
-    const QFileInfo target(dir.filePath(written));
-    if (status == kExitDone)
-        QCOMPARE(contents(target.filePath()), kMarySmith);
-    else if (before == "<folder>")
-        QVERIFY(target.isDir());
-    else if (before == "<fifo>")
-        QVERIFY(target.exists() && !target.isFile());
-    else
-        QCOMPARE(contents(target.filePath()), before);
-    // Nothing left beside it.
-    const int expected = before == "<none>" && status != kExitDone ? 0 : 1;
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), expected);
-}
-
-void TestCommandLine::writesPdf_data()
-{
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QByteArray>("before"); // at out.pdf
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QStringList>("holds"); // in the PDF's text, or in standard error when refused
-
-    const QStringList mary{"--date", "1975-03-05", "--name", "Mary Smith"};
-    QTest::newRow("from --date") << mary << QByteArray("<none>") << kExitDone
-                                 << QStringList{"Name: Mary Smith", "Kin: 134, trecena 1 Chuwen",
-                                                "Count: Traditional count, correlation 584283 (GMT)"};
-    QTest::newRow("from --read, Dreamspell") << QStringList{"--read", "<mary>", "--count", "dreamspell"}
-                                             << QByteArray("old") << kExitDone
-                                             << QStringList{"Name: Mary Smith", "Count: Dreamspell count"};
-    QTest::newRow("no name") << QStringList{"--date", "1975-03-05"} << QByteArray("old") << kExitRefused
-                             << QStringList{"Please Enter Your Name"};
-    QTest::newRow("with --json") << mary + QStringList{"--json"} << QByteArray("<none>") << kExitRefused
-                                 << QStringList{"Use one of --json and --pdf"};
-    QTest::newRow("folder") << mary << QByteArray("<folder>") << kExitNotWritten << QStringList{"It is a folder."};
-    QTest::newRow("pipe") << mary << QByteArray("<fifo>") << kExitNotWritten
-                          << QStringList{"It is not a regular file."};
-}
-
-void TestCommandLine::writesPdf()
-{
-    QFETCH(QStringList, options);
-    QFETCH(QByteArray, before);
-    QFETCH(int, status);
-    QFETCH(QStringList, holds);
-    QTemporaryDir dir;
-    const QString mary = dir.filePath("mary.man");
-    QVERIFY(place(mary, kMarySmith));
-    options.replaceInStrings("<mary>", mary);
-    const QString pdf = dir.filePath("out.pdf");
-    QVERIFY(place(pdf, before));
-
-    FakeServices fakes;
-    QtPrinterService printer;
-    Services services{fakes.messages, fakes.files, fakes.pages, printer, fakes.settings, fakes.clock, fakes.random};
-    const Outcome outcome = run(options + QStringList{"--pdf", pdf}, services);
-    QCOMPARE(outcome.status, status);
-    QCOMPARE(outcome.out, QString());
+    // Nothing but the target, and that left as it was unless written.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(),
+             before != "<none>" || status == kExitDone ? 2 : 1);
+    const QFileInfo info(path);
     if (status != kExitDone) {
-        QVERIFY2(outcome.err.contains(holds.first()), qPrintable(outcome.err));
-        QCOMPARE(QFileInfo(pdf).isFile() ? contents(pdf) : before, before); // left as it was
+        QCOMPARE(before == "<folder>" ? info.isDir() : before == "<fifo>" ? !info.isFile() : contents(path) == before,
+                 true);
         return;
     }
-    QCOMPARE(outcome.err, QString());
-    QVERIFY(contents(pdf).startsWith("%PDF-"));
-    const auto text = pdfText(pdf);
+    if (options.contains("--save")) {
+        QCOMPARE(contents(path), kMarySmith);
+        return;
+    }
+    QVERIFY(contents(path).startsWith("%PDF-"));
+    const auto text = pdfText(path);
     if (!text)
         QSKIP("pdftotext is not installed: the PDF's text is not checked");
-    for (const QString& line : holds)
-        QVERIFY2(text->contains(line), qPrintable(line));
-    QCOMPARE(text->contains("Famous Personalities"), !options.contains("dreamspell"));
+    const bool dreamspell = options.contains("dreamspell");
+    QVERIFY(text->contains("Name: Mary Smith"));
+    QVERIFY(text->contains(dreamspell ? "Count: Dreamspell count" : "Kin: 134, trecena 1 Chuwen"));
+    QCOMPARE(text->contains("Famous Personalities"), !dreamspell);
 }
 
 // Every field, as the README shows them.
-void TestCommandLine::printsJson()
+void TestCommandLine::printsEveryJsonField()
 {
     const Outcome outcome = run({"--date", "2012-12-21", "--name", "Ada", "--json"});
     QCOMPARE(outcome.status, kExitDone);
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(outcome.out.toUtf8(), &error);
-    QCOMPARE(error.error, QJsonParseError::NoError);
     const QJsonObject expected = QJsonDocument::fromJson(R"json({
         "name": "Ada", "date": "2012-12-21", "count": "584283", "kin": 160,
         "tone": {"number": 4, "name": "Self-Existing"},
@@ -417,61 +309,27 @@ void TestCommandLine::printsJson()
         "haab": {"day": 3, "month": 14, "monthName": "K'ank'in"},
         "calendarRound": "4 Ajaw 3 K'ank'in", "lordOfTheNight": 9, "trecena": "trecena 1 Kab'an"
     })json").object();
-    QCOMPARE(document.object(), expected);
-}
-
-void TestCommandLine::jsonFollowsTheCount_data()
-{
-    QTest::addColumn<QString>("count"); // empty: the default
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("kin");
-    QTest::addColumn<QString>("calendarRound"); // empty: null
-    QTest::newRow("default") << "" << "584283" << 107 << "3 Manik' 0 Wayeb'";
-    QTest::newRow("584283") << "584283" << "584283" << 107 << "3 Manik' 0 Wayeb'";
-    QTest::newRow("584285") << "584285" << "584285" << 105 << "1 Chikchan 18 Kumk'u";
-    QTest::newRow("dreamspell") << "dreamspell" << "dreamspell" << 153 << "";
-}
-
-void TestCommandLine::jsonFollowsTheCount()
-{
-    QFETCH(QString, count);
-    QFETCH(QString, key);
-    QFETCH(int, kin);
-    QFETCH(QString, calendarRound);
-    QStringList arguments{"--json", "--date", "2019-03-27"};
-    if (!count.isEmpty())
-        arguments << "--count" << count;
-    const Outcome outcome = run(arguments);
-    QCOMPARE(outcome.status, kExitDone);
-    const QJsonObject json = QJsonDocument::fromJson(outcome.out.toUtf8()).object();
-    QCOMPARE(json.size(), 12);
-    QCOMPARE(json["count"].toString(), key);
-    QCOMPARE(json["kin"].toInt(), kin);
-    QCOMPARE(json["daySign"]["number"].toInt(), (kin - 1) % 20 + 1);
-    QCOMPARE(json["tone"]["number"].toInt(), (kin - 1) % 13 + 1);
-    // Under Dreamspell the traditional fields are there, and null.
-    for (const char* field : {"longCount", "haab", "calendarRound", "lordOfTheNight", "trecena"})
-        QCOMPARE(json[field].isNull(), calendarRound.isEmpty());
-    if (!calendarRound.isEmpty())
-        QCOMPARE(json["calendarRound"].toString(), calendarRound);
+    QCOMPARE(QJsonDocument::fromJson(outcome.out.toUtf8()).object(), expected);
 }
 
 // The program itself, while another instance holds the lock and with no
-// display: exit status, standard output and standard error.
+// display: exit status and both streams.
 void TestCommandLine::wholeProgram()
 {
-    QTemporaryDir runtime;
-    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
     LockFileGuard running;
     QVERIFY(running.acquire());
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(variable));
-    const auto program = [&](const QStringList& arguments) {
+    const auto program = [&](const QStringList& arguments, const QString& output = {}) {
         QProcess process;
         process.setProcessEnvironment(environment);
+        if (!output.isEmpty())
+            process.setStandardOutputFile(output);
         process.start(QStringLiteral(KINWHEEL_PROGRAM), arguments);
         process.waitForFinished(30000);
         return Outcome{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -493,22 +351,13 @@ void TestCommandLine::wholeProgram()
     QCOMPARE(help.status, kExitDone);
     QVERIFY(help.out.startsWith("Usage:\n"));
 
-    // A PDF with no display at all.
-    QTemporaryDir dir;
     const Outcome pdf = program({"--date", "1975-03-05", "--name", "Mary Smith", "--pdf", dir.filePath("m.pdf")});
     QCOMPARE(pdf.status, kExitDone);
     QVERIFY(contents(dir.filePath("m.pdf")).startsWith("%PDF-"));
-    if (const auto text = pdfText(dir.filePath("m.pdf")))
-        QVERIFY(text->contains("Mary Smith"));
 
-    // Output that cannot be written: a full disk.
-    QProcess full;
-    full.setProcessEnvironment(environment);
-    full.setStandardOutputFile(QStringLiteral("/dev/full"));
-    full.start(QStringLiteral(KINWHEEL_PROGRAM), {"--date", "1987-07-26"});
-    QVERIFY(full.waitForFinished(30000));
-    QCOMPARE(full.exitCode(), kExitNotWritten);
-    QVERIFY(full.readAllStandardError().startsWith("kinwheel: The output could not be written: "));
+    const Outcome full = program({"--date", "1987-07-26"}, QStringLiteral("/dev/full"));
+    QCOMPARE(full.status, kExitNotWritten);
+    QVERIFY(full.err.startsWith("kinwheel: The output could not be written: "));
 }
 
 QTEST_MAIN(TestCommandLine)
