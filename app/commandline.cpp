@@ -16,7 +16,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QJsonDocument>
 
@@ -95,18 +94,6 @@ QList<char32_t> controlCharacters(const QString& text)
         if ((c < 0x20 || (c >= 0x7F && c <= 0x9F)) && !found.contains(c))
             found.append(c);
     return found;
-}
-
-// Only a regular file is written over: the atomic replace would put a
-// regular file in place of a pipe or a device.
-QString notRegularFile(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return QStringLiteral("It is a folder.");
-    if (info.exists() && !info.isFile())
-        return QStringLiteral("It is not a regular file.");
-    return {};
 }
 
 bool writeAll(QIODevice& device, const QByteArray& bytes)
@@ -288,29 +275,20 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         // As the report window's Save writes it; only the window's years are taken.
         if (const QString refusal = saveRefusal(details); !refusal.isEmpty())
             return refuse(refusal);
-        const QString target = withReadingExtension(*line.save);
-        QString failure = notRegularFile(target);
-        if (!failure.isEmpty())
-            failure = QStringLiteral("The reading could not be saved to %1.\n\n%2")
-                          .arg(QDir::toNativeSeparators(target), failure);
-        else
-            failure = saveReading(*line.save, details);
+        const QString failure = saveReading(*line.save, details);
         if (failure.isEmpty())
             return kExitDone;
         tell(err, failure);
         return kExitNotWritten;
     }
     if (line.pdf) {
-        QString failure = notRegularFile(*line.pdf);
-        if (failure.isEmpty()) {
-            // The report window's own document, written as its Print writes a PDF.
-            AppContext context(services);
-            context.details = details;
-            context.chart = chart;
-            context.count = line.count;
-            frmSave report(context);
-            failure = report.rtb()->printToPdf(services.printer, *line.pdf);
-        }
+        // The report window's own document, written as its Print writes a PDF.
+        AppContext context(services);
+        context.details = details;
+        context.chart = chart;
+        context.count = line.count;
+        frmSave report(context);
+        const QString failure = report.rtb()->printToPdf(services.printer, *line.pdf);
         if (failure.isEmpty())
             return kExitDone;
         tell(err, QStringLiteral("The report could not be saved to %1.\n\n%2")

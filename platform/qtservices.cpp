@@ -1,6 +1,9 @@
 #include "platform/qtservices.h"
 
+#include "report/readingfile.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -13,7 +16,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -157,20 +159,20 @@ QString QtPrinterService::printOn(QPrinter& printer, const QTextDocument& docume
 
 QString QtPrinterService::printToPdf(const QTextDocument& document, const QString& path)
 {
-    // Written beside the target and renamed over it once whole; a failed
-    // write leaves neither a partial file nor the temporary one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QPdfWriter writer(&file);
-    writer.setTitle(QString::fromLatin1(kAppTitle));
-    writer.setCreator(QString::fromLatin1(kAppTitle));
-    writer.setPageSize(localPaper());
-    if (!paintPages(document, writer))
-        return QCoreApplication::translate("kinwheel", "The pages could not be drawn.");
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    // The PDF writer does not look at what its writes return, so the pages
+    // are drawn into memory and written out whole, every write checked: a
+    // failure leaves neither a partial file nor the temporary one.
+    QBuffer pages;
+    pages.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pages);
+        writer.setTitle(QString::fromLatin1(kAppTitle));
+        writer.setCreator(QString::fromLatin1(kAppTitle));
+        writer.setPageSize(localPaper());
+        if (!paintPages(document, writer))
+            return QCoreApplication::translate("kinwheel", "The pages could not be drawn.");
+    }
+    return writeFileWhole(path, pages.data());
 }
 
 QtSettingsStore::QtSettingsStore() = default;

@@ -124,8 +124,20 @@ QString withReadingExtension(const QString& path)
     return path + (path.endsWith(QLatin1Char('.')) ? QStringLiteral("man") : QStringLiteral(".man"));
 }
 
-QString writeReadingFile(const QString& path, const QByteArray& bytes)
+QString replaceableFileRefusal(const QString& path)
 {
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("It is a folder.");
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("It is not a regular file.");
+    return {};
+}
+
+QString writeFileWhole(const QString& path, const QByteArray& bytes)
+{
+    if (const QString refusal = replaceableFileRefusal(path); !refusal.isEmpty())
+        return refusal;
     QSaveFile file(path);
     // Unbuffered: QSaveFile::commit() replaces the file even when writing out
     // Qt's buffer failed (a full disk), so every write must reach the system
@@ -152,7 +164,7 @@ QString saveReading(const QString& path, const BirthDetails& details)
     if (QString refusal = saveRefusal(details); !refusal.isEmpty())
         return refusal;
     const QString target = withReadingExtension(path);
-    if (const QString reason = writeReadingFile(target, *encodeReadingFile(details)); !reason.isEmpty())
+    if (const QString reason = writeFileWhole(target, *encodeReadingFile(details)); !reason.isEmpty())
         return QStringLiteral("The reading could not be saved to %1.\n\n%2")
             .arg(QDir::toNativeSeparators(target), reason);
     return {};

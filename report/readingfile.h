@@ -64,13 +64,18 @@ QString saveRefusal(const BirthDetails& details);
 // in it already, so "J.R. Smith" becomes "J.R. Smith.man".
 QString withReadingExtension(const QString& path);
 
+// Why path cannot be written over, or an empty text: a new file is written
+// beside the old one and renamed over it, which would put a regular file in
+// place of a pipe or a device.
+QString replaceableFileRefusal(const QString& path);
+
 // Writes the bytes to path, replacing any file there only once all of them
 // are written; on any failure that file is left as it was. Returns an empty
 // text on success, otherwise the system's reason.
-QString writeReadingFile(const QString& path, const QByteArray& bytes);
+QString writeFileWhole(const QString& path, const QByteArray& bytes);
 
 // Save without its questions: refuses what saveRefusal() refuses, then writes
-// the reading to withReadingExtension(path) as writeReadingFile() does.
+// the reading to withReadingExtension(path) as writeFileWhole() does.
 // Returns an empty text once saved, otherwise the message for the user (the
 // refusal, or the file's native path and the system's reason).
 QString saveReading(const QString& path, const BirthDetails& details);

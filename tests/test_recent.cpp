@@ -32,7 +32,7 @@ QString writeReading(const QTemporaryDir& dir, const QString& name)
 {
     const QString path = dir.filePath(name);
     const auto bytes = encodeReadingFile({"Ada", 1975, "March", 5});
-    if (!bytes || !writeReadingFile(path, *bytes).isEmpty())
+    if (!bytes || !writeFileWhole(path, *bytes).isEmpty())
         return {};
     return path;
 }
