@@ -9,10 +9,7 @@ namespace {
 
 int monthIndex(std::string_view month)
 {
-    for (std::size_t m = 0; m < MonthNames.size(); ++m)
-        if (MonthNames[m] == month)
-            return static_cast<int>(m);
-    return -1;
+    return monthNumber(month) - 1;
 }
 
 // Row of the day-sign table whose label equals the text, or -1. The labels the
@@ -102,6 +99,14 @@ MayaDate mayaDateOf(int year, int m, int day, Count count)
 }
 
 } // namespace
+
+int monthNumber(std::string_view month)
+{
+    for (std::size_t m = 0; m < MonthNames.size(); ++m)
+        if (MonthNames[m] == month)
+            return static_cast<int>(m) + 1;
+    return 0;
+}
 
 int daysInMonth(int year, std::string_view month)
 {

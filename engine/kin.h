@@ -57,6 +57,8 @@ constexpr bool isLeapYear(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
+// 1..12 for the twelve English month names, 0 for any other text.
+int monthNumber(std::string_view month);
 // 0 when the month name is not one of the twelve.
 int daysInMonth(int year, std::string_view month);
 

@@ -127,8 +127,7 @@ Count ReadCountSetting(SettingsStore& store)
 
 bool WriteCountSetting(SettingsStore& store, Count count)
 {
-    const std::string_view key = countKey(count);
-    return WriteSetting(store, kCountKey, QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+    return WriteSetting(store, kCountKey, QString::fromLatin1(countKey(count)));
 }
 
 void RunUpdateReminder(Services& services)

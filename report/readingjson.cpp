@@ -8,22 +8,9 @@
 namespace kinwheel {
 namespace {
 
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QString glyphName(int index)
 {
-    return text(GlyphTable[static_cast<std::size_t>(index)].name);
-}
-
-int monthNumber(std::string_view month)
-{
-    for (std::size_t m = 0; m < MonthNames.size(); ++m)
-        if (MonthNames[m] == month)
-            return static_cast<int>(m) + 1;
-    return 0;
+    return QString::fromUtf8(GlyphTable[static_cast<std::size_t>(index)].name);
 }
 
 } // namespace
@@ -43,16 +30,16 @@ QJsonObject readingJson(const BirthDetails& details, const BirthChart& chart)
     return QJsonObject{
         {QStringLiteral("name"), QString::fromStdString(details.name)},
         {QStringLiteral("date"), date},
-        {QStringLiteral("count"), text(countKey(chart.count))},
+        {QStringLiteral("count"), QString::fromUtf8(countKey(chart.count))},
         {QStringLiteral("kin"), chart.kin},
         {QStringLiteral("tone"),
-         QJsonObject{{QStringLiteral("number"), chart.dayNumber}, {QStringLiteral("name"), text(chart.toneName)}}},
+         QJsonObject{{QStringLiteral("number"), chart.dayNumber}, {QStringLiteral("name"), QString::fromUtf8(chart.toneName)}}},
         {QStringLiteral("daySign"),
          QJsonObject{
              {QStringLiteral("number"), glyphOfKin(chart.kin) + 1},
-             {QStringLiteral("label"), text(SignLabelTable[static_cast<std::size_t>(positionOfKin(chart.kin) - 1)])},
-             {QStringLiteral("name"), text(chart.daySign)},
-             {QStringLiteral("english"), text(chart.signName)},
+             {QStringLiteral("label"), QString::fromUtf8(SignLabelTable[static_cast<std::size_t>(positionOfKin(chart.kin) - 1)])},
+             {QStringLiteral("name"), QString::fromUtf8(chart.daySign)},
+             {QStringLiteral("english"), QString::fromUtf8(chart.signName)},
          }},
         {QStringLiteral("cross"),
          QJsonObject{
