@@ -1,10 +1,14 @@
 #pragma once
 // Fakes for every platform service: they record what the program asked for and
 // answer from a script. No real box, dialog, browser or printer is touched.
+// Then the hostile file system: odd entries in a file's place, a read-only
+// folder, a full disk.
 
 #include "platform/services.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -13,6 +17,17 @@
 #include <QUrl>
 
 #include <functional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 namespace kinwheel::testing {
 
@@ -126,6 +141,103 @@ struct FakeServices {
     FakeClock clock;
     FakeRandom random;
     Services services{messages, files, pages, printer, settings, clock, random};
+};
+
+// "Mary Smith", 1975, March, 5 as Save writes it: each code raised by 3.
+inline const QByteArray kMarySmith("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n");
+
+// The whole file, or "<none>" where there is none to read.
+inline QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+// Puts at path a file of the bytes, or "<folder>", "<fifo>", "<zero>" (a link
+// to an endless device); "<none>" puts nothing.
+inline bool place(const QString& path, const QByteArray& what)
+{
+    if (what == "<none>")
+        return true;
+    if (what == "<folder>")
+        return QDir().mkpath(path);
+#ifdef Q_OS_UNIX
+    if (what == "<fifo>")
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (what == "<zero>")
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+#endif
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(what) == what.size();
+}
+
+// A folder this thread may not write into while it lives. Root writes
+// anywhere, so the thread also gives up CAP_DAC_OVERRIDE for that time;
+// writable() tells whether the folder stays writable all the same.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path) : m_path(path)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+#ifdef Q_OS_LINUX
+        if (syscall(SYS_capget, &m_header, m_caps) == 0) {
+            __user_cap_data_struct lowered[2] = {m_caps[0], m_caps[1]};
+            lowered[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+            m_lowered = syscall(SYS_capset, &m_header, lowered) == 0;
+        }
+#endif
+    }
+    ~ReadOnlyFolder()
+    {
+#ifdef Q_OS_LINUX
+        if (m_lowered)
+            syscall(SYS_capset, &m_header, m_caps);
+#endif
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool writable() const
+    {
+        QFile probe(QDir(m_path).filePath(QStringLiteral("probe")));
+        return probe.open(QIODevice::WriteOnly) && probe.remove();
+    }
+
+private:
+    QString m_path;
+#ifdef Q_OS_LINUX
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_caps[2]{};
+    bool m_lowered = false;
+#endif
+};
+
+// A disk with room for only so many bytes of any one file while it lives:
+// writes past them fail with EFBIG. active() is false where it cannot be had.
+class FullDisk {
+public:
+    explicit FullDisk(qint64 room)
+    {
+#ifdef Q_OS_UNIX
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = m_saved;
+        small.rlim_cur = rlim_t(room);
+        m_active = setrlimit(RLIMIT_FSIZE, &small) == 0;
+#endif
+    }
+    ~FullDisk()
+    {
+#ifdef Q_OS_UNIX
+        if (m_active)
+            setrlimit(RLIMIT_FSIZE, &m_saved);
+#endif
+    }
+    bool active() const { return m_active; }
+
+private:
+    bool m_active = false;
+#ifdef Q_OS_UNIX
+    rlimit m_saved{};
+#endif
 };
 
 } // namespace kinwheel::testing

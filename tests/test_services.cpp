@@ -1,6 +1,8 @@
 // The real platform services, as the user meets them: each modal box or
 // dialog is driven from a timer while the service waits on it.
 
+#include "fakes.h"
+
 #include "platform/qtservices.h"
 
 #include <QApplication>
@@ -20,12 +22,11 @@
 #include <QTimer>
 #include <QtTest>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
+#include <limits>
+#include <optional>
 
 using namespace kinwheel;
+using namespace kinwheel::testing;
 
 namespace {
 
@@ -53,19 +54,6 @@ void onNextModal(QObject* context, Act act)
         if (QTest::currentTestFailed())
             dismiss(dialog);
     });
-}
-
-void write(const QString& path, const QByteArray& bytes = {})
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A report of more than one page, in bold and colours.
@@ -182,7 +170,7 @@ void TestServices::fileDialog()
 
     QTemporaryDir dir;
     const QString existing = dir.filePath(QStringLiteral("mary.man"));
-    write(existing);
+    QVERIFY(place(existing, kMarySmith));
     const FileDialogOptions options{QStringLiteral("Select the source file"),
                                     QStringLiteral("Mayan Astrology (*.man)"), QStringLiteral("man"), false};
 
@@ -228,8 +216,7 @@ void TestServices::saveAsksBeforeReplacing()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mary.man"));
-    if (exists)
-        write(path);
+    QVERIFY(place(path, exists ? kMarySmith : QByteArray("<none>")));
     const FileDialogOptions options{QStringLiteral("Kinwheel"), QStringLiteral("Mayan Astrology (*.man)"),
                                     QStringLiteral("man"), confirm};
 
@@ -327,62 +314,36 @@ void TestServices::pdf()
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("report.pdf"));
     const QByteArray old("old contents");
-    switch (target) {
-    case Target::New:
-    case Target::DiskFull:
-        break;
-    case Target::Existing:
-        write(path, old);
-        break;
-    case Target::FolderMissing:
+    if (target == Target::FolderMissing)
         path = dir.filePath(QStringLiteral("missing/report.pdf"));
-        break;
-    case Target::Folder:
-        QVERIFY(QDir().mkdir(path));
-        break;
-    case Target::NoRoomBeside:
+    else if (target == Target::NoRoomBeside)
         path = dir.filePath(QString(250, QLatin1Char('r')) + QStringLiteral(".pdf"));
-        write(path, old);
-        break;
-    case Target::ReadOnlyFolder:
-        write(path, old);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        if (QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly)) {
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("this user may write into read-only folders");
-        }
-        break;
-    }
-#ifdef Q_OS_UNIX
-    // The disk has room for all of the PDF but its last byte, so the
-    // failure comes with the very last write.
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
+    const bool kept = target == Target::Existing || target == Target::NoRoomBeside || target == Target::ReadOnlyFolder;
+    QVERIFY(place(path, kept ? old : QByteArray(target == Target::Folder ? "<folder>" : "<none>")));
+    // Room for all of the PDF but its last byte: the very last write fails.
+    qint64 room = std::numeric_limits<qint64>::max();
     if (target == Target::DiskFull) {
         const QString whole = dir.filePath(QStringLiteral("whole.pdf"));
         QVERIFY(QtPrinterService().printToPdf(Report(), whole).isEmpty());
-        const qint64 size = QFileInfo(whole).size();
+        room = QFileInfo(whole).size() - 1;
         QVERIFY(QFile::remove(whole));
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = before;
-        small.rlim_cur = rlim_t(size - 1);
-        setrlimit(RLIMIT_FSIZE, &small);
     }
-#else
-    if (target == Target::DiskFull)
-        QSKIP("needs a limit on file size");
-#endif
 
-    const QString failure = QtPrinterService().printToPdf(Report(), path);
-#ifdef Q_OS_UNIX
-    setrlimit(RLIMIT_FSIZE, &before);
-#endif
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QString failure;
+    {
+        std::optional<ReadOnlyFolder> locked;
+        if (target == Target::ReadOnlyFolder && locked.emplace(dir.path()).writable())
+            QSKIP("this user may write into read-only folders");
+        std::optional<FullDisk> full;
+        if (target == Target::DiskFull && !full.emplace(room).active())
+            QSKIP("needs a limit on file size");
+        failure = QtPrinterService().printToPdf(Report(), path);
+    }
 
     QVERIFY2(failure.isEmpty() == written, qPrintable(failure));
     if (written)
         QVERIFY(pdfPages(contents(path)) > 1);
-    else if (target == Target::Existing || target == Target::NoRoomBeside || target == Target::ReadOnlyFolder)
+    else if (kept)
         QCOMPARE(contents(path), old);
     else if (target != Target::Folder)
         QVERIFY(!QFileInfo::exists(path));
@@ -413,8 +374,8 @@ void TestServices::settingsStore()
     QFETCH(bool, written);
 
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
-    write(dir.filePath(QStringLiteral("file")));
+    QVERIFY(place(dir.filePath(QStringLiteral("folder.ini")), "<folder>"));
+    QVERIFY(place(dir.filePath(QStringLiteral("file")), {}));
     const QString section = QStringLiteral("Settings");
     const QString key = value.left(12);
 
@@ -427,29 +388,20 @@ void TestServices::settingsStore()
 // A disk that fills while the store is written leaves the store as it was.
 void TestServices::settingsStoreOnAFullDisk()
 {
-#ifdef Q_OS_UNIX
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("kinwheel.ini"));
     const QString old(6000, QLatin1Char('o'));
     QVERIFY(QtSettingsStore(path).setValue(QStringLiteral("Settings"), QStringLiteral("old"), old));
     const QByteArray before = contents(path);
-
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = QtSettingsStore(path).setValue(QStringLiteral("Settings"), QStringLiteral("new"), QStringLiteral("1"));
-    setrlimit(RLIMIT_FSIZE, &saved);
-
-    QVERIFY(!written);
+    {
+        const FullDisk full(4096);
+        if (!full.active())
+            QSKIP("needs a limit on file size");
+        QVERIFY(!QtSettingsStore(path).setValue(QStringLiteral("Settings"), QStringLiteral("new"), QStringLiteral("1")));
+    }
     QCOMPARE(contents(path), before);
     QCOMPARE(QtSettingsStore(path).value(QStringLiteral("Settings"), QStringLiteral("old")), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 1);
-#else
-    QSKIP("needs a limit on file size");
-#endif
 }
 
 int main(int argc, char** argv)
