@@ -26,11 +26,11 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -38,22 +38,6 @@ using namespace kinwheel;
 using namespace kinwheel::testing;
 
 namespace {
-
-// "Mary Smith", 1975, March, 5: each code raised by 3.
-const QByteArray kMarySmith("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n");
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 struct ReportFixture : Fixture {
     explicit ReportFixture(const char* name = "Mary Smith")
@@ -120,7 +104,7 @@ void TestSaveOpenPrint::saveWritesTheReading()
     QFETCH(QString, answer);
     QFETCH(QString, written);
     QTemporaryDir dir;
-    write(dir.filePath("existing.man"), "old contents");
+    QVERIFY(place(dir.filePath("existing.man"), "old contents"));
 
     ReportFixture f;
     f.fakes.files.saveAnswer = dir.filePath(answer);
@@ -148,7 +132,7 @@ void TestSaveOpenPrint::saveAsksBeforeReplacingAFileTheDialogDidNotSee()
 {
     QFETCH(bool, yes);
     QTemporaryDir dir;
-    write(dir.filePath("mary.man"), "old contents");
+    QVERIFY(place(dir.filePath("mary.man"), "old contents"));
 
     ReportFixture f;
     f.fakes.files.saveAnswer = dir.filePath("mary"); // the dialog added nothing
@@ -192,26 +176,17 @@ void TestSaveOpenPrint::saveThatCannotWriteSaysSo()
     QTemporaryDir dir;
     const QString path = dir.filePath(relative);
     const bool existing = !relative.startsWith("missing/");
-    if (existing) {
-        QDir().mkpath(QFileInfo(path).path());
-        write(path, "old contents");
-    }
     const QString folder = QFileInfo(path).path();
-    if (readOnlyFolder) {
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        QFile probe(QDir(folder).filePath(QStringLiteral("probe")));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("this user may write into read-only folders");
-        }
-    }
+    QVERIFY(!existing || (QDir().mkpath(folder) && place(path, "old contents")));
 
     ReportFixture f;
     f.fakes.files.saveAnswer = path;
-    f.pressSave();
-    if (readOnlyFolder)
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    {
+        std::optional<ReadOnlyFolder> locked;
+        if (readOnlyFolder && locked.emplace(folder).writable())
+            QSKIP("this user may write into read-only folders");
+        f.pressSave();
+    }
 
     QCOMPARE(f.fakes.messages.shown.size(), 1);
     const ShownMessage& message = f.fakes.messages.shown[0];
@@ -366,8 +341,7 @@ struct MainFixture : Fixture {
     QString file(const QString& name, const QByteArray& bytes)
     {
         const QString path = dir.filePath(name);
-        write(path, bytes);
-        return path;
+        return place(path, bytes) ? path : QString();
     }
 
     QTemporaryDir dir;
@@ -491,16 +465,7 @@ void TestSaveOpenPrint::openRefusesBadFiles()
 
     MainFixture f;
     const QString path = f.dir.filePath(fileName);
-    if (bytes == "<folder>")
-        QVERIFY(QDir().mkpath(path));
-#ifdef Q_OS_UNIX
-    else if (bytes == "<zero>")
-        QVERIFY(QFile::link("/dev/zero", path));
-    else if (bytes == "<fifo>")
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-#endif
-    else if (bytes != "<none>")
-        f.file(fileName, bytes);
+    QVERIFY(place(path, bytes));
     f.fakes.files.openAnswer = path;
     const MainState before = stateOf(*f.window);
     const std::string detailsBefore = f.context.details.name;
