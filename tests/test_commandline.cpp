@@ -38,29 +38,8 @@ Outcome run(const QStringList& arguments)
     return {status, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
 }
 
-// "Mary Smith", 1975, March, 5: each code raised by 3.
-const QByteArray kMarySmith("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n");
 const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
 const QString kCheckTheFile = QStringLiteral("Please Check The File.");
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-// Puts at path "<none>", "<folder>", "<fifo>", or a file of the bytes.
-bool place(const QString& path, const QByteArray& what)
-{
-    if (what == "<none>")
-        return true;
-    if (what == "<folder>")
-        return QDir().mkpath(path);
-    if (what == "<fifo>")
-        return QProcess::execute(QStringLiteral("mkfifo"), {path}) == 0;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(what) == what.size();
-}
 
 // The reading files the rows name as <dir>/NAME.
 const QList<QPair<QString, QByteArray>> kFiles = {
