@@ -197,11 +197,7 @@ void TestStartup::opensTheFileGiven()
     QFETCH(QString, fileName);
     QFETCH(bool, opens);
     StartupFixture f;
-    for (const char* name : {"mary.man", "mary.txt"}) {
-        QFile file(f.dir.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n"); // Mary Smith, 5 March 1975
-    }
+    QVERIFY(place(f.dir.filePath("mary.man"), kMarySmith) && place(f.dir.filePath("mary.txt"), kMarySmith));
     LockFileGuard guard(f.lockPath());
     QPointer<frmMain> window = RunStartup(guard, f.context, f.dir.filePath(fileName));
     QVERIFY(window);
