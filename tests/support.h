@@ -4,7 +4,12 @@
 
 #include "fakes.h"
 
+#include "engine/kin.h"
 #include "ui/appcontext.h"
+#include "ui/frmabout.h"
+#include "ui/frmmain.h"
+#include "ui/frmresult.h"
+#include "ui/frmsave.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +27,25 @@ struct Fixture {
     FakeServices fakes;
     AppContext context{fakes.services};
 };
+
+// One of the four windows by name, shown over a reading of Ada, 5 March 1975.
+inline QWidget* showWindow(Fixture& f, const QString& name)
+{
+    f.context.details = {"Ada", 1975, "March", 5};
+    if (!calculateKin(f.context.details, f.context.chart))
+        return nullptr;
+    QWidget* window = nullptr;
+    if (name == QLatin1String("frmMain"))
+        window = new frmMain(f.context);
+    else if (name == QLatin1String("frmMayanBirthchartResult"))
+        window = new frmMayanBirthchartResult(f.context);
+    else if (name == QLatin1String("frmSave"))
+        window = showReportWindow(f.context, nullptr);
+    else
+        window = showAboutBox(f.context, nullptr);
+    window->show();
+    return window;
+}
 
 // Runs a menu command or clicks a label, as the user would.
 inline void activate(QWidget& window, const QString& control)
