@@ -5,12 +5,9 @@
 #include "platform/weblinks.h"
 #include "ui/widgets.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QUrl>
-#include <QtTest>
 
 #include <memory>
 

@@ -2,18 +2,13 @@
 
 #include "support.h"
 
-#include "engine/kin.h"
 #include "platform/settings.h"
-#include "ui/appcontext.h"
-#include "ui/frmmain.h"
-#include "ui/frmresult.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QtTest>
 
 using namespace kinwheel;
 using namespace kinwheel::testing;

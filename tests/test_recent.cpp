@@ -3,21 +3,14 @@
 
 #include "support.h"
 
-#include "engine/kin.h"
 #include "platform/qtservices.h"
 #include "platform/settings.h"
-#include "ui/frmmain.h"
-#include "ui/frmresult.h"
-#include "ui/frmsave.h"
 
-#include <QDir>
 #include <QDropEvent>
-#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
 
 using namespace kinwheel;
 using namespace kinwheel::testing;

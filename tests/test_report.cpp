@@ -1,15 +1,11 @@
 // The report: its runs, and the report window built from them.
 
-#include "engine/kin.h"
 #include "support.h"
 #include "report/reportcomposer.h"
 #include "platform/weblinks.h"
-#include "ui/appcontext.h"
-#include "ui/frmsave.h"
 #include "ui/richtextpanel.h"
 #include "ui/widgets.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QTest>
 #include <QTextBlock>

@@ -2,12 +2,8 @@
 
 #include "support.h"
 
-#include "engine/kin.h"
 #include "engine/tables.h"
 #include "report/reportcomposer.h"
-#include "ui/appcontext.h"
-#include "ui/frmmain.h"
-#include "ui/frmresult.h"
 #include "ui/richtextpanel.h"
 #include "ui/windowparts.h"
 
@@ -17,7 +13,6 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QtTest>
 
 using namespace kinwheel;
 using namespace kinwheel::testing;

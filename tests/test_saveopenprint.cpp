@@ -1,23 +1,14 @@
 // Save and Print in the report window, Open in the main window.
 
-#include "engine/kin.h"
 #include "support.h"
 #include "platform/weblinks.h"
 #include "report/readingfile.h"
-#include "ui/appcontext.h"
-#include "ui/frmmain.h"
-#include "ui/frmresult.h"
-#include "ui/frmsave.h"
 #include "ui/richtextpanel.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPointer>
-#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -5,9 +5,6 @@
 
 #include "platform/qtservices.h"
 #include "app/startup.h"
-#include "ui/appcontext.h"
-#include "ui/frmmain.h"
-#include "ui/frmresult.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,7 +12,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
 
 #include <cstdio>
 

@@ -16,7 +16,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextBlock>
-#include <QtTest>
 
 #include <algorithm>
 #include <cmath>
