@@ -91,8 +91,6 @@ private slots:
     void messageBox();
     void fileDialog_data();
     void fileDialog();
-    void saveAsksBeforeReplacing_data();
-    void saveAsksBeforeReplacing();
     void pageOpener();
     void printer();
     void pdf_data();
@@ -155,60 +153,23 @@ void TestServices::messageBox()
 void TestServices::fileDialog_data()
 {
     QTest::addColumn<bool>("save");
-    QTest::addColumn<bool>("choose"); // false: cancel
+    QTest::addColumn<bool>("confirm"); // asks before replacing a file
+    QTest::addColumn<bool>("exists");  // mary.man is there
+    QTest::addColumn<QMessageBox::StandardButton>("answer"); // NoButton: nothing asked; Cancel: the dialog is cancelled
+    QTest::addColumn<bool>("chosen");
 
-    QTest::newRow("open, choose") << false << true;
-    QTest::newRow("open, cancel") << false << false;
-    QTest::newRow("save, choose") << true << true;
-    QTest::newRow("save, cancel") << true << false;
+    QTest::newRow("open") << false << false << true << QMessageBox::NoButton << true;
+    QTest::newRow("open, cancel") << false << false << true << QMessageBox::Cancel << false;
+    QTest::newRow("save, cancel") << true << true << false << QMessageBox::Cancel << false;
+    QTest::newRow("save a new file") << true << true << false << QMessageBox::NoButton << true;
+    QTest::newRow("replace, Yes") << true << true << true << QMessageBox::Yes << true;
+    QTest::newRow("replace, No") << true << true << true << QMessageBox::No << false;
+    QTest::newRow("replace, no confirmation") << true << false << true << QMessageBox::NoButton << true;
 }
 
 void TestServices::fileDialog()
 {
     QFETCH(bool, save);
-    QFETCH(bool, choose);
-
-    QTemporaryDir dir;
-    const QString existing = dir.filePath(QStringLiteral("mary.man"));
-    QVERIFY(place(existing, kMarySmith));
-    const FileDialogOptions options{QStringLiteral("Select the source file"),
-                                    QStringLiteral("Mayan Astrology (*.man)"), QStringLiteral("man"), false};
-
-    QObject context;
-    onNextModal<QFileDialog>(&context, [&](QFileDialog* dialog) {
-        QCOMPARE(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        QCOMPARE(dialog->fileMode(), save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        QCOMPARE(dialog->nameFilters(), QStringList{options.filter});
-        QCOMPARE(dialog->defaultSuffix(), options.defaultSuffix);
-        QCOMPARE(dialog->windowTitle(), options.title);
-        QVERIFY(!dialog->testOption(QFileDialog::ReadOnly));
-        if (!choose)
-            return dialog->reject();
-        dialog->selectFile(existing);
-        QMetaObject::invokeMethod(dialog, "accept"); // the Open or Save button
-    });
-
-    QtFileDialogService files;
-    const QString chosen = save ? files.saveFileName(nullptr, options) : files.openFileName(nullptr, options);
-    QCOMPARE(chosen, choose ? existing : QString());
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void TestServices::saveAsksBeforeReplacing_data()
-{
-    QTest::addColumn<bool>("confirm");
-    QTest::addColumn<bool>("exists");
-    QTest::addColumn<QMessageBox::StandardButton>("answer"); // NoButton: not asked
-    QTest::addColumn<bool>("chosen");
-
-    QTest::newRow("new file") << true << false << QMessageBox::NoButton << true;
-    QTest::newRow("existing file, Yes") << true << true << QMessageBox::Yes << true;
-    QTest::newRow("existing file, No") << true << true << QMessageBox::No << false;
-    QTest::newRow("existing file, no confirmation") << false << true << QMessageBox::NoButton << true;
-}
-
-void TestServices::saveAsksBeforeReplacing()
-{
     QFETCH(bool, confirm);
     QFETCH(bool, exists);
     QFETCH(QMessageBox::StandardButton, answer);
@@ -217,12 +178,20 @@ void TestServices::saveAsksBeforeReplacing()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mary.man"));
     QVERIFY(place(path, exists ? kMarySmith : QByteArray("<none>")));
-    const FileDialogOptions options{QStringLiteral("Kinwheel"), QStringLiteral("Mayan Astrology (*.man)"),
-                                    QStringLiteral("man"), confirm};
+    const FileDialogOptions options{QStringLiteral("Select the source file"),
+                                    QStringLiteral("Mayan Astrology (*.man)"), QStringLiteral("man"), confirm};
 
     bool asked = false;
     QObject context;
     onNextModal<QFileDialog>(&context, [&](QFileDialog* dialog) {
+        QCOMPARE(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        QCOMPARE(dialog->fileMode(), save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        QCOMPARE(dialog->nameFilters(), QStringList{options.filter});
+        QCOMPARE(dialog->defaultSuffix(), options.defaultSuffix);
+        QCOMPARE(dialog->windowTitle(), options.title);
+        QVERIFY(!dialog->testOption(QFileDialog::ReadOnly));
+        if (answer == QMessageBox::Cancel)
+            return dialog->reject();
         // Answers the question if the dialog asks one while it accepts.
         QTimer::singleShot(0, dialog, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -232,8 +201,8 @@ void TestServices::saveAsksBeforeReplacing()
                 QVERIFY(text.contains(QStringLiteral("mary.man")));
             }
         });
-        // Typed without the extension: the dialog adds it before it looks.
-        dialog->selectFile(dir.filePath(QStringLiteral("mary")));
+        // A name saved without the extension: the dialog adds it before it looks.
+        dialog->selectFile(save ? dir.filePath(QStringLiteral("mary")) : path);
         QMetaObject::invokeMethod(dialog, "accept"); // the Open or Save button
         // Refused: the dialog stays open for another name; the user cancels.
         if (dialog->isVisible())
@@ -241,8 +210,9 @@ void TestServices::saveAsksBeforeReplacing()
     });
 
     QtFileDialogService files;
-    QCOMPARE(files.saveFileName(nullptr, options), chosen ? path : QString());
-    QCOMPARE(asked, answer != QMessageBox::NoButton);
+    const QString result = save ? files.saveFileName(nullptr, options) : files.openFileName(nullptr, options);
+    QCOMPARE(result, chosen ? path : QString());
+    QCOMPARE(asked, answer == QMessageBox::Yes || answer == QMessageBox::No);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
