@@ -211,12 +211,7 @@ void TestReport::mayaDateFollowsTheCount_data()
     QTest::addColumn<int>("count"); // index into kCounts
     QTest::addColumn<QStringList>("lines");
 
-    // 584283 is the count of composesEveryRunOf5March1975.
-    QTest::newRow("584285 shifts every field")
-        << 1975 << "March" << 5 << 1
-        << QStringList{"Kin: 132, trecena 1 Chuwen", "Long Count: 12.18.1.11.12", "Haab': 5 K'ayab",
-                       "Calendar Round: 2 Eb' 5 K'ayab", "Lord of the Night: G7",
-                       "Count: Traditional count, correlation 584285"};
+    // 5 March 1975 under 584283 is composesEveryRunOf5March1975.
     QTest::newRow("Dreamspell: kin and count") << 1975 << "March" << 5 << 2
                                                << QStringList{"Kin: 191", "Count: Dreamspell count"};
     QTest::newRow("Dreamspell 29 February")
@@ -224,6 +219,16 @@ void TestReport::mayaDateFollowsTheCount_data()
         << QStringList{"Kin: 211", "Count: Dreamspell count",
                        "29 February has no kin in the Dreamspell count (0.0 Hunab Ku): this reading uses the kin "
                        "of 28 February."};
+    QTest::newRow("584283 29 February, no note")
+        << 2000 << "February" << 29 << 0
+        << QStringList{"Kin: 161, trecena 1 Kab'an", "Long Count: 12.19.7.0.1", "Haab': 9 K'ayab",
+                       "Calendar Round: 5 Imix 9 K'ayab", "Lord of the Night: G1",
+                       "Count: Traditional count, correlation 584283 (GMT)"};
+    QTest::newRow("584285 shifts every field, no note")
+        << 2000 << "February" << 29 << 1
+        << QStringList{"Kin: 159, trecena 1 Kab'an", "Long Count: 12.19.6.17.19", "Haab': 7 K'ayab",
+                       "Calendar Round: 3 Kawak 7 K'ayab", "Lord of the Night: G8",
+                       "Count: Traditional count, correlation 584285"};
 }
 
 void TestReport::mayaDateFollowsTheCount()
