@@ -6,9 +6,9 @@
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QtMath>
 
 namespace kinwheel {
 
@@ -28,15 +28,13 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent) : QDialog(parent), m_co
 // Every control with its place. Positions in twips.
 void frmAbout::setupUi()
 {
-    QIcon icon = programIcon();
-    if (icon.availableSizes().isEmpty())
-        icon = QApplication::windowIcon();
-    setWindowIcon(icon);
+    setWindowIcon(programIcon());
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
     m_picIcon->setGeometry(twRect(120, 120, 480, 480));
-    if (!icon.isNull())
-        m_picIcon->setPixmap(icon.pixmap(m_picIcon->size(), m_picIcon->devicePixelRatioF()));
+    // The picture box takes the larger sizes too, for screens up to 3x.
+    const qreal ratio = m_picIcon->devicePixelRatioF();
+    m_picIcon->setPixmap(programIcon(2 * qCeil(m_picIcon->width() * ratio)).pixmap(m_picIcon->size(), ratio));
 
     m_Label2 = makeLabel(this, "Label2", QString::fromLatin1(kWindowCaption), twRect(750, 180, 6180, 345),
                          windowFont(14.25, true), Qt::white);

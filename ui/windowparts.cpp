@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -47,13 +48,23 @@ public:
 
 } // namespace
 
-QIcon programIcon()
+QIcon programIcon(int largest)
 {
+    // Qt decodes every picture an icon is given, and a window hands all of
+    // them to the desktop, so a window icon takes only the sizes a title bar
+    // or task switcher shows. Each icon is built once and lives with the
+    // application, so every new window shares its pictures.
+    const QByteArray cached = "kinwheelIcon" + QByteArray::number(largest);
+    if (const QVariant icon = qApp->property(cached.constData()); icon.isValid())
+        return icon.value<QIcon>();
     QIcon icon;
     for (int size : assets::kIconSizes)
-        icon.addFile(QStringLiteral(":/icon/kinwheel-%1.png").arg(size));
+        if (size <= largest)
+            icon.addFile(QStringLiteral(":/icon/kinwheel-%1.png").arg(size), QSize(size, size));
     for (int size : assets::kIconSizesAt2x)
-        icon.addFile(QStringLiteral(":/icon/kinwheel-%1@2x.png").arg(size));
+        if (2 * size <= largest)
+            icon.addFile(QStringLiteral(":/icon/kinwheel-%1@2x.png").arg(size), QSize(2 * size, 2 * size));
+    qApp->setProperty(cached.constData(), icon);
     return icon;
 }
 

@@ -27,8 +27,9 @@ void setupProgramWindow(QMainWindow* window, QSize clientSize);
 // Places the window in the centre of its screen.
 void centreOnScreen(QWidget* window);
 
-// The program icon from the resources, every size drawn for it, 1x and 2x.
-QIcon programIcon();
+// The program icon from the resources: every size drawn for it up to largest
+// pixels, 1x and 2x.
+QIcon programIcon(int largest = 64);
 
 // The colour a widget draws its text in.
 void setTextColour(QWidget* widget, const QColor& colour);
