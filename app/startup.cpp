@@ -34,9 +34,10 @@ frmMain* RunStartup(InstanceGuard& guard, AppContext& context, const std::option
     auto* window = new frmMain(context);
     window->show();
     CoBrand_Randomize(*window, context);
-    // A refused file leaves the main window open with its message.
+    // As File > Open: an opened file joins the recent readings; a refused one
+    // leaves the main window open with its message.
     if (file)
-        window->openReading(*file);
+        window->openAndRemember(*file);
     return window;
 }
 

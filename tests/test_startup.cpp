@@ -5,6 +5,7 @@
 
 #include "platform/qtservices.h"
 #include "app/startup.h"
+#include "platform/settings.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -207,6 +208,7 @@ void TestStartup::opensTheFileGiven()
         if (!message.question)
             messages << message.text;
     QCOMPARE(messages, opens ? QStringList() : QStringList{"Please Check The File."});
+    QCOMPARE(RecentReadings(f.fakes.settings), opens ? QStringList{f.dir.filePath(fileName)} : QStringList());
 }
 
 // Start, Generate, Back, Exit: the event loop returns when the last window goes.
