@@ -1,9 +1,11 @@
-// The long texts: opening words, exact lengths, one paragraph each, no phrase
-// shared within a reading, and the famous people really born under their sign.
+// The long texts: opening words, exact lengths, one paragraph each, no word
+// worn out within a text nor a phrase shared within a reading, and the famous
+// people really born under their sign.
 
 #include "engine/kin.h"
 #include "engine/tables.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -22,6 +24,45 @@ struct Person {
 const Person kPeople[] = {
 #include "personality_dates.inc"
 };
+
+// The words of an English text, in lower case and without apostrophes.
+QStringList words(const QString& text)
+{
+    return text.toLower().remove(u'\'').split(QRegularExpression("[^a-z0-9]+"), Qt::SkipEmptyParts);
+}
+
+// Words a text cannot help repeating.
+const QSet<QString> kFunctionWords = {
+    "a", "an", "the", "and", "or", "but", "nor", "so", "yet", "if", "as", "than", "then", "that", "this", "these",
+    "those", "there", "their", "theirs", "them", "they", "themselves", "it", "its", "itself", "he", "she", "his",
+    "her", "him", "you", "your", "yours", "yourself", "we", "us", "our", "i", "me", "my", "who", "whom", "whose",
+    "which", "what", "when", "where", "while", "why", "how", "of", "in", "on", "at", "to", "for", "from", "by",
+    "with", "without", "into", "onto", "through", "about", "above", "below", "under", "over", "after", "before",
+    "between", "toward", "towards", "against", "up", "down", "out", "off", "be", "is", "are", "was", "were",
+    "been", "being", "am", "have", "has", "had", "do", "does", "did", "can", "could", "will", "would", "shall",
+    "should", "may", "might", "must", "not", "no", "all", "any", "each", "every", "some", "both", "other",
+    "others", "more", "most", "much", "many", "very", "too", "also", "own", "just", "only", "even", "such", "same"};
+
+// The stem a word shares with its forms ("wise", "wisely", "wisdom": "wis"),
+// or the family of an irregular one.
+QString wordFamily(QString word)
+{
+    static const char* const kSuffixes[] = {"ings", "edly", "ness", "ing", "ers", "ies", "dom", "ful",
+                                            "ed",   "er",   "es",   "ly",  "s"};
+    for (const char* suffix : kSuffixes) {
+        const QLatin1String s(suffix);
+        if (word.endsWith(s) && word.size() - s.size() >= 3 && !(s == QLatin1String("s") && word.endsWith(u"ss"))) {
+            word.chop(s.size());
+            if (s == QLatin1String("ies"))
+                word += u'y';
+            break;
+        }
+    }
+    if (word.size() > 3 && word.endsWith(u'e'))
+        word.chop(1);
+    static const QHash<QString, QString> kIrregular = {{"peopl", "person"}, {"lif", "liv"}, {"health", "heal"}};
+    return kIrregular.value(word, word);
+}
 } // namespace
 
 class ContentTest : public QObject {
@@ -34,6 +75,7 @@ private slots:
     void peopleAreBornUnderTheirSign();
     void labelTexts();
     void noPhraseRepeatsWithinAReading();
+    void healingInAtMostTwoGlyphs();
 };
 
 void ContentTest::texts_data()
@@ -122,6 +164,14 @@ void ContentTest::texts()
     QCOMPARE(text.size(), length);
     QVERIFY(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')));
     QCOMPARE(text.trimmed(), text);
+    // A spaced hyphen stays only in the openings; the rest uses the spaced en dash.
+    const QString rest = text.mid(opening.size());
+    QVERIFY2(!rest.contains(QStringLiteral(" - ")) && !rest.contains(u'\u2014'), qPrintable(rest));
+    // No word, counted with its forms, stands four times in one text.
+    QHash<QString, int> uses;
+    for (const QString& word : words(text))
+        if (!kFunctionWords.contains(word))
+            QVERIFY2(++uses[wordFamily(word)] < 4, qPrintable(word));
 }
 
 void ContentTest::personalitiesLengths()
@@ -185,11 +235,10 @@ void ContentTest::labelTexts()
 void ContentTest::noPhraseRepeatsWithinAReading()
 {
     const auto phrases = [](std::string_view text) {
-        const QStringList words =
-            QString::fromUtf8(text).toLower().remove(u'\'').split(QRegularExpression("[^a-z0-9]+"), Qt::SkipEmptyParts);
+        const QStringList all = words(QString::fromUtf8(text));
         QSet<QString> out;
-        for (qsizetype i = 0; i + 5 <= words.size(); ++i)
-            out.insert(words.mid(i, 5).join(u' '));
+        for (qsizetype i = 0; i + 5 <= all.size(); ++i)
+            out.insert(all.mid(i, 5).join(u' '));
         return out;
     };
     for (std::size_t row = 0; row < DaySignTable.size(); ++row) {
@@ -212,6 +261,17 @@ void ContentTest::noPhraseRepeatsWithinAReading()
             }
         }
     }
+}
+
+// Healing is the Serpent's and the Hand's: no more glyph texts than two speak of it.
+void ContentTest::healingInAtMostTwoGlyphs()
+{
+    const QRegularExpression heal(QStringLiteral("\\bheal"), QRegularExpression::CaseInsensitiveOption);
+    QStringList healing;
+    for (const Glyph& glyph : GlyphTable)
+        if (QString::fromUtf8(glyph.description).contains(heal))
+            healing << QString::fromUtf8(glyph.name);
+    QVERIFY2(healing.size() <= 2, qPrintable(healing.join(QStringLiteral(", "))));
 }
 
 QTEST_APPLESS_MAIN(ContentTest)
