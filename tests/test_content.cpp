@@ -1,13 +1,18 @@
 // The long texts: opening words, exact lengths, one paragraph each, no word
 // worn out within a text nor a phrase shared within a reading, and the famous
-// people really born under their sign.
+// people really born under their sign. The translated texts: the files of
+// each language folder, line for line with the English, and the Spanish names.
 
 #include "engine/kin.h"
 #include "engine/tables.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringDecoder>
 #include <QTest>
 
 #include <set>
@@ -63,6 +68,45 @@ QString wordFamily(QString word)
     static const QHash<QString, QString> kIrregular = {{"peopl", "person"}, {"lif", "liv"}, {"health", "heal"}};
     return kIrregular.value(word, word);
 }
+
+// Every file of a language folder under assets/text, with its entries and how
+// long each may be beside the English entry of the same line.
+enum class Length { Free, NearEnglish, AtMostEnglish };
+const struct TranslatedFile {
+    const char* name;
+    int lines;
+    Length length;
+} kTranslatedFiles[] = {
+    {"tone-descriptions.txt", 13, Length::NearEnglish},
+    {"sign-descriptions.txt", 20, Length::NearEnglish},
+    {"glyph-descriptions.txt", 20, Length::NearEnglish},
+    // The windows keep their size: a label is no longer than the English one.
+    {"labels.txt", 6, Length::AtMostEnglish},
+    {"tone-names.txt", 13, Length::Free},
+    {"glyph-names.txt", 20, Length::Free},
+    {"sign-names.txt", 20, Length::Free},
+    {"sign-keywords.txt", 20, Length::Free},
+    {"sign-gemstones.txt", 20, Length::Free},
+    {"sign-significance.txt", 20, Length::Free},
+};
+
+const QDir kTextDir(QStringLiteral(KINWHEEL_TEXT_DIR));
+
+// Reads a content file into its lines; returns what is wrong with it, or nothing.
+QString readLines(const QString& path, QStringList& lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return path + QStringLiteral(": ") + file.errorString();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = utf8(file.readAll());
+    if (utf8.hasError() || text.startsWith(QChar::ByteOrderMark))
+        return path + QStringLiteral(": not plain UTF-8");
+    if (!text.endsWith(u'\n') || text.contains(u'\r'))
+        return path + QStringLiteral(": not one entry a line, each ended by a newline");
+    lines = text.chopped(1).split(u'\n');
+    return {};
+}
 } // namespace
 
 class ContentTest : public QObject {
@@ -76,6 +120,11 @@ private slots:
     void labelTexts();
     void noPhraseRepeatsWithinAReading();
     void healingInAtMostTwoGlyphs();
+    void translationFolders();
+    void translatedTexts_data();
+    void translatedTexts();
+    void spanishNames_data();
+    void spanishNames();
 };
 
 void ContentTest::texts_data()
@@ -272,6 +321,104 @@ void ContentTest::healingInAtMostTwoGlyphs()
         if (QString::fromUtf8(glyph.description).contains(heal))
             healing << QString::fromUtf8(glyph.name);
     QVERIFY2(healing.size() <= 2, qPrintable(healing.join(QStringLiteral(", "))));
+}
+
+// A language folder holds every translated file and nothing else.
+void ContentTest::translationFolders()
+{
+    QStringList files;
+    for (const TranslatedFile& file : kTranslatedFiles)
+        files << QString::fromLatin1(file.name);
+    files.sort();
+    const QStringList languages = kTextDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QVERIFY(languages.contains(QStringLiteral("es")));
+    for (const QString& language : languages)
+        QCOMPARE(QDir(kTextDir.filePath(language))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name),
+                 files);
+}
+
+void ContentTest::translatedTexts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("file");
+    for (const QString& language : kTextDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        for (int f = 0; f < int(std::size(kTranslatedFiles)); ++f)
+            QTest::addRow("%s/%s", qPrintable(language), kTranslatedFiles[f].name) << language << f;
+}
+
+void ContentTest::translatedTexts()
+{
+    QFETCH(QString, language);
+    QFETCH(int, file);
+    const TranslatedFile& translated = kTranslatedFiles[file];
+    const QString name = QString::fromLatin1(translated.name);
+    const QFileInfo info(kTextDir.filePath(language + u'/' + name));
+    QVERIFY2(info.isFile() && !info.isSymLink(), qPrintable(info.filePath()));
+    QStringList lines;
+    QCOMPARE(readLines(info.filePath(), lines), QString());
+    QCOMPARE(lines.size(), translated.lines);
+    QStringList english;
+    if (translated.length != Length::Free) {
+        QCOMPARE(readLines(kTextDir.filePath(name), english), QString());
+        QCOMPARE(english.size(), lines.size());
+    }
+
+    // A straight apostrophe marks only a glottal stop, after a letter (K'iche');
+    // quotation takes the language's own marks, in Spanish «…» alone.
+    const bool spanish = language == u"es";
+    const QRegularExpression strayQuote(spanish ? QStringLiteral("[\"“”‘’]|(^|\\P{L})'")
+                                                : QStringLiteral("\"|(^|\\P{L})'"));
+    const QRegularExpression notGuillemet(QStringLiteral("[^«»]"));
+    const QString host = QStringLiteral("{host}");
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        const QByteArray where = QStringLiteral("line %1: %2").arg(i + 1).arg(line).toUtf8();
+        QVERIFY2(!line.isEmpty() && line.trimmed() == line && !line.contains(QStringLiteral("  ")), where);
+        QVERIFY2(!line.contains(strayQuote), where);
+        if (spanish) {
+            QVERIFY2(QString(line).remove(notGuillemet).remove(QStringLiteral("«»")).isEmpty(), where);
+            QVERIFY2(line.count(u'¿') == line.count(u'?') && line.count(u'¡') == line.count(u'!'), where);
+        }
+        if (translated.length == Length::Free)
+            continue;
+        const QString& en = english[i];
+        QVERIFY2(line.count(host) == en.count(host), where);
+        if (translated.length == Length::AtMostEnglish)
+            QVERIFY2(line.size() <= en.size(), where);
+        else
+            QVERIFY2(line.size() * 3 >= en.size() * 2 && line.size() * 3 <= en.size() * 4, where);
+    }
+}
+
+void ContentTest::spanishNames_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("tones") << "tone-names.txt"
+                           << QStringList{"Magnético", "Lunar", "Eléctrico", "Autoexistente", "Entonado", "Rítmico",
+                                          "Resonante", "Galáctico", "Solar", "Planetario", "Espectral", "Cristal",
+                                          "Cósmico"};
+    QTest::newRow("glyphs") << "glyph-names.txt"
+                            << QStringList{"Dragón Rojo", "Viento Blanco", "Noche Azul", "Semilla Amarilla",
+                                           "Serpiente Roja", "Enlazador de Mundos Blanco", "Mano Azul",
+                                           "Estrella Amarilla", "Luna Roja", "Perro Blanco", "Mono Azul",
+                                           "Humano Amarillo", "Caminante del Cielo Rojo", "Mago Blanco", "Águila Azul",
+                                           "Guerrero Amarillo", "Tierra Roja", "Espejo Blanco", "Tormenta Azul",
+                                           "Sol Amarillo"};
+    QTest::newRow("signs") << "sign-names.txt"
+                           << QStringList{"Mono", "Camino", "Caña", "Jaguar", "Águila", "Sabiduría", "Tierra",
+                                          "Pedernal", "Tormenta", "Sol", "Cocodrilo", "Viento", "Noche", "Semilla",
+                                          "Serpiente", "Transformador", "Venado", "Estrella", "Ofrenda", "Perro"};
+}
+
+void ContentTest::spanishNames()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, names);
+    QStringList lines;
+    QCOMPARE(readLines(kTextDir.filePath(QStringLiteral("es/") + file), lines), QString());
+    QCOMPARE(lines, names);
 }
 
 QTEST_APPLESS_MAIN(ContentTest)
