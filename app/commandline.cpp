@@ -1,14 +1,13 @@
 #include "app/commandline.h"
 
-#include "engine/kin.h"
-#include "engine/tables.h"
-#include "report/cp1252.h"
+#include "engine/reading.h"
+#include "report/inputtext.h"
 #include "report/readingfile.h"
 #include "report/readingjson.h"
 #include "report/reportcomposer.h"
+#include "report/validation.h"
 #include "platform/weblinks.h"
 #include "ui/appcontext.h"
-#include "ui/frmmain.h"
 #include "ui/frmsave.h"
 #include "ui/richtextpanel.h"
 
@@ -52,50 +51,6 @@ constexpr char kHelp[] =
     "Exit status: 0 done; 1 a file or the output could not be written; 2 the\n"
     "arguments or the input were refused.\n";
 
-// A value as messages echo it: quoted, and cut short.
-QString echoed(const QString& value)
-{
-    constexpr qsizetype kEcho = 40;
-    return QLatin1Char('\'') + value.left(kEcho) + (value.size() > kEcho ? QStringLiteral("...'") : QStringLiteral("'"));
-}
-
-struct CivilDate {
-    int year = 0;
-    int month = 0; // 1..12
-    int day = 0;
-};
-
-// YYYY-MM-DD with a year from 1, a month 1..12 and a day 1..31; whether the
-// month has that day is Generate's check.
-std::optional<CivilDate> parseIsoDate(const QString& text)
-{
-    if (text.size() != 10 || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-'))
-        return std::nullopt;
-    const auto number = [&](qsizetype from, qsizetype length) {
-        int value = 0;
-        for (const QChar c : QStringView(text).mid(from, length)) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return -1;
-            value = value * 10 + (c.unicode() - '0');
-        }
-        return value;
-    };
-    const CivilDate date{number(0, 4), number(5, 2), number(8, 2)};
-    if (date.year < kMinYear || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
-        return std::nullopt;
-    return date;
-}
-
-// C0, DEL and C1: nothing a name holds, and nothing to send to a terminal.
-QList<char32_t> controlCharacters(const QString& text)
-{
-    QList<char32_t> found;
-    for (const char32_t c : text.toUcs4())
-        if ((c < 0x20 || (c >= 0x7F && c <= 0x9F)) && !found.contains(c))
-            found.append(c);
-    return found;
-}
-
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
     return device.write(bytes) == bytes.size();
@@ -110,16 +65,6 @@ void tell(QIODevice& err, const QString& message)
         if (c != QLatin1Char('\n') && (c.category() == QChar::Other_Control || c.isSurrogate()))
             c = QLatin1Char('?');
     writeAll(err, (line + QLatin1Char('\n')).toUtf8());
-}
-
-// The report's text, one line a line.
-QByteArray reportText(const BirthDetails& details, const BirthChart& chart)
-{
-    QString text;
-    for (const ReportRun& run : composeReport(details, chart, reportClosingLine()))
-        text += run.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return (text + QLatin1Char('\n')).toUtf8();
 }
 
 } // namespace
@@ -226,56 +171,32 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
 
     // The checks of Open and Generate; only a reading printed from --date
     // may go without a name: a saved reading and a report have one.
-    QString name;
-    int year = 0;
-    QString month;
-    int day = 0;
+    Person person;
     if (line.read) {
-        const auto decoded = readReadingFile(*line.read);
-        const auto* values = std::get_if<ReadingValues>(&decoded);
-        if (!values)
+        const auto read = readReadingFile(*line.read);
+        const auto* stored = std::get_if<Person>(&read);
+        if (!stored)
             return refuse(QStringLiteral("Please Check The File."));
-        name = values->name;
-        year = values->year.toInt();
-        month = values->month;
-        day = values->day.toInt();
+        person = *stored;
     } else {
-        const auto date = parseIsoDate(*line.date);
+        const auto date = parseIsoDate(line.date->toStdString());
         if (!date)
             return refuse(QStringLiteral("--date takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %1.")
                               .arg(echoed(*line.date)));
-        name = line.name.value_or(QString());
-        year = date->year;
-        month = QString::fromUtf8(MonthNames[static_cast<std::size_t>(date->month - 1)]);
-        day = date->day;
+        person = {line.name.value_or(QString()).toStdString(), *date};
     }
-    name = name.trimmed();
-    if (const QList<char32_t> controls = controlCharacters(name); !controls.isEmpty()) {
-        QStringList described;
-        for (const char32_t c : controls)
-            described.append(describeCharacter(c));
-        return refuse(QStringLiteral("The name holds control characters: %1.").arg(described.join(QStringLiteral(", "))));
-    }
-    if (name.size() > kMaxNameLength)
-        return refuse(QStringLiteral("The name has %1 characters; the program takes at most %2.")
-                          .arg(name.size())
-                          .arg(kMaxNameLength));
-    if (name.isEmpty() && (line.read || line.save || line.pdf))
-        return refuse(QString::fromLatin1(kNameRefusal));
-    if (const QString refusal = dateRefusal(year, month, day); !refusal.isEmpty())
-        return refuse(refusal);
-
-    const BirthDetails details{name.toStdString(), static_cast<std::int16_t>(year), month.toStdString(),
-                               static_cast<std::int16_t>(day)};
-    BirthChart chart;
-    if (!calculateKin(details, chart, line.count))
-        return refuse(QStringLiteral("Please Enter Correct Date Or Month!"));
+    const NameRule rule = line.read || line.save || line.pdf ? NameRule::Required : NameRule::Optional;
+    const auto checked = checkedReading(person, line.count, rule);
+    if (const auto* refusal = std::get_if<Refusal>(&checked))
+        return refuse(refusal->message);
+    const Reading& reading = std::get<Reading>(checked);
 
     if (line.save) {
         // As the report window's Save writes it; only the window's years are taken.
-        if (const QString refusal = saveRefusal(details); !refusal.isEmpty())
-            return refuse(refusal);
-        const QString failure = saveReading(*line.save, details);
+        const auto encoded = encodeReadingFile(reading.person);
+        if (const auto* refusal = std::get_if<QString>(&encoded))
+            return refuse(*refusal);
+        const QString failure = writeReadingFile(*line.save, std::get<QByteArray>(encoded));
         if (failure.isEmpty())
             return kExitDone;
         tell(err, failure);
@@ -284,10 +205,8 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
     if (line.pdf) {
         // The report window's own document, written as its Print writes a PDF.
         AppContext context(services);
-        context.details = details;
-        context.chart = chart;
         context.count = line.count;
-        frmSave report(context);
+        frmSave report(context, reading);
         const QString failure = report.rtb()->printToPdf(services.printer, *line.pdf);
         if (failure.isEmpty())
             return kExitDone;
@@ -296,8 +215,8 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         return kExitNotWritten;
     }
     if (line.json)
-        return written(QJsonDocument(readingJson(details, chart)).toJson());
-    return written(reportText(details, chart));
+        return written(QJsonDocument(readingJson(reading)).toJson());
+    return written(reportPlainText(reading, reportClosingLine()).toUtf8());
 }
 
 } // namespace kinwheel

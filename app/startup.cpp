@@ -47,7 +47,7 @@ void CoBrand_Randomize(frmMain& window, AppContext& context)
     // 1..6, each equally likely; clamped should a source ever step outside [0, 1).
     const int number = std::clamp(static_cast<int>(std::floor(r * 6)) + 1, 1, 6);
     context.coBrandRandomNumber = number;
-    window.bringOfferToFront(number % 2 == 1);
+    window.bringOfferToFront(coBrandInFront(number));
 }
 
 void EndProgram()

@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
         settle();
 
         timer.start();
-        kinwheel::frmSave* report = kinwheel::showReportWindow(context, result);
+        kinwheel::frmSave* report = kinwheel::showReportWindow(context, result->reading(), result);
         reportMs.push_back(double(timer.nsecsElapsed()) / 1e6);
         report->close();
         settle();

@@ -3,6 +3,7 @@
 // in for every platform service, so nothing is shown, opened or printed.
 
 #include "fakes.h"
+#include "toplevel.h"
 
 #include "platform/qtservices.h"
 #include "app/startup.h"
@@ -20,10 +21,7 @@ using testing::FakeServices;
 template <typename T>
 T* findWindow()
 {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<T*>(w); window && window->isVisible())
-            return window;
-    return nullptr;
+    return testing::shownWindows<T>().value(0);
 }
 
 // Runs pending events and deletes the windows that were closed.

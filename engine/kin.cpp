@@ -1,16 +1,13 @@
 #include "engine/kin.h"
 
+#include "engine/reading.h"
 #include "engine/tables.h"
 
 #include <chrono>
+#include <cstdio>
 
 namespace kinwheel {
 namespace {
-
-int monthIndex(std::string_view month)
-{
-    return monthNumber(month) - 1;
-}
 
 // Row of the day-sign table whose label equals the text, or -1. The labels the
 // calculation stores point into the table itself, so identity decides first.
@@ -43,9 +40,15 @@ bool validDate(int year, int m, int day)
            day <= daysInMonthIndex(year, m);
 }
 
+std::chrono::sys_days sysDays(const CivilDate& date)
+{
+    return std::chrono::sys_days{std::chrono::year(date.year) / std::chrono::month(static_cast<unsigned>(date.month)) /
+                                 std::chrono::day(static_cast<unsigned>(date.day))};
+}
+
 // Position 1..260 of a valid date (month index 0..11) in the 260-day table.
 // January and February continue the count from 1 March of the year before.
-int tablePosition(int year, int m, int day)
+int positionInTable(int year, int m, int day)
 {
     const int yearValue = YearTable[static_cast<std::size_t>(m > 1 ? year : year - 1)];
     const int sum = yearValue + MonthTable[static_cast<std::size_t>(m)][static_cast<std::size_t>(day - 1)];
@@ -79,12 +82,10 @@ MayaDate mayaDateOf(int year, int m, int day, Count count)
     } else {
         // The later correlation reaches each day two kins earlier.
         const int shift = correlationOf(count) - correlationOf(Count::Gmt584283);
-        date.kin = static_cast<std::int16_t>((kinOfPosition(tablePosition(year, m, day)) - 1 - shift + kCycle) % kCycle + 1);
+        date.kin = static_cast<std::int16_t>((kinOfPosition(positionInTable(year, m, day)) - 1 - shift + kCycle) % kCycle + 1);
 
-        const std::chrono::sys_days civil{std::chrono::year(year) / std::chrono::month(static_cast<unsigned>(m + 1)) /
-                                          std::chrono::day(static_cast<unsigned>(day))};
         // Days since the Long Count's zero date; positive for every year from 1.
-        const int n = static_cast<int>(civil.time_since_epoch().count()) + kJulianDayOf1970 - correlationOf(count);
+        const int n = daysSinceEpoch({year, m + 1, day}) + kJulianDayOf1970 - correlationOf(count);
         date.hasTraditionalFields = true;
         date.longCount = {static_cast<std::int16_t>(n / 144000), static_cast<std::int16_t>(n % 144000 / 7200),
                           static_cast<std::int16_t>(n % 7200 / 360), static_cast<std::int16_t>(n % 360 / 20),
@@ -108,56 +109,145 @@ int monthNumber(std::string_view month)
     return 0;
 }
 
-int daysInMonth(int year, std::string_view month)
+int daysInMonth(int year, int month)
 {
-    const int m = monthIndex(month);
-    return m < 0 ? 0 : daysInMonthIndex(year, m);
+    return month < 1 || month > 12 ? 0 : daysInMonthIndex(year, month - 1);
 }
 
-std::optional<int> kinNumber(int year, std::string_view month, int day)
+bool isValidDate(const CivilDate& date)
 {
-    const int m = monthIndex(month);
-    if (!validDate(year, m, day))
+    return validDate(date.year, date.month - 1, date.day);
+}
+
+std::optional<CivilDate> parseIsoDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
-    return tablePosition(year, m, day);
+    const auto number = [text](std::size_t from, std::size_t length) {
+        int value = 0;
+        for (const char c : text.substr(from, length)) {
+            if (c < '0' || c > '9')
+                return -1;
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    };
+    const CivilDate date{number(0, 4), number(5, 2), number(8, 2)};
+    if (date.year < kMinYear || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
+        return std::nullopt;
+    return date;
+}
+
+std::string isoDate(const CivilDate& date)
+{
+    char text[16];
+    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return std::string(text, static_cast<std::size_t>(n > 0 ? n : 0));
+}
+
+int daysSinceEpoch(const CivilDate& date)
+{
+    return static_cast<int>(sysDays(date).time_since_epoch().count());
+}
+
+CivilDate dateOfEpochDay(int days)
+{
+    const std::chrono::year_month_day ymd{std::chrono::sys_days{std::chrono::days(days)}};
+    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
+
+CivilDate addDays(const CivilDate& date, int days)
+{
+    return dateOfEpochDay(daysSinceEpoch(date) + days);
+}
+
+std::optional<int> tablePosition(int year, int month, int day)
+{
+    if (!validDate(year, month - 1, day))
+        return std::nullopt;
+    return positionInTable(year, month - 1, day);
 }
 
 std::optional<MayaDate> mayaDate(int year, int month, int day, Count count)
 {
-    if (month < 1 || month > 12 || !validDate(year, month - 1, day))
+    if (!validDate(year, month - 1, day))
         return std::nullopt;
     return mayaDateOf(year, month - 1, day, count);
 }
 
+std::optional<Reading> computeReading(const CivilDate& date, Count count)
+{
+    if (!isValidDate(date))
+        return std::nullopt;
+    Reading reading;
+    reading.person.birthDate = date;
+    reading.date = date;
+    reading.count = count;
+    reading.maya = mayaDateOf(date.year, date.month - 1, date.day, count);
+    reading.kin = reading.maya.kin;
+    reading.tone = static_cast<std::int16_t>(toneOfKin(reading.kin));
+    reading.sign = static_cast<std::int16_t>(glyphOfKin(reading.kin));
+    reading.cross = crossOf(reading.sign, reading.tone);
+    return reading;
+}
+
+std::optional<Reading> readingOf(const Person& person, Count count)
+{
+    std::optional<Reading> reading = computeReading(person.birthDate, count);
+    if (reading)
+        reading->person = person;
+    return reading;
+}
+
+const DaySign& daySignOfGlyph(int glyph)
+{
+    return DaySignTable[static_cast<std::size_t>((glyph % 20 + 30) % 20)];
+}
+
+BirthChart birthChartOf(const Reading& reading)
+{
+    BirthChart chart;
+    chart.count = reading.count;
+    chart.kin = reading.kin;
+    chart.maya = reading.maya;
+    chart.cross = reading.cross;
+    chart.dayNumber = reading.tone;
+    const Tone& tone = ToneTable[toneIndexOf(reading.tone)];
+    chart.toneName = tone.name;
+    chart.dayNumberDescription = tone.description;
+    const DaySign& sign = daySignOfGlyph(reading.sign);
+    chart.daySign = sign.shortName;
+    chart.signName = sign.englishName;
+    chart.signDescription = sign.description;
+    chart.signKeywords = sign.keywords;
+    chart.signGemstone = sign.gemstone;
+    chart.signSignificance = sign.significance;
+    chart.signPersonalities = reading.count == Count::Gmt584283 ? sign.personalities : std::string_view{};
+    return chart;
+}
+
 bool calculateKin(const BirthDetails& details, BirthChart& chart, Count count)
 {
-    const int m = monthIndex(details.month);
-    if (!validDate(details.year, m, details.day))
+    const std::optional<Reading> reading =
+        computeReading({details.year, monthNumber(details.month), details.day}, count);
+    if (!reading)
         return false;
-    const MayaDate maya = mayaDateOf(details.year, m, details.day, count);
-    const auto i = static_cast<std::size_t>(positionOfKin(maya.kin) - 1);
-    chart.count = count;
-    chart.kin = maya.kin;
-    chart.maya = maya;
-    chart.dayNumber = ToneNumberTable[i];
-    chart.daySign = SignLabelTable[i];
-    chart.dayNumberDescription = ToneTable[static_cast<std::size_t>(chart.dayNumber - 1)].description;
-    if (const int row = signRowOf(chart.daySign); row >= 0) {
-        const DaySign& sign = DaySignTable[static_cast<std::size_t>(row)];
-        chart.signName = sign.englishName;
-        chart.signDescription = sign.description;
-        chart.signKeywords = sign.keywords;
-        chart.signGemstone = sign.gemstone;
-        chart.signSignificance = sign.significance;
-        chart.signPersonalities = count == Count::Gmt584283 ? sign.personalities : std::string_view{};
-    }
-    deriveDestinyCross(chart);
+    chart = birthChartOf(*reading);
     return true;
 }
 
 std::string_view toneNameOf(int dayNumber)
 {
     return ToneTable[toneIndexOf(dayNumber)].name;
+}
+
+DestinyCross crossOf(int central, int dayNumber)
+{
+    const int offset = GuideOffsets[toneIndexOf(dayNumber)];
+    return {{static_cast<std::int16_t>(central), static_cast<std::int16_t>((17 - central + 20) % 20),
+             static_cast<std::int16_t>(19 - central), static_cast<std::int16_t>((central + 10) % 20),
+             static_cast<std::int16_t>((central + offset) % 20)}};
 }
 
 void deriveDestinyCross(BirthChart& chart)
@@ -171,12 +261,7 @@ void deriveDestinyCross(BirthChart& chart)
     const int central = row < 0 || row == 9 ? 19 : (row + 10) % 20;
     chart.daySign = DaySignTable[static_cast<std::size_t>((central + 10) % 20)].shortName;
 
-    const int offset = GuideOffsets[tone];
-    chart.cross.slot = {static_cast<std::int16_t>(central),
-                        static_cast<std::int16_t>((17 - central + 20) % 20),
-                        static_cast<std::int16_t>(19 - central),
-                        static_cast<std::int16_t>((central + 10) % 20),
-                        static_cast<std::int16_t>((central + offset) % 20)};
+    chart.cross = crossOf(central, chart.dayNumber);
 }
 
 } // namespace kinwheel

@@ -59,26 +59,25 @@ constexpr bool isLeapYear(int year)
 }
 // 1..12 for the twelve English month names, 0 for any other text.
 int monthNumber(std::string_view month);
-// 0 when the month name is not one of the twelve.
-int daysInMonth(int year, std::string_view month);
 
 // A position p of the 260-day table is not the kin: position 10 is 4 Ajaw,
 // kin 160. Both run 1..260.
 constexpr int kinOfPosition(int position) { return (position + 149) % 260 + 1; }
 constexpr int positionOfKin(int kin) { return (kin + 109) % 260 + 1; }
 
-// The date's position 1..260 in the 260-day table under the 584283 count, or
-// nothing for a date outside 0001-01-01..9999-12-31 or a day the month lacks.
-std::optional<int> kinNumber(int year, std::string_view month, int day);
+// The position 1..260 that the year and month tables reach for a date (not
+// its kin: see kinOfPosition), or nothing for a date outside
+// 0001-01-01..9999-12-31 or a day the month lacks.
+std::optional<int> tablePosition(int year, int month, int day);
 
 // The whole Maya date of a day (month 1..12) under a count, or nothing for a
 // date calculateKin refuses.
 std::optional<MayaDate> mayaDate(int year, int month, int day, Count count = Count::Gmt584283);
 
 // Computes the whole reading under the count (deriveDestinyCross included)
-// into chart. Returns false, leaving chart untouched, for a date outside
-// 0001-01-01..9999-12-31, a month name not one of the twelve or a day the
-// month lacks.
+// into chart, as computeReading() and birthChartOf() do. Returns false,
+// leaving chart untouched, for a date outside 0001-01-01..9999-12-31, a
+// month name not one of the twelve or a day the month lacks.
 [[nodiscard]] bool calculateKin(const BirthDetails& details, BirthChart& chart,
                                 Count count = Count::Gmt584283);
 
@@ -88,5 +87,8 @@ void deriveDestinyCross(BirthChart& chart);
 
 // The tone name of a day number; anything outside 1..12 is "Cosmic".
 std::string_view toneNameOf(int dayNumber);
+
+// The destiny cross of a glyph index 0..19 and a day number 1..13.
+DestinyCross crossOf(int central, int dayNumber);
 
 } // namespace kinwheel

@@ -1,5 +1,7 @@
 #include "report/cp1252.h"
 
+#include "report/inputtext.h"
+
 #include <QStringView>
 
 #include <array>
@@ -38,13 +40,6 @@ int byteOf(char32_t character)
     return -1;
 }
 
-// C0, DEL and C1. The C1 controls have bytes (0x81, 0x8D ... as their own
-// codes) but are no part of a name.
-bool isControl(char32_t character)
-{
-    return character < 0x20 || (character >= 0x7F && character <= 0x9F);
-}
-
 } // namespace
 
 QByteArray toCp1252(const QString& text)
@@ -72,18 +67,12 @@ QList<char32_t> unsaveableCharacters(const QString& text)
     QList<char32_t> found;
     for (const char32_t c : text.toUcs4()) {
         // toUcs4() turns a lone surrogate into U+FFFD, which has no byte either.
-        if ((isControl(c) || byteOf(c) < 0) && !found.contains(c))
+        // The C1 controls have bytes (0x81, 0x8D ... as their own codes) but
+        // are no part of a name.
+        if ((isControlCharacter(c) || byteOf(c) < 0) && !found.contains(c))
             found.append(c);
     }
     return found;
-}
-
-QString describeCharacter(char32_t character)
-{
-    const QString code = QStringLiteral("U+%1").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0')).toUpper();
-    if (isControl(character))
-        return code;
-    return QStringLiteral("\"%1\" (%2)").arg(QString::fromUcs4(&character, 1), code);
 }
 
 } // namespace kinwheel

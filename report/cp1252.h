@@ -14,11 +14,8 @@ QByteArray toCp1252(const QString& text);
 QString fromCp1252(const QByteArray& bytes);
 
 // The characters of text that a reading file cannot hold: those outside
-// Windows-1252 and the control characters (below U+0020, U+007F and U+0080 to
-// U+009F). Each is listed once, in the order of its first appearance.
+// Windows-1252 and the control characters (isControlCharacter()). Each is
+// listed once, in the order of its first appearance.
 QList<char32_t> unsaveableCharacters(const QString& text);
-
-// "ä" (U+00E4), or U+0009 alone for a control character: for messages.
-QString describeCharacter(char32_t character);
 
 } // namespace kinwheel

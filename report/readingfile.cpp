@@ -2,8 +2,10 @@
 
 #include "engine/tables.h"
 #include "report/cp1252.h"
+#include "report/inputtext.h"
 #include "report/scramble.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +18,10 @@
 
 namespace kinwheel {
 namespace {
+
+struct ReadingFile {
+    Q_DECLARE_TR_FUNCTIONS(ReadingFile)
+};
 
 const QByteArray kLineEnd("\r\n");
 
@@ -68,53 +74,47 @@ LineResult readLine(QIODevice& device, QByteArray& line)
 
 } // namespace
 
-ReadingValues readingValuesOf(const BirthDetails& details)
+ReadingValues readingValuesOf(const Person& person)
 {
-    return {QString::fromUtf8(details.name), QString::number(details.year), QString::fromUtf8(details.month),
-            QString::number(details.day)};
+    const CivilDate& date = person.birthDate;
+    const QString month = date.month >= 1 && date.month <= 12
+                              ? QString::fromLatin1(MonthNames[static_cast<std::size_t>(date.month - 1)].data())
+                              : QString::number(date.month);
+    return {QString::fromStdString(person.name), QString::number(date.year), month, QString::number(date.day)};
 }
 
-bool isStorableReading(const ReadingValues& values)
+std::optional<Person> personOf(const ReadingValues& values)
 {
-    return isStorableName(values.name) && isNumberIn(values.year, kFirstYear, kLastYear) && isMonthName(values.month)
-        && isNumberIn(values.day, 1, 31);
-}
-
-std::optional<QByteArray> encodeReadingFile(const BirthDetails& details)
-{
-    const ReadingValues values = readingValuesOf(details);
-    if (!isStorableReading(values))
+    if (!isStorableName(values.name) || !isNumberIn(values.year, kFirstYear, kLastYear) || !isMonthName(values.month)
+        || !isNumberIn(values.day, 1, 31))
         return std::nullopt;
+    return Person{values.name.toStdString(),
+                  {values.year.toInt(), monthNumber(values.month.toStdString()), values.day.toInt()}};
+}
+
+std::variant<QByteArray, QString> encodeReadingFile(const Person& person)
+{
+    const ReadingValues values = readingValuesOf(person);
+    if (const QList<char32_t> unsaveable = unsaveableCharacters(values.name); !unsaveable.isEmpty())
+        return ReadingFile::tr("The name cannot be stored in a reading file, because a reading file cannot "
+                               "hold these characters: %1.\n\nPlease change the name, generate the reading "
+                               "again and save it then. Nothing was saved.")
+            .arg(describeCharacters(unsaveable));
+    if (values.name.size() > kMaxNameLength)
+        return ReadingFile::tr("The name has %1 characters; a reading file holds at most %2.\n\nPlease shorten "
+                               "the name, generate the reading again and save it then. Nothing was saved.")
+            .arg(values.name.size())
+            .arg(kMaxNameLength);
+    if (!personOf(values))
+        return ReadingFile::tr("A reading file holds a year from %1 to %2, a month's English name and a day "
+                               "from 1 to 31, not \"%3 %4 %5\". Nothing was saved.")
+            .arg(kFirstYear)
+            .arg(kLastYear)
+            .arg(values.year, values.month, values.day);
     QByteArray bytes;
     for (const QString* value : {&values.name, &values.year, &values.month, &values.day})
         bytes += ScrambleText(toCp1252(*value)) + kLineEnd;
     return bytes;
-}
-
-QString saveRefusal(const BirthDetails& details)
-{
-    const ReadingValues values = readingValuesOf(details);
-    if (const QList<char32_t> unsaveable = unsaveableCharacters(values.name); !unsaveable.isEmpty()) {
-        QStringList described;
-        for (const char32_t c : unsaveable)
-            described.append(describeCharacter(c));
-        return QStringLiteral("The name cannot be stored in a reading file, because a reading file cannot "
-                              "hold these characters: %1.\n\nPlease change the name, generate the reading "
-                              "again and save it then. Nothing was saved.")
-            .arg(described.join(QStringLiteral(", ")));
-    }
-    if (values.name.size() > kMaxNameLength)
-        return QStringLiteral("The name has %1 characters; a reading file holds at most %2.\n\nPlease shorten "
-                              "the name, generate the reading again and save it then. Nothing was saved.")
-            .arg(values.name.size())
-            .arg(kMaxNameLength);
-    if (!isStorableReading(values))
-        return QStringLiteral("A reading file holds a year from %1 to %2, a month's English name and a day "
-                              "from 1 to 31, not \"%3 %4 %5\". Nothing was saved.")
-            .arg(kFirstYear)
-            .arg(kLastYear)
-            .arg(values.year, values.month, values.day);
-    return {};
 }
 
 QString withReadingExtension(const QString& path)
@@ -159,18 +159,24 @@ QString writeFileWhole(const QString& path, const QByteArray& bytes)
     return {};
 }
 
-QString saveReading(const QString& path, const BirthDetails& details)
+QString writeReadingFile(const QString& path, const QByteArray& bytes)
 {
-    if (QString refusal = saveRefusal(details); !refusal.isEmpty())
-        return refusal;
     const QString target = withReadingExtension(path);
-    if (const QString reason = writeFileWhole(target, *encodeReadingFile(details)); !reason.isEmpty())
-        return QStringLiteral("The reading could not be saved to %1.\n\n%2")
+    if (const QString reason = writeFileWhole(target, bytes); !reason.isEmpty())
+        return ReadingFile::tr("The reading could not be saved to %1.\n\n%2")
             .arg(QDir::toNativeSeparators(target), reason);
     return {};
 }
 
-std::variant<ReadingValues, ReadingFileError> readReadingFile(const QString& path)
+QString saveReading(const QString& path, const Person& person)
+{
+    const auto encoded = encodeReadingFile(person);
+    if (const auto* refusal = std::get_if<QString>(&encoded))
+        return *refusal;
+    return writeReadingFile(path, std::get<QByteArray>(encoded));
+}
+
+std::variant<Person, ReadingFileError> readReadingFile(const QString& path)
 {
     // Reading files are known by the last three characters of their path,
     // compared with case: "MAN" is not taken.
@@ -183,10 +189,12 @@ std::variant<ReadingValues, ReadingFileError> readReadingFile(const QString& pat
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ReadingFileError::Unreadable;
-    auto decoded = decodeReadingFile(file);
-    if (const auto* values = std::get_if<ReadingValues>(&decoded); values && !isStorableReading(*values))
-        return ReadingFileError::BadValue;
-    return decoded;
+    const auto decoded = decodeReadingFile(file);
+    if (const auto* error = std::get_if<ReadingFileError>(&decoded))
+        return *error;
+    if (const std::optional<Person> person = personOf(std::get<ReadingValues>(decoded)))
+        return *person;
+    return ReadingFileError::BadValue;
 }
 
 std::variant<ReadingValues, ReadingFileError> decodeReadingFile(QIODevice& device)

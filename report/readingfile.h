@@ -2,7 +2,8 @@
 // The ".man" reading file: four lines, each the scrambled Windows-1252 bytes
 // of one value ended by CR LF, in the order name, year, month, day.
 
-#include "engine/kin.h"
+#include "engine/reading.h"
+#include "report/validation.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,12 +19,8 @@ namespace kinwheel {
 // something else, and it is not read any further.
 inline constexpr qsizetype kMaxReadingLineBytes = 4096;
 
-// The longest name a reading keeps, in characters (a byte each in the file):
-// the name box takes no more, Save writes no more and Open reads no more.
-inline constexpr int kMaxNameLength = 256;
-
-// The four values of a file, unscrambled, as the main window's name box and
-// lists are to be given them.
+// The four values of a file as text, unscrambled: the name, the year and
+// day in decimal and the month's English name.
 struct ReadingValues {
     QString name;
     QString year;
@@ -33,17 +30,17 @@ struct ReadingValues {
 };
 
 // The values as Save writes them.
-ReadingValues readingValuesOf(const BirthDetails& details);
+ReadingValues readingValuesOf(const Person& person);
+// The person of a file's values, when a reading file may hold them: a name
+// of at most kMaxNameLength characters that Windows-1252 has, none a control
+// character (see unsaveableCharacters()), and a year, month and day as the
+// main window's lists hold them. An empty name and a day the month lacks
+// pass here; Generate's checks refuse them.
+std::optional<Person> personOf(const ReadingValues& values);
 
-// Whether a reading file may hold these values: a name of at most
-// kMaxNameLength characters that Windows-1252 has, none a control character
-// (see unsaveableCharacters()), and a year, month and day as the main
-// window's lists hold them. An empty name is allowed; Generate refuses it.
-bool isStorableReading(const ReadingValues& values);
-
-// The exact bytes of the file, or nothing when isStorableReading() refuses
-// the details.
-std::optional<QByteArray> encodeReadingFile(const BirthDetails& details);
+// The exact bytes of the file, or the message that refuses to save the
+// person, naming what is wrong.
+std::variant<QByteArray, QString> encodeReadingFile(const Person& person);
 
 enum class ReadingFileError {
     WrongName,    // the path does not end in "man"
@@ -55,10 +52,6 @@ enum class ReadingFileError {
 };
 
 // Save
-
-// The message that refuses to save details, naming what is wrong; an empty
-// text when a reading file can hold them.
-QString saveRefusal(const BirthDetails& details);
 
 // The path a reading is saved under: ".man" is appended unless the path ends
 // in it already, so "J.R. Smith" becomes "J.R. Smith.man".
@@ -74,18 +67,21 @@ QString replaceableFileRefusal(const QString& path);
 // text on success, otherwise the system's reason.
 QString writeFileWhole(const QString& path, const QByteArray& bytes);
 
-// Save without its questions: refuses what saveRefusal() refuses, then writes
-// the reading to withReadingExtension(path) as writeFileWhole() does.
-// Returns an empty text once saved, otherwise the message for the user (the
-// refusal, or the file's native path and the system's reason).
-QString saveReading(const QString& path, const BirthDetails& details);
+// Writes encoded bytes to withReadingExtension(path) as writeFileWhole()
+// does. Returns an empty text once saved, otherwise the message for the user
+// (the file's native path and the system's reason).
+QString writeReadingFile(const QString& path, const QByteArray& bytes);
+
+// Save without its questions: encodeReadingFile(), then writeReadingFile().
+// Returns an empty text once saved, otherwise the refusal or the failure.
+QString saveReading(const QString& path, const Person& person);
 
 // Open
 
 // Open without its window: refuses a path not ending in "man", anything but
 // a regular file (after following links), a file that does not decode, and
-// values isStorableReading() refuses. Reads at most four bounded lines.
-std::variant<ReadingValues, ReadingFileError> readReadingFile(const QString& path);
+// values personOf() refuses. Reads at most four bounded lines.
+std::variant<Person, ReadingFileError> readReadingFile(const QString& path);
 
 // Reads the first four lines of device, which must be open for reading; what
 // follows them is not read. A line ends at CR LF, LF or CR. The values are

@@ -15,31 +15,28 @@ QString glyphName(int index)
 
 } // namespace
 
-QJsonObject readingJson(const BirthDetails& details, const BirthChart& chart)
+QJsonObject readingJson(const Reading& reading)
 {
-    const MayaDate& maya = chart.maya;
-    const DestinyCross& cross = chart.cross;
+    const MayaDate& maya = reading.maya;
+    const DestinyCross& cross = reading.cross;
+    const DaySign& sign = daySignOfGlyph(reading.sign);
     const auto traditional = [&](const QJsonValue& value) {
         return maya.hasTraditionalFields ? value : QJsonValue(QJsonValue::Null);
     };
-    const QString date = QStringLiteral("%1-%2-%3")
-                             .arg(details.year, 4, 10, QLatin1Char('0'))
-                             .arg(monthNumber(details.month), 2, 10, QLatin1Char('0'))
-                             .arg(details.day, 2, 10, QLatin1Char('0'));
 
     return QJsonObject{
-        {QStringLiteral("name"), QString::fromStdString(details.name)},
-        {QStringLiteral("date"), date},
-        {QStringLiteral("count"), QString::fromUtf8(countKey(chart.count))},
-        {QStringLiteral("kin"), chart.kin},
+        {QStringLiteral("name"), QString::fromStdString(reading.person.name)},
+        {QStringLiteral("date"), QString::fromStdString(isoDate(reading.person.birthDate))},
+        {QStringLiteral("count"), QString::fromUtf8(countKey(reading.count))},
+        {QStringLiteral("kin"), reading.kin},
         {QStringLiteral("tone"),
-         QJsonObject{{QStringLiteral("number"), chart.dayNumber}, {QStringLiteral("name"), QString::fromUtf8(chart.toneName)}}},
+         QJsonObject{{QStringLiteral("number"), reading.tone}, {QStringLiteral("name"), QString::fromUtf8(toneNameOf(reading.tone))}}},
         {QStringLiteral("daySign"),
          QJsonObject{
-             {QStringLiteral("number"), glyphOfKin(chart.kin) + 1},
-             {QStringLiteral("label"), QString::fromUtf8(SignLabelTable[static_cast<std::size_t>(positionOfKin(chart.kin) - 1)])},
-             {QStringLiteral("name"), QString::fromUtf8(chart.daySign)},
-             {QStringLiteral("english"), QString::fromUtf8(chart.signName)},
+             {QStringLiteral("number"), reading.sign + 1},
+             {QStringLiteral("label"), QString::fromUtf8(sign.label)},
+             {QStringLiteral("name"), QString::fromUtf8(sign.shortName)},
+             {QStringLiteral("english"), QString::fromUtf8(sign.englishName)},
          }},
         {QStringLiteral("cross"),
          QJsonObject{

@@ -1,7 +1,7 @@
 #pragma once
 // The reading as one JSON object, for the command line.
 
-#include "engine/kin.h"
+#include "engine/reading.h"
 
 #include <QJsonObject>
 
@@ -10,7 +10,8 @@ namespace kinwheel {
 // name, date (ISO), count, kin, tone, daySign, cross, longCount, haab,
 // calendarRound, lordOfTheNight, trecena. The fields of the traditional
 // counts alone (longCount, haab, calendarRound, lordOfTheNight, trecena) are
-// null under Dreamspell.
-QJsonObject readingJson(const BirthDetails& details, const BirthChart& chart);
+// null under Dreamspell. Names and values are the program's English ones in
+// every language, so scripts can rely on them.
+QJsonObject readingJson(const Reading& reading);
 
 } // namespace kinwheel

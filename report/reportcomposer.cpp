@@ -1,16 +1,84 @@
 #include "report/reportcomposer.h"
 
+#include "engine/tables.h"
+
+#include <QCoreApplication>
+
 #include <string_view>
 
 namespace kinwheel {
 namespace {
 
+struct Report {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
+
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// The report's content, before it is laid out for a window or a terminal.
+struct Entry {
+    enum Kind {
+        Field,   // label and value on one line, then the closing line
+        Heading, // a section heading
+        Line,    // a label (maybe empty) and a value, with no closing line
+    };
+    Kind kind;
+    QString label;
+    QString value;
+    bool closingAfter = false; // a heading followed by the closing line
+};
+
+std::vector<Entry> reportEntries(const Reading& reading)
+{
+    const BirthChart chart = birthChartOf(reading);
+    std::vector<Entry> entries;
+    entries.reserve(24);
+    const auto field = [&](const QString& label, const QString& value) {
+        entries.push_back({Entry::Field, label, value});
+    };
+    const auto heading = [&](const QString& title, bool closingAfter = false) {
+        entries.push_back({Entry::Heading, QString(), title, closingAfter});
+    };
+
+    field(Report::tr("Name: "), QString::fromStdString(reading.person.name));
+    field(Report::tr("Date of Birth: "), reportDate(reading.person.birthDate));
+
+    heading(Report::tr("Mayan Day Number / Galactic Tone"));
+    field(Report::tr("Mayan Number: "), QString::number(chart.dayNumber));
+    field(Report::tr("Mayan Day Number's Description: "), utf8(chart.dayNumberDescription));
+
+    heading(Report::tr("Mayan Day Signs"), true);
+    field(Report::tr("Mayan Day Sign: "), utf8(chart.daySign));
+    field(Report::tr("Mayan Gemstone: "), utf8(chart.signGemstone));
+    field(Report::tr("Mayan Keywords: "), utf8(chart.signKeywords));
+    field(Report::tr("Mayan Significance: "), utf8(chart.signSignificance));
+    field(Report::tr("Mayan Day Sign's Description: "), utf8(chart.signDescription));
+
+    heading(Report::tr("Other Mayan Details"));
+    field(Report::tr("Mayan English Name: "), utf8(chart.signName));
+    if (reading.count == Count::Gmt584283)
+        field(Report::tr("Famous Personalities born under this sign: "), utf8(chart.signPersonalities));
+
+    if (const std::vector<MayaDateLine> maya = mayaDateLines(reading); !maya.empty()) {
+        heading(mayaDateHeading());
+        for (const MayaDateLine& line : maya)
+            entries.push_back({Entry::Line, line.label, line.value});
+    }
+    return entries;
+}
+
 // Appends runs the way the report box is written: bold and colour stay as the
-// last row set them unless a row names its own.
+// last run set them unless a run names its own.
 class Composer {
 public:
-    explicit Composer(std::vector<ReportRun>& runs) : m_runs(runs) {}
-
     Composer& bold(bool on)
     {
         m_bold = on;
@@ -25,93 +93,136 @@ public:
     {
         m_runs.push_back({s + QStringLiteral("\r\n").repeated(breaks), m_bold, m_colour});
     }
+    std::vector<ReportRun> take() { return std::move(m_runs); }
 
 private:
-    std::vector<ReportRun>& m_runs;
+    std::vector<ReportRun> m_runs;
     bool m_bold = false;
     QColor m_colour = kReportValueColour;
 };
 
+struct Position {
+    const char* heading;
+    const char* meaning;
+};
+
+// By cross slot: Central, Ally, Occult, Challenge, Guide.
+constexpr Position kPositions[5] = {
+    {QT_TRANSLATE_NOOP("Report", "Central"), QT_TRANSLATE_NOOP("Report", "This signifies the features for your day of birth.")},
+    {QT_TRANSLATE_NOOP("Report", "Ally"), QT_TRANSLATE_NOOP("Report", "This signifies features common with you personality.")},
+    {QT_TRANSLATE_NOOP("Report", "Occult"), QT_TRANSLATE_NOOP("Report", "This signifies magical gift that you have in you.")},
+    {QT_TRANSLATE_NOOP("Report", "Challenge"),
+     QT_TRANSLATE_NOOP("Report", "This signifies the challenges that up may have to face and situations where you "
+                                 "have to show your courage.")},
+    {QT_TRANSLATE_NOOP("Report", "Guide"), QT_TRANSLATE_NOOP("Report", "This signifies the force that influences your action.")},
+};
+
 } // namespace
 
-QString reportDate(const BirthDetails& details)
+QString monthName(int month)
 {
-    return QStringLiteral("%1 %2, %3").arg(QString::fromUtf8(details.month)).arg(details.day).arg(details.year);
+    if (month < 1 || month > 12)
+        return {};
+    return utf8(MonthNames[static_cast<std::size_t>(month - 1)]);
 }
 
-std::vector<MayaDateLine> mayaDateLines(const BirthChart& chart)
+QString reportDate(const CivilDate& date)
 {
-    const MayaDate& maya = chart.maya;
+    return QStringLiteral("%1 %2, %3").arg(monthName(date.month)).arg(date.day).arg(date.year);
+}
+
+QString positionHeading(int slot)
+{
+    return slot >= 0 && slot < 5 ? Report::tr(kPositions[slot].heading) : QString();
+}
+
+QString mayaDateHeading()
+{
+    return Report::tr("Whole Maya Date");
+}
+
+std::vector<MayaDateLine> mayaDateLines(const Reading& reading)
+{
+    const MayaDate& maya = reading.maya;
     if (maya.kin < 1 || maya.kin > 260)
         return {};
-    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
 
     std::vector<MayaDateLine> lines;
     if (maya.hasTraditionalFields) {
         lines = {
-            {QStringLiteral("Kin: "), QStringLiteral("%1, %2").arg(maya.kin).arg(text(trecenaText(maya)))},
-            {QStringLiteral("Long Count: "), text(longCountText(maya))},
-            {QStringLiteral("Haab': "), text(haabDateText(maya))},
-            {QStringLiteral("Calendar Round: "), text(calendarRoundText(maya))},
-            {QStringLiteral("Lord of the Night: "), text(lordText(maya))},
+            {Report::tr("Kin: "), QStringLiteral("%1, %2").arg(maya.kin).arg(text(trecenaText(maya)))},
+            {Report::tr("Long Count: "), text(longCountText(maya))},
+            {Report::tr("Haab': "), text(haabDateText(maya))},
+            {Report::tr("Calendar Round: "), text(calendarRoundText(maya))},
+            {Report::tr("Lord of the Night: "), text(lordText(maya))},
         };
     } else {
-        lines.push_back({QStringLiteral("Kin: "), QString::number(maya.kin)});
+        lines.push_back({Report::tr("Kin: "), QString::number(maya.kin)});
     }
-    lines.push_back({QStringLiteral("Count: "), QString::fromUtf8(countName(maya.count))});
+    lines.push_back({Report::tr("Count: "), utf8(countName(maya.count))});
     if (const std::string note = leapDayNote(maya); !note.empty())
         lines.push_back({QString(), text(note)});
     return lines;
 }
 
-std::vector<ReportRun> composeReport(const BirthDetails& details, const BirthChart& chart,
-                                     const QString& closingLine)
+std::vector<ReportRun> composeReport(const Reading& reading, const QString& closingLine)
 {
-    std::vector<ReportRun> runs;
-    runs.reserve(56);
-    Composer c(runs);
-
-    // A label and its value on one line, then the closing line.
-    const auto field = [&](const char* label, const QString& value) {
-        c.bold(true).colour(kReportLabelColour).insert(QString::fromLatin1(label), 0);
-        c.bold(false).colour(kReportValueColour).insert(value, 1);
-        c.insert(closingLine, 2);
-    };
-    const auto heading = [&](const char* title) {
-        c.bold(true).colour(kReportHeadingColour).insert(QString::fromLatin1(title), 1);
-    };
-    const auto utf8 = [](std::string_view text) { return QString::fromUtf8(text); };
-
-    field("Name: ", utf8(details.name));
-    field("Date of Birth: ", reportDate(details));
-
-    heading("Mayan Day Number / Galactic Tone");
-    field("Mayan Number: ", QString::number(chart.dayNumber));
-    field("Mayan Day Number's Description: ", utf8(chart.dayNumberDescription));
-
-    heading("Mayan Day Signs");
-    c.bold(false).insert(closingLine, 2); // keeps the heading colour
-    field("Mayan Day Sign: ", utf8(chart.daySign));
-    field("Mayan Gemstone: ", utf8(chart.signGemstone));
-    field("Mayan Keywords: ", utf8(chart.signKeywords));
-    field("Mayan Significance: ", utf8(chart.signSignificance));
-    field("Mayan Day Sign's Description: ", utf8(chart.signDescription));
-
-    heading("Other Mayan Details");
-    field("Mayan English Name: ", utf8(chart.signName));
-    if (chart.count == Count::Gmt584283)
-        field("Famous Personalities born under this sign: ", utf8(chart.signPersonalities));
-
-    if (const std::vector<MayaDateLine> maya = mayaDateLines(chart); !maya.empty()) {
-        heading(kMayaDateHeading);
-        for (const MayaDateLine& line : maya) {
-            if (!line.label.isEmpty())
-                c.bold(true).colour(kReportLabelColour).insert(line.label, 0);
-            c.bold(false).colour(kReportValueColour).insert(line.value, 1);
+    Composer c;
+    for (const Entry& entry : reportEntries(reading)) {
+        switch (entry.kind) {
+        case Entry::Field:
+            c.bold(true).colour(kReportLabelColour).insert(entry.label, 0);
+            c.bold(false).colour(kReportValueColour).insert(entry.value, 1);
+            c.insert(closingLine, 2);
+            break;
+        case Entry::Heading:
+            c.bold(true).colour(kReportHeadingColour).insert(entry.value, 1);
+            if (entry.closingAfter)
+                c.bold(false).insert(closingLine, 2); // keeps the heading colour
+            break;
+        case Entry::Line:
+            if (!entry.label.isEmpty())
+                c.bold(true).colour(kReportLabelColour).insert(entry.label, 0);
+            c.bold(false).colour(kReportValueColour).insert(entry.value, 1);
+            break;
         }
     }
     c.bold(false).colour(kReportValueColour).insert(closingLine, 0);
-    return runs;
+    return c.take();
+}
+
+QString reportPlainText(const Reading& reading, const QString& closingLine)
+{
+    QString out;
+    for (const Entry& entry : reportEntries(reading)) {
+        if (entry.kind == Entry::Heading)
+            out += QLatin1Char('\n') + entry.value + QLatin1Char('\n');
+        else
+            out += entry.label + entry.value + QLatin1Char('\n');
+    }
+    return out + QLatin1Char('\n') + closingLine + QLatin1Char('\n');
+}
+
+std::vector<ReportRun> composeResultText(const Reading& reading)
+{
+    Composer c;
+    c.colour(QColor());
+    for (int slot = 0; slot < 5; ++slot) {
+        const int glyph = reading.cross[slot];
+        if (glyph < 0 || glyph >= static_cast<int>(GlyphTable.size()))
+            continue; // a cross out of range is never computed; show nothing rather than read past the table
+        const Glyph& g = GlyphTable[static_cast<std::size_t>(glyph)];
+        c.bold(true).insert(positionHeading(slot), 1);
+        c.insert(Report::tr(kPositions[slot].meaning), 1);
+        c.insert(utf8(g.name), 1);
+        c.bold(false).insert(utf8(g.description), 2);
+    }
+    if (const std::vector<MayaDateLine> maya = mayaDateLines(reading); !maya.empty()) {
+        c.bold(true).insert(mayaDateHeading(), 1);
+        for (const MayaDateLine& line : maya)
+            c.bold(false).insert(line.label + line.value, 1);
+    }
+    return c.take();
 }
 
 } // namespace kinwheel

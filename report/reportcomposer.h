@@ -1,8 +1,9 @@
 #pragma once
-// The full reading as a sequence of formatted runs, in the order the report
-// window inserts them.
+// Every text a reading is shown in: the report window's formatted runs, the
+// result window's text beside the cards, and the report as plain text for a
+// terminal. All are composed from one Reading.
 
-#include "engine/kin.h"
+#include "engine/reading.h"
 
 #include <QColor>
 #include <QString>
@@ -18,12 +19,15 @@ inline const QColor kReportValueColour(0, 0, 0);
 struct ReportRun {
     QString text; // line breaks are "\r\n"
     bool bold = false;
-    QColor colour;
+    QColor colour; // invalid: the text box's own colour
     bool operator==(const ReportRun&) const = default;
 };
 
-// The birth date as the report writes it, e.g. "March 5, 1975".
-QString reportDate(const BirthDetails& details);
+// The English name of a month 1..12, as the month list shows it and reading
+// files hold it; empty out of range.
+QString monthName(int month);
+// A date as the report writes it, e.g. "March 5, 1975".
+QString reportDate(const CivilDate& date);
 
 // One line of the whole Maya date: a label and its value, or a note alone
 // (empty label).
@@ -33,19 +37,29 @@ struct MayaDateLine {
     bool operator==(const MayaDateLine&) const = default;
 };
 
-// Heading of the whole Maya date in the result window and the report.
-inline constexpr char kMayaDateHeading[] = "Whole Maya Date";
+// The heading of the whole Maya date.
+QString mayaDateHeading();
 
 // The whole Maya date of a reading under its count, ending with the line that
 // names the count: kin and trecena, Long Count, Haab', Calendar Round and Lord
 // of the Night; under Dreamspell the kin alone, and the 29 February note when
-// it applies. Empty for a chart that holds no reading.
-std::vector<MayaDateLine> mayaDateLines(const BirthChart& chart);
+// it applies. Empty for a reading with no kin.
+std::vector<MayaDateLine> mayaDateLines(const Reading& reading);
 
-// The runs of the report. closingLine follows every value of the sign and
-// tone fields, and ends the report after the whole Maya date. The famous
+// The runs of the report window. closingLine follows every value of the sign
+// and tone fields, and ends the report after the whole Maya date. The famous
 // people are chosen for the 584283 count and are left out under the others.
-std::vector<ReportRun> composeReport(const BirthDetails& details, const BirthChart& chart,
-                                     const QString& closingLine);
+std::vector<ReportRun> composeReport(const Reading& reading, const QString& closingLine);
+
+// The same report for a terminal: each line once, a blank line before each
+// heading, and closingLine once at the end. Lines end in "\n".
+QString reportPlainText(const Reading& reading, const QString& closingLine);
+
+// The heading of a destiny-cross position, slot 0..4: "Central" .. "Guide".
+QString positionHeading(int slot);
+
+// The result window's text: for each cross position its heading, meaning,
+// glyph name and description, then the whole Maya date.
+std::vector<ReportRun> composeResultText(const Reading& reading);
 
 } // namespace kinwheel

@@ -3,8 +3,9 @@
 // command as the user would, and checks on windows and their controls.
 
 #include "fakes.h"
+#include "toplevel.h"
 
-#include "engine/kin.h"
+#include "engine/reading.h"
 #include "ui/appcontext.h"
 #include "ui/frmabout.h"
 #include "ui/frmmain.h"
@@ -28,19 +29,24 @@ struct Fixture {
     AppContext context{fakes.services};
 };
 
-// One of the four windows by name, shown over a reading of Ada, 5 March 1975.
+// The reading of someone born on a day under a count.
+inline Reading readingFor(const std::string& name, CivilDate date, Count count = Count::Gmt584283)
+{
+    return readingOf({name, date}, count).value_or(Reading{});
+}
+
+// One of the four windows by name, those that show a reading showing Ada's,
+// born 5 March 1975.
 inline QWidget* showWindow(Fixture& f, const QString& name)
 {
-    f.context.details = {"Ada", 1975, "March", 5};
-    if (!calculateKin(f.context.details, f.context.chart))
-        return nullptr;
+    const Reading ada = readingFor("Ada", {1975, 3, 5});
     QWidget* window = nullptr;
     if (name == QLatin1String("frmMain"))
         window = new frmMain(f.context);
     else if (name == QLatin1String("frmMayanBirthchartResult"))
-        window = new frmMayanBirthchartResult(f.context);
+        window = new frmMayanBirthchartResult(f.context, ada);
     else if (name == QLatin1String("frmSave"))
-        window = showReportWindow(f.context, nullptr);
+        window = showReportWindow(f.context, ada, nullptr);
     else
         window = showAboutBox(f.context, nullptr);
     window->show();
@@ -103,16 +109,11 @@ inline void verifyControlsInside(QWidget* client, const QStringList& outside = {
     }
 }
 
-// Top-level windows of a class that are still shown.
-template <class Window>
-QList<Window*> shownWindows()
+// The reading of the one result window shown, or nobody's when none is.
+inline Reading shownReading()
 {
-    QList<Window*> list;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
-            list << window;
-    }
-    return list;
+    const QList<frmMayanBirthchartResult*> shown = shownWindows<frmMayanBirthchartResult>();
+    return shown.size() == 1 ? shown[0]->reading() : Reading{};
 }
 
 // Closes and deletes every window a test left behind.

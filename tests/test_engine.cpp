@@ -3,6 +3,7 @@
 // the three counts against cycles stepped here day by day.
 
 #include "engine/kin.h"
+#include "engine/reading.h"
 #include "engine/tables.h"
 
 #include <QDate>
@@ -65,8 +66,9 @@ QString readingMismatch(const QDate& d, const MayaDate& expected, const Tzolkin&
 {
     const QString where = d.toString(Qt::ISODate) + QLatin1Char(' ') + QString::fromUtf8(countKey(expected.count));
     const auto maya = mayaDate(d.year(), d.month(), d.day(), expected.count);
+    const auto reading = computeReading({d.year(), d.month(), d.day()}, expected.count);
     BirthChart chart;
-    if (!maya || !calculateKin(details(d.year(), monthName(d.month()), d.day()), chart, expected.count))
+    if (!maya || !reading || !calculateKin(details(d.year(), monthName(d.month()), d.day()), chart, expected.count))
         return where + QStringLiteral(" refused");
     if (!(*maya == expected) || !(chart.maya == expected) || chart.kin != expected.kin || chart.count != expected.count)
         return where + QStringLiteral(": kin %1 %2 %3, expected kin %4 %5 %6")
@@ -80,6 +82,9 @@ QString readingMismatch(const QDate& d, const MayaDate& expected, const Tzolkin&
     if (chart.dayNumber != t.tone || !(chart.cross == cross) || chart.signName != signOfGlyph(c).englishName ||
         chart.daySign != signOfGlyph(c).shortName || chart.signGemstone != signOfGlyph(c).gemstone)
         return where + QStringLiteral(": tone %1 glyph %2").arg(chart.dayNumber).arg(chart.cross[0]);
+    if (!(reading->maya == expected) || reading->kin != expected.kin || reading->tone != t.tone || reading->sign != c ||
+        !(reading->cross == cross) || reading->count != expected.count)
+        return where + QStringLiteral(": value kin %1 tone %2 sign %3").arg(reading->kin).arg(reading->tone).arg(reading->sign);
     // The people are chosen for the 584283 count only.
     if (chart.signPersonalities.empty() != (expected.count != Count::Gmt584283))
         return where + QStringLiteral(": personalities");
@@ -107,6 +112,9 @@ private slots:
     void readingDoesNotDependOnTheOneBefore();
     void leapYears_data();
     void leapYears();
+    void isoDates_data();
+    void isoDates();
+    void dayArithmetic();
     void yearTableMatchesThePrintedGrid();
     void monthTableRanges_data();
     void monthTableRanges();
@@ -180,7 +188,7 @@ void EngineTest::consecutiveDaysAreConsecutivePositions()
     int previous = 0;
     long previousCount = 0;
     for (QDate d(1, 1, 1); d <= QDate(9999, 12, 31); d = d.addDays(1)) {
-        const auto p = kinNumber(d.year(), monthName(d.month()), d.day());
+        const auto p = tablePosition(d.year(), d.month(), d.day());
         const auto maya = mayaDate(d.year(), d.month(), d.day());
         QVERIFY(p && maya);
         QVERIFY(*p >= 1 && *p <= 260);
@@ -231,7 +239,7 @@ void EngineTest::workedExamples()
     QFETCH(QString, row);
 
     const std::string m = month.toStdString();
-    QCOMPARE(kinNumber(year, m, day).value_or(-1), position);
+    QCOMPARE(tablePosition(year, monthNumber(m), day).value_or(-1), position);
     QCOMPARE(QString::fromUtf8(SignLabelTable[std::size_t(position - 1)]), label);
     BirthChart chart;
     QVERIFY(calculateKin(details(year, m, day), chart));
@@ -367,8 +375,9 @@ void EngineTest::refusedDates()
     QFETCH(int, year);
     QFETCH(QString, month);
     QFETCH(int, day);
-    QVERIFY(!kinNumber(year, month.toStdString(), day));
+    QVERIFY(!tablePosition(year, monthNumber(month.toStdString()), day));
     for (const Count count : kCounts) {
+        QVERIFY(!computeReading({year, monthNumber(month.toStdString()), day}, count));
         BirthChart chart;
         QVERIFY(!calculateKin(details(year, month.toStdString(), day), chart, count));
         QVERIFY(!mayaDate(year, monthNumber(month.toStdString()), day, count));
@@ -434,8 +443,54 @@ void EngineTest::leapYears()
     QFETCH(int, year);
     QFETCH(bool, leap);
     QCOMPARE(isLeapYear(year), leap);
-    QCOMPARE(daysInMonth(year, "February"), leap ? 29 : 28);
-    QCOMPARE(kinNumber(year, "February", 29).has_value(), leap);
+    QCOMPARE(daysInMonth(year, 2), leap ? 29 : 28);
+    QCOMPARE(tablePosition(year, 2, 29).has_value(), leap);
+}
+
+void EngineTest::isoDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("parsed"); // "" when refused; as isoDate writes it
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("a day") << "1987-07-26" << "1987-07-26" << true;
+    QTest::newRow("first") << "0001-01-01" << "0001-01-01" << true;
+    QTest::newRow("last") << "9999-12-31" << "9999-12-31" << true;
+    QTest::newRow("year below 1000 keeps four digits") << "0099-03-04" << "0099-03-04" << true;
+    QTest::newRow("31 April parses, is no date") << "1987-04-31" << "1987-04-31" << false;
+    QTest::newRow("29 February 2100") << "2100-02-29" << "2100-02-29" << false;
+    QTest::newRow("year 0") << "0000-01-01" << "" << false;
+    QTest::newRow("month 13") << "1987-13-01" << "" << false;
+    QTest::newRow("day 32") << "1987-01-32" << "" << false;
+    QTest::newRow("short") << "1987-7-26" << "" << false;
+    QTest::newRow("sign") << "+987-07-26" << "" << false;
+    QTest::newRow("slashes") << "1987/07/26" << "" << false;
+    QTest::newRow("trailing") << "1987-07-26 " << "" << false;
+    QTest::newRow("empty") << "" << "" << false;
+}
+
+void EngineTest::isoDates()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, parsed);
+    QFETCH(bool, valid);
+    const std::optional<CivilDate> date = parseIsoDate(text.toStdString());
+    QCOMPARE(date ? QString::fromStdString(isoDate(*date)) : QString(), parsed);
+    QCOMPARE(date && isValidDate(*date), valid);
+}
+
+// Days counted across month, year and leap-day edges, over the engine's whole range.
+void EngineTest::dayArithmetic()
+{
+    int day = daysSinceEpoch({1, 1, 1});
+    for (QDate d(1, 1, 1); d <= QDate(9999, 12, 31); d = d.addDays(1), ++day) {
+        const CivilDate date = dateOfEpochDay(day);
+        if (date != CivilDate{d.year(), d.month(), d.day()} || daysSinceEpoch(date) != day)
+            QFAIL(qPrintable(d.toString(Qt::ISODate)));
+    }
+    QCOMPARE(daysSinceEpoch({1970, 1, 1}), 0);
+    QCOMPARE(addDays({2000, 2, 28}, 1), (CivilDate{2000, 2, 29}));
+    QCOMPARE(addDays({2100, 2, 28}, 1), (CivilDate{2100, 3, 1}));
+    QCOMPARE(addDays({1900, 1, 1}, -1), (CivilDate{1899, 12, 31}));
 }
 
 void EngineTest::yearTableMatchesThePrintedGrid()

@@ -75,6 +75,11 @@ void TestRecent::dropOpens_data()
     QTest::newRow("not a reading") << QStringList{"{dir}/notes.txt"} << false << true << kCheckFile;
     QTest::newRow("a file no longer there") << QStringList{"{dir}/gone.man"} << false << true << kCheckFile;
     QTest::newRow("a folder named like a reading") << QStringList{"{dir}/folder.man"} << false << true << kCheckFile;
+    // Read, but refused by Generate's checks: not opened, so not listed.
+    QTest::newRow("a reading with no name") << QStringList{"{dir}/noname.man"} << false << true
+                                            << "Please Enter Your Name";
+    QTest::newRow("a reading of 31 April") << QStringList{"{dir}/april.man"} << false << true
+                                           << "Please Enter Correct Date Or Month !";
     QTest::newRow("two readings") << QStringList{"{dir}/ada.man", "{dir}/ada.man"} << false << false << "";
     QTest::newRow("two on the name box") << QStringList{"{dir}/ada.man", "{dir}/ada.man"} << true << false << "";
     QTest::newRow("a web address") << QStringList{"https://example.org/ada.man"} << false << false << "";
@@ -90,6 +95,8 @@ void TestRecent::dropOpens()
     QTemporaryDir dir;
     QVERIFY(!writeReading(dir, QStringLiteral("ada.man")).isEmpty());
     QVERIFY(place(dir.filePath("notes.txt"), {}) && place(dir.filePath("folder.man"), "<folder>"));
+    QVERIFY(place(dir.filePath("noname.man"), "\r\n4<:8\r\nPdufk\r\n8\r\n"));
+    QVERIFY(place(dir.filePath("april.man"), "Dqq\r\n4<:8\r\nDsulo\r\n64\r\n"));
     QMimeData data;
     QList<QUrl> list;
     for (const QString& url : urls)
@@ -108,8 +115,8 @@ void TestRecent::dropOpens()
         QCOMPARE(f.fakes.messages.shown[0].text, message);
     QCOMPARE(RecentReadings(f.fakes.settings), opens ? QStringList{dir.filePath(QStringLiteral("ada.man"))} : QStringList());
     if (opens)
-        QCOMPARE(f.context.details.name, std::string("Mary Smith"));
-    else
+        QCOMPARE(shownReading().person.name, std::string("Mary Smith"));
+    else if (message.isEmpty() || message == kCheckFile)
         QVERIFY(window->txtName()->text().isEmpty());
 }
 
@@ -174,10 +181,8 @@ void TestRecent::menuAndRestart()
 void TestRecent::saveEntersTheList()
 {
     Fixture f;
-    f.context.details = {"Ada", 1975, "March", 5};
-    QVERIFY(calculateKin(f.context.details, f.context.chart));
     QTemporaryDir dir;
-    frmSave* report = showReportWindow(f.context, nullptr);
+    frmSave* report = showReportWindow(f.context, readingFor("Ada", {1975, 3, 5}), nullptr);
     auto* save = report->findChild<QPushButton*>(QStringLiteral("cmdSave"));
 
     // A save that fails lists nothing.

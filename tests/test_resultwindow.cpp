@@ -19,14 +19,20 @@ using namespace kinwheel::testing;
 
 namespace {
 
-// The window over a cross set by hand: with no birth details entered, its
-// own calculation finds nothing to compute and the cross stays.
-frmMayanBirthchartResult* windowFor(Fixture& f, DestinyCross cross)
+// The window over a reading.
+frmMayanBirthchartResult* windowFor(Fixture& f, const Reading& reading)
 {
-    f.context.chart.cross = cross;
-    auto* window = new frmMayanBirthchartResult(f.context);
+    auto* window = new frmMayanBirthchartResult(f.context, reading);
     window->show();
     return window;
+}
+
+// The window over a cross set by hand, of a reading with no date.
+frmMayanBirthchartResult* crossWindow(Fixture& f, DestinyCross cross)
+{
+    Reading reading;
+    reading.cross = cross;
+    return windowFor(f, reading);
 }
 
 QString glyphName(int index)
@@ -84,7 +90,7 @@ private slots:
     void crossText_data();
     void crossText();
     void refillReplaces();
-    void loadingRecalculates();
+    void twoWindowsTwoReadings();
     void mayaDateFollowsTheCount_data();
     void mayaDateFollowsTheCount();
     void back();
@@ -100,7 +106,7 @@ private slots:
 void TestResultWindow::window()
 {
     Fixture f;
-    auto* result = windowFor(f, {});
+    auto* result = windowFor(f, Reading{});
     QVERIFY(QTest::qWaitForWindowExposed(result));
     QCOMPARE(result->windowTitle(), QStringLiteral("Kinwheel v1.25"));
     QCOMPARE(result->centralWidget()->size(), QSize(671, 478));
@@ -133,7 +139,7 @@ void TestResultWindow::crossText()
 {
     QFETCH(DestinyCross, cross);
     Fixture f;
-    auto* result = windowFor(f, cross);
+    auto* result = crossWindow(f, cross);
 
     QList<Line> expected;
     for (int slot = 0; slot < 5; ++slot) {
@@ -160,31 +166,30 @@ void TestResultWindow::crossText()
 void TestResultWindow::refillReplaces()
 {
     Fixture f;
-    auto* result = windowFor(f, {{18, 19, 1, 8, 14}});
+    auto* result = crossWindow(f, {{18, 19, 1, 8, 14}});
     const QString once = result->rtb()->toPlainText();
     result->fillResultWindow();
     result->fillResultWindow();
     QCOMPARE(result->rtb()->toPlainText(), once);
-
-    // A new reading replaces the old one, pictures and text.
-    f.context.chart.cross = {{2, 3, 17, 12, 10}};
-    result->fillResultWindow();
-    QCOMPARE(result->pictureNumber(DestinyCross::Central), 3);
-    QVERIFY(result->rtb()->toPlainText().startsWith(QStringLiteral("Central\n") + kMeanings[0] +
-                                                    QStringLiteral("\nBlue Night\n")));
-    QVERIFY(!result->rtb()->toPlainText().contains(QStringLiteral("Blue Storm")));
 }
 
-void TestResultWindow::loadingRecalculates()
+// Each window shows the reading it was handed, however many are open, and
+// none is computed again from anything else.
+void TestResultWindow::twoWindowsTwoReadings()
 {
     Fixture f;
-    f.context.details = {"Ada", 1956, "March", 8};
-    BirthChart expected;
-    QVERIFY(calculateKin(f.context.details, expected));
-    auto* result = windowFor(f, {{1, 1, 1, 1, 1}}); // a stale cross the load replaces
-    QCOMPARE(f.context.chart.cross, expected.cross);
-    for (int slot = 0; slot < 5; ++slot)
-        QCOMPARE(result->pictureNumber(slot), expected.cross[slot] + 1);
+    const Reading ada = readingFor("Ada", {1956, 3, 8});
+    const Reading bo = readingFor("Bo", {2000, 2, 29}, Count::Dreamspell);
+    auto* first = windowFor(f, ada);
+    auto* second = windowFor(f, bo);
+    QCOMPARE(first->reading(), ada);
+    QCOMPARE(second->reading(), bo);
+    for (int slot = 0; slot < 5; ++slot) {
+        QCOMPARE(first->pictureNumber(slot), ada.cross[slot] + 1);
+        QCOMPARE(second->pictureNumber(slot), bo.cross[slot] + 1);
+    }
+    QVERIFY(first->rtb()->toPlainText().contains(QStringLiteral("Kin: %1,").arg(ada.kin)));
+    QVERIFY(second->rtb()->toPlainText().contains(QStringLiteral("Kin: %1\n").arg(bo.kin)));
 }
 
 void TestResultWindow::mayaDateFollowsTheCount_data()
@@ -204,13 +209,11 @@ void TestResultWindow::mayaDateFollowsTheCount()
     QFETCH(int, count);
     QFETCH(int, day);
     Fixture f;
-    f.context.details = {"Ada", 2000, "February", static_cast<std::int16_t>(day)};
-    f.context.count = kCounts[std::size_t(count)];
-    auto* result = windowFor(f, {});
-    QCOMPARE(f.context.chart.count, f.context.count);
+    const Reading reading = readingFor("Ada", {2000, 2, day}, kCounts[std::size_t(count)]);
+    auto* result = windowFor(f, reading);
 
-    QStringList expected{QString::fromLatin1(kMayaDateHeading)};
-    for (const MayaDateLine& line : mayaDateLines(f.context.chart))
+    QStringList expected{mayaDateHeading()};
+    for (const MayaDateLine& line : mayaDateLines(reading))
         expected << line.label + line.value;
     const QList<Line> actual = lines(*result->rtb()->document());
     QCOMPARE(actual.value(25), (Line{expected[0], true}));
@@ -225,10 +228,8 @@ void TestResultWindow::mayaDateFollowsTheCount()
 void TestResultWindow::back()
 {
     Fixture f;
-    f.context.details = {"Ada", 1956, "March", 8};
     f.context.coBrandRandomNumber = 1;
-    QPointer<frmMayanBirthchartResult> result = windowFor(f, {});
-    const DestinyCross cross = f.context.chart.cross;
+    QPointer<frmMayanBirthchartResult> result = windowFor(f, readingFor("Ada", {1956, 3, 8}));
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
 
     QTRY_VERIFY(result.isNull());
@@ -241,12 +242,9 @@ void TestResultWindow::back()
     QCOMPARE(window->cboYear()->currentText(), QStringLiteral("1900"));
     // No new draw: a later main window shows the full-brand offer.
     QCOMPARE(visibleOffer(*window), QStringLiteral("lblFullBrand"));
-    // The reading stays.
-    QCOMPARE(f.context.details.name, std::string("Ada"));
-    QCOMPARE(f.context.chart.cross, cross);
 
     // File > Back does the same.
-    result = windowFor(f, {});
+    result = windowFor(f, Reading{});
     window->close();
     activate(*result, QStringLiteral("mnuBack"));
     QTRY_VERIFY(result.isNull());
@@ -264,7 +262,7 @@ void TestResultWindow::exitCloses()
 {
     QFETCH(bool, byMenu);
     Fixture f;
-    QPointer<frmMayanBirthchartResult> result = windowFor(f, {});
+    QPointer<frmMayanBirthchartResult> result = windowFor(f, Reading{});
     if (byMenu)
         activate(*result, QStringLiteral("mnuExit"));
     else
@@ -312,7 +310,7 @@ void TestResultWindow::cardBoxes()
 {
     QFETCH(int, slot);
     Fixture f;
-    auto* result = windowFor(f, {{18, 19, 1, 8, 14}});
+    auto* result = crossWindow(f, {{18, 19, 1, 8, 14}});
     const QLabel* box = result->imgSign(slot);
     const qreal ratio = qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") ? 1.0 : qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
     QCOMPARE(box->devicePixelRatioF(), ratio);

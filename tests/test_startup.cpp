@@ -202,7 +202,7 @@ void TestStartup::opensTheFileGiven()
 
     QCOMPARE(shownWindows<frmMayanBirthchartResult>().size(), opens ? 1 : 0);
     QCOMPARE(window && window->isVisible(), !opens);
-    QCOMPARE(f.context.details.name, opens ? std::string("Mary Smith") : std::string());
+    QCOMPARE(shownReading().person.name, opens ? std::string("Mary Smith") : std::string());
     QStringList messages;
     for (const ShownMessage& message : f.fakes.messages.shown)
         if (!message.question)
@@ -250,7 +250,7 @@ void TestStartup::endProgramClosesEverything()
     StartupFixture f;
     auto* main = new frmMain(f.context);
     main->show();
-    auto* result = new frmMayanBirthchartResult(f.context);
+    auto* result = new frmMayanBirthchartResult(f.context, readingFor("Ada", {1975, 3, 5}));
     result->show();
     auto* hidden = new frmMain(f.context); // loaded but not shown
     QPointer<QWidget> watch[] = {main, result, hidden};

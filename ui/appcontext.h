@@ -1,9 +1,9 @@
 #pragma once
-// Program-wide state shared by the windows: the platform services, the
-// current birth details and reading, the count readings follow, and the
-// outcome of the offer-label draw.
+// What the windows of one run share: the platform services, the count
+// readings follow and the outcome of the offer-label draw. A reading is not
+// kept here: each window is handed the one it shows.
 
-#include "engine/kin.h"
+#include "engine/mayadate.h"
 #include "platform/services.h"
 
 namespace kinwheel {
@@ -12,13 +12,17 @@ struct AppContext {
     explicit AppContext(Services& s) : services(s) {}
 
     Services& services;
-    BirthDetails details;     // written only by Generate
-    BirthChart chart;         // the current reading
-    // The Count menu's choice, which Generate and the result window follow;
-    // read from the settings store when the first main window of a run loads.
+    // The Count menu's choice, which Generate and Open follow; read from the
+    // settings store when the first main window of a run loads.
     Count count = Count::Gmt584283;
     bool countRead = false;
     int coBrandRandomNumber = 0; // 1..6 once drawn; 0 before the draw
 };
+
+// Whether the draw puts the co-brand offer in front: 1, 3 and 5 do.
+constexpr bool coBrandInFront(int coBrandRandomNumber)
+{
+    return coBrandRandomNumber % 2 == 1;
+}
 
 } // namespace kinwheel

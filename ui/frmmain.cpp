@@ -1,10 +1,10 @@
 #include "ui/frmmain.h"
 
-#include "engine/kin.h"
 #include "engine/tables.h"
 #include "platform/services.h"
 #include "platform/settings.h"
 #include "report/readingfile.h"
+#include "report/validation.h"
 #include "ui/appcontext.h"
 #include "ui/frmresult.h"
 #include "ui/widgets.h"
@@ -176,51 +176,55 @@ void frmMain::Form_Load()
     m_cboYear->setCurrentIndex(0);
 }
 
-QString dateRefusal(int year, const QString& month, int day)
+Person frmMain::enteredPerson() const
 {
-    // Gregorian months: 1900 has no 29 February, 2000 has. February and the
-    // thirty-day months each have a message of their own.
-    if (day >= 1 && day <= daysInMonth(year, month.toStdString()))
-        return {};
-    return month == QLatin1String("February") ? QStringLiteral("Please Enter Correct Date Or Month!")
-                                              : QStringLiteral("Please Enter Correct Date Or Month !");
+    // The lists' positions are the data; their texts are for the eye.
+    return {m_txtName->text().trimmed().toStdString(),
+            {kFirstYear + m_cboYear->currentIndex(), m_cboMonth->currentIndex() + 1, m_cboDate->currentIndex() + 1}};
+}
+
+void frmMain::showPerson(const Person& person)
+{
+    m_txtName->setText(QString::fromStdString(person.name));
+    m_cboYear->setCurrentIndex(person.birthDate.year - kFirstYear);
+    m_cboMonth->setCurrentIndex(person.birthDate.month - 1);
+    m_cboDate->setCurrentIndex(person.birthDate.day - 1);
+}
+
+void frmMain::refuse(const Refusal& refusal)
+{
+    // A missing name is an error to correct in the name box; a date the
+    // month lacks, a note.
+    const bool name = refusal.field == Refusal::Name;
+    m_context.services.messages.show(this, refusal.message, name ? MessageIcon::Critical : MessageIcon::Information);
+    if (name)
+        m_txtName->setFocus();
 }
 
 bool frmMain::validateBirthDetails()
 {
-    MessageService& messages = m_context.services.messages;
-    if (m_txtName->text().trimmed().isEmpty()) {
-        messages.show(this, QString::fromLatin1(kNameRefusal), MessageIcon::Critical);
-        m_txtName->setFocus();
-        return false;
-    }
-    const QString refusal = dateRefusal(m_cboYear->currentText().trimmed().toInt(), m_cboMonth->currentText(),
-                                        m_cboDate->currentIndex() + 1);
-    if (!refusal.isEmpty()) {
-        messages.show(this, refusal, MessageIcon::Information);
-        return false;
-    }
+    const Person person = enteredPerson();
+    if (auto refusal = nameRefusal(QString::fromStdString(person.name)))
+        return refuse(*refusal), false;
+    if (auto refusal = dateRefusal(person.birthDate))
+        return refuse(*refusal), false;
+    return true;
+}
+
+bool frmMain::generate(const Person& person)
+{
+    const auto checked = checkedReading(person, m_context.count);
+    if (const auto* refusal = std::get_if<Refusal>(&checked))
+        return refuse(*refusal), false;
+    auto* result = new frmMayanBirthchartResult(m_context, std::get<Reading>(checked));
+    result->show();
+    close();
     return true;
 }
 
 void frmMain::cmdCalculate_Click()
 {
-    if (!validateBirthDetails())
-        return;
-
-    BirthDetails& details = m_context.details;
-    details.name = m_txtName->text().trimmed().toStdString();
-    details.year = static_cast<std::int16_t>(m_cboYear->currentText().trimmed().toShort());
-    details.month = m_cboMonth->currentText().trimmed().toStdString();
-    details.day = static_cast<std::int16_t>(m_cboDate->currentText().trimmed().toShort());
-
-    // The lists hold only dates the tables cover; should one not be, nothing changes.
-    if (!calculateKin(details, m_context.chart, m_context.count))
-        return;
-
-    auto* result = new frmMayanBirthchartResult(m_context);
-    result->show();
-    close();
+    generate(enteredPerson());
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)

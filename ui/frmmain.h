@@ -1,7 +1,12 @@
 #pragma once
 // The main window: the person's name and birth date, and the Generate command.
 
+#include "engine/reading.h"
 #include "ui/programwindow.h"
+
+namespace kinwheel {
+struct Refusal;
+}
 
 class QComboBox;
 class QGroupBox;
@@ -15,12 +20,6 @@ class QPushButton;
 
 namespace kinwheel {
 
-// What Generate refuses a name without letters or blanks with.
-inline constexpr char kNameRefusal[] = "Please Enter Your Name";
-// The message Generate refuses a day the month lacks in that year with (a
-// month name not one of the twelve has no days), or an empty text.
-QString dateRefusal(int year, const QString& month, int day);
-
 class frmMain : public ProgramWindow {
     Q_OBJECT
 public:
@@ -32,8 +31,10 @@ public:
     QComboBox* cboMonth() const { return m_cboMonth; }
     QComboBox* cboDate() const { return m_cboDate; }
 
-    // Opens the reading file at path as File > Open does once a file is chosen;
-    // false when it was refused with "Please Check The File.".
+    // Opens the reading file at path as File > Open does once a file is
+    // chosen: its reading replaces this window. False when it was refused,
+    // with "Please Check The File.", or with Generate's message, the file's
+    // values then left in the controls.
     bool openReading(const QString& path);
     // The same, keeping the recent readings list: an opened file goes to its
     // top, one that no longer opens leaves it.
@@ -41,6 +42,8 @@ public:
 
     // Checks the entered details; shows at most one message. True: Generate may go on.
     bool validateBirthDetails();
+    // The person the controls show: the name trimmed, the date from the lists' positions.
+    Person enteredPerson() const;
 
 public slots:
     void cmdCalculate_Click();
@@ -65,6 +68,13 @@ private:
     void fillRecentMenu();
     void setupCountMenu();
     void Form_Load();
+    // Shows the controls holding person (whose values the lists hold).
+    void showPerson(const Person& person);
+    // Generate on person: the checks, with at most one message, then the
+    // result window in place of this one. True once it is shown.
+    bool generate(const Person& person);
+    // Shows a refusal and puts the focus where it is corrected.
+    void refuse(const Refusal& refusal);
 
     QMenu* m_mnuRecent = nullptr;
     QPushButton* m_cmdOpen = nullptr;

@@ -4,9 +4,6 @@
 #include "ui/appcontext.h"
 #include "ui/windowparts.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-
 #include <variant>
 
 namespace kinwheel {
@@ -19,32 +16,19 @@ void frmMain::cmdOpen_Click()
         openAndRemember(path);
 }
 
-// Reads a saved reading back into the name box and the three lists and runs
-// Generate on it. A file that readReadingFile() refuses, or whose values the
-// lists do not hold, changes nothing: a reading is never shown for some other
-// date.
+// A file that readReadingFile() refuses changes nothing: a reading is never
+// shown for some other date. One it reads is shown in the controls and goes
+// through Generate's checks, so a refused one stays there to be corrected.
 bool frmMain::openReading(const QString& path)
 {
-    const auto refuse = [this] {
-        m_context.services.messages.show(this, QStringLiteral("Please Check The File."), MessageIcon::Critical);
-    };
-    const auto decoded = readReadingFile(path);
-    const auto* values = std::get_if<ReadingValues>(&decoded);
-    if (!values)
-        return refuse(), false;
-
-    const int year = m_cboYear->findText(values->year);
-    const int month = m_cboMonth->findText(values->month);
-    const int day = m_cboDate->findText(values->day);
-    if (year < 0 || month < 0 || day < 0)
-        return refuse(), false;
-
-    m_txtName->setText(values->name);
-    m_cboYear->setCurrentIndex(year);
-    m_cboMonth->setCurrentIndex(month);
-    m_cboDate->setCurrentIndex(day);
-    cmdCalculate_Click();
-    return true;
+    const auto read = readReadingFile(path);
+    const auto* person = std::get_if<Person>(&read);
+    if (!person) {
+        m_context.services.messages.show(this, tr("Please Check The File."), MessageIcon::Critical);
+        return false;
+    }
+    showPerson(*person);
+    return generate(*person);
 }
 
 } // namespace kinwheel

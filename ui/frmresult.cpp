@@ -1,6 +1,5 @@
 #include "ui/frmresult.h"
 
-#include "engine/kin.h"
 #include "engine/tables.h"
 #include "report/reportcomposer.h"
 #include "ui/appcontext.h"
@@ -13,37 +12,20 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextCursor>
-
 #include <algorithm>
 
 namespace kinwheel {
 namespace {
 
-struct Position {
-    const char* heading;
-    const char* meaning;
-};
-
-// By cross slot: Central, Ally, Occult, Challenge, Guide.
-constexpr Position kPositions[5] = {
-    {"Central", "This signifies the features for your day of birth."},
-    {"Ally", "This signifies features common with you personality."},
-    {"Occult", "This signifies magical gift that you have in you."},
-    {"Challenge",
-     "This signifies the challenges that up may have to face and situations where you have to show your courage."},
-    {"Guide", "This signifies the force that influences your action."},
-};
-
 const char* const kPictureProperty = "pictureNumber";
 
 } // namespace
 
-frmMayanBirthchartResult::frmMayanBirthchartResult(AppContext& context, QWidget* parent)
-    : ProgramWindow(context, "frmMayanBirthchartResult", QSize(tw(10065), tw(7170)), parent)
+frmMayanBirthchartResult::frmMayanBirthchartResult(AppContext& context, const Reading& reading, QWidget* parent)
+    : ProgramWindow(context, "frmMayanBirthchartResult", QSize(tw(10065), tw(7170)), parent), m_reading(reading)
 {
     setupUi();
-    Form_Load();
+    fillResultWindow();
     centreOnScreen(this);
 }
 
@@ -61,7 +43,7 @@ void frmMayanBirthchartResult::setupUi()
         m_imgSign[slot] = box;
     };
     auto caption = [client, this](int slot, int left, int top, int width) {
-        auto* label = new QLabel(QString::fromLatin1(kPositions[slot].heading), client);
+        auto* label = new QLabel(positionHeading(slot), client);
         label->setObjectName(QStringLiteral("lblLabel(%1)").arg(slot));
         label->setFont(windowFont(8.25, true));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -121,48 +103,19 @@ void frmMayanBirthchartResult::setupMenus()
     addSharedMenus();
 }
 
-void frmMayanBirthchartResult::Form_Load()
-{
-    // Same details, same reading. Should the details not be computable the
-    // window shows the reading already current.
-    (void)calculateKin(m_context.details, m_context.chart, m_context.count);
-    fillResultWindow();
-}
-
 void frmMayanBirthchartResult::fillResultWindow()
 {
-    m_RTB->setWholeText(QString());
     for (int i = 0; i < 5; ++i) {
-        const int glyphIndex = m_context.chart.cross[i];
+        const int glyphIndex = m_reading.cross[i];
         if (glyphIndex < 0 || glyphIndex >= static_cast<int>(GlyphTable.size()))
-            continue; // a cross out of range is never derived; show nothing rather than read past the table
-        const Glyph& glyph = GlyphTable[static_cast<std::size_t>(glyphIndex)];
-        const QString name = QString::fromUtf8(glyph.name);
-
+            continue; // a cross out of range is never computed; show nothing rather than read past the table
         const int number = glyphIndex + 1;
         showGlyphCard(m_imgSign[i], number);
         m_imgSign[i]->setProperty(kPictureProperty, number);
-        m_imgSign[i]->setAccessibleName(QStringLiteral("%1: %2").arg(QString::fromLatin1(kPositions[i].heading), name));
-
-        m_RTB->setSelBold(true);
-        m_RTB->insertText(QString::fromLatin1(kPositions[i].heading) + QStringLiteral("\r\n"));
-        m_RTB->insertText(QString::fromLatin1(kPositions[i].meaning) + QStringLiteral("\r\n"));
-        m_RTB->setSelBold(false);
-        m_RTB->setSelBold(true);
-        m_RTB->insertText(name + QStringLiteral("\r\n"));
-        m_RTB->setSelBold(false);
-        m_RTB->insertText(QString::fromUtf8(glyph.description) + QStringLiteral("\r\n\r\n"));
+        m_imgSign[i]->setAccessibleName(
+            QStringLiteral("%1: %2").arg(positionHeading(i), QString::fromUtf8(GlyphTable[std::size_t(glyphIndex)].name)));
     }
-    // The whole Maya date of the birth day, one line each, and the count.
-    if (const std::vector<MayaDateLine> maya = mayaDateLines(m_context.chart); !maya.empty()) {
-        m_RTB->setSelBold(true);
-        m_RTB->insertText(QString::fromLatin1(kMayaDateHeading) + QStringLiteral("\r\n"));
-        m_RTB->setSelBold(false);
-        for (const MayaDateLine& line : maya)
-            m_RTB->insertText(line.label + line.value + QStringLiteral("\r\n"));
-    }
-    // Show the reading from its start.
-    m_RTB->moveCursor(QTextCursor::Start);
+    m_RTB->setRuns(composeResultText(m_reading));
 }
 
 int frmMayanBirthchartResult::pictureNumber(int slot) const
@@ -178,7 +131,7 @@ void frmMayanBirthchartResult::cmdBack_Click()
 }
 
 void frmMayanBirthchartResult::mnuBack_Click() { cmdBack_Click(); }
-void frmMayanBirthchartResult::cmdSave_Click() { showReportWindow(m_context, this); }
+void frmMayanBirthchartResult::cmdSave_Click() { showReportWindow(m_context, m_reading, this); }
 void frmMayanBirthchartResult::mnuExit_Click() { close(); }
 
 } // namespace kinwheel

@@ -2,6 +2,7 @@
 // The result window: the destiny cross as five glyph cards, with the text of
 // each position beside them.
 
+#include "engine/reading.h"
 #include "ui/programwindow.h"
 
 class QLabel;
@@ -14,10 +15,11 @@ class RichTextPanel;
 class frmMayanBirthchartResult : public ProgramWindow {
     Q_OBJECT
 public:
-    // Loading the window runs the calculation again on the current birth details.
-    explicit frmMayanBirthchartResult(AppContext& context, QWidget* parent = nullptr);
+    // The window showing reading; it deletes itself when closed.
+    frmMayanBirthchartResult(AppContext& context, const Reading& reading, QWidget* parent = nullptr);
 
-    // Shows the current reading's cross: pictures and text. A refill replaces.
+    const Reading& reading() const { return m_reading; }
+    // Shows the reading's cross: pictures and text. A refill replaces.
     void fillResultWindow();
 
     RichTextPanel* rtb() const { return m_RTB; }
@@ -34,8 +36,8 @@ public slots:
 private:
     void setupUi();
     void setupMenus();
-    void Form_Load();
 
+    const Reading m_reading;
     QLabel* m_imgSign[5] = {};
     QLabel* m_lblLabel[5] = {};
     RichTextPanel* m_RTB = nullptr;

@@ -12,15 +12,15 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QPushButton>
 
 namespace kinwheel {
 
-frmSave::frmSave(AppContext& context, QWidget* parent)
+frmSave::frmSave(AppContext& context, const Reading& reading, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_context(context)
+      PublisherLinks(context, this),
+      m_reading(reading)
 {
     setObjectName(QStringLiteral("frmSave"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -37,8 +37,8 @@ frmSave::frmSave(AppContext& context, QWidget* parent)
 void frmSave::setupUi()
 {
     const QFont linkFont = windowFont(8.25, false, true);
-    m_Label14 = makeClickableLabel(this, "Label14", shownLabelText(LabelText::ReportForum),
-                                   twRect(1747, 0, 4230, 195), linkFont);
+    addForumLink(this, LabelText::ReportForum, twRect(1747, 0, 4230, 195), linkFont, QColor(),
+                 Qt::AlignLeft | Qt::AlignTop);
     m_Label1 = makeClickableLabel(this, "Label1", shownLabelText(LabelText::ReportSite),
                                   twRect(1867, 180, 3990, 195), linkFont);
 
@@ -57,23 +57,13 @@ void frmSave::setupUi()
     m_cmdPrint->setGeometry(twRect(6555, 6570, 1125, 345));
     m_cmdPrint->setAutoDefault(false);
 
-    m_fraFullBrand = makePlainFrame(this, "fraFullBrand", twRect(30, 6900, 7665, 855));
-    m_lblFullBrand = makeOfferLabel(m_fraFullBrand, "lblFullBrand", LabelText::FullBrandOffer,
-                                    twRect(120, 165, 7425, 615), Qt::AlignLeft | Qt::AlignTop);
-    m_lblCobrand = makeOfferLabel(m_fraFullBrand, "lblCobrand", LabelText::CoBrandOffer, twRect(120, 160, 7425, 615),
-                                  Qt::AlignLeft | Qt::AlignTop);
+    addOfferFrame(this, twRect(30, 6900, 7665, 855), 7425, Qt::AlignLeft | Qt::AlignTop);
     // The same offer stays in front as the program's draw put in the main window.
-    if (m_context.coBrandRandomNumber % 2 == 1)
-        bringLabelToFront(m_lblCobrand, m_lblFullBrand);
-    else
-        bringLabelToFront(m_lblFullBrand, m_lblCobrand);
+    bringOfferToFront(coBrandInFront(m_context.coBrandRandomNumber));
 
     connect(m_cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
     connect(m_Label1, &ClickableLabel::clicked, this, &frmSave::Label1_Click);
-    connect(m_Label14, &ClickableLabel::clicked, this, &frmSave::Label14_Click);
-    connect(m_lblCobrand, &ClickableLabel::clicked, this, &frmSave::lblCobrand_Click);
-    connect(m_lblFullBrand, &ClickableLabel::clicked, this, &frmSave::lblFullBrand_Click);
 
     setTabOrder(m_RTB, m_cmdSave);
     setTabOrder(m_cmdSave, m_cmdPrint);
@@ -85,21 +75,16 @@ void frmSave::setupUi()
 
 void frmSave::Form_Load()
 {
-    m_RTB->setWholeText(QString());
-    for (const ReportRun& run : composeReport(m_context.details, m_context.chart, reportClosingLine())) {
-        m_RTB->setSelBold(run.bold);
-        m_RTB->setSelColor(run.colour);
-        m_RTB->insertText(run.text);
-    }
-    m_RTB->moveCursor(QTextCursor::Start);
+    m_RTB->setRuns(composeReport(m_reading, reportClosingLine()));
 }
 
 void frmSave::cmdSave_Click()
 {
     MessageService& messages = m_context.services.messages;
     // Refused before the dialog, so the user does not pick a file for nothing.
-    if (const QString refusal = saveRefusal(m_context.details); !refusal.isEmpty()) {
-        messages.show(this, refusal, MessageIcon::Critical);
+    const auto encoded = encodeReadingFile(m_reading.person);
+    if (const auto* refusal = std::get_if<QString>(&encoded)) {
+        messages.show(this, *refusal, MessageIcon::Critical);
         return;
     }
 
@@ -117,7 +102,7 @@ void frmSave::cmdSave_Click()
                          MessageIcon::Information))
         return;
 
-    if (const QString failure = saveReading(path, m_context.details); !failure.isEmpty()) {
+    if (const QString failure = writeReadingFile(path, std::get<QByteArray>(encoded)); !failure.isEmpty()) {
         messages.show(this, failure, MessageIcon::Critical);
         return;
     }
@@ -156,24 +141,9 @@ void frmSave::Label1_Click()
     OpenHomePage(m_context.services, this);
 }
 
-void frmSave::Label14_Click()
+frmSave* showReportWindow(AppContext& context, const Reading& reading, QWidget* parent)
 {
-    OpenHomePage(m_context.services, this);
-}
-
-void frmSave::lblCobrand_Click()
-{
-    OpenCoBrandPage(m_context.services, this);
-}
-
-void frmSave::lblFullBrand_Click()
-{
-    OpenFullyBrandedPage(m_context.services, this);
-}
-
-frmSave* showReportWindow(AppContext& context, QWidget* parent)
-{
-    auto* window = new frmSave(context, parent);
+    auto* window = new frmSave(context, reading, parent);
     centreOnScreen(window);
     window->show();
     return window;

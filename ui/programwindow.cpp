@@ -6,13 +6,12 @@
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
-#include <QGroupBox>
 #include <QMenuBar>
 
 namespace kinwheel {
 
 ProgramWindow::ProgramWindow(AppContext& context, const char* objectName, QSize clientSize, QWidget* parent)
-    : QMainWindow(parent), m_context(context)
+    : QMainWindow(parent), PublisherLinks(context, this)
 {
     setObjectName(QString::fromLatin1(objectName));
     setupProgramWindow(this, clientSize);
@@ -20,21 +19,13 @@ ProgramWindow::ProgramWindow(AppContext& context, const char* objectName, QSize 
 
 void ProgramWindow::addForumLink(QRect geometry)
 {
-    m_Label14 = makeClickableLabel(client(), "Label14", shownLabelText(LabelText::Forum), geometry,
-                                   windowFont(8.25, true, true), kLinkYellow, Qt::AlignCenter);
-    connect(m_Label14, &ClickableLabel::clicked, this, &ProgramWindow::Label14_Click);
+    PublisherLinks::addForumLink(client(), LabelText::Forum, geometry, windowFont(8.25, true, true), kLinkYellow,
+                                 Qt::AlignCenter);
 }
 
 void ProgramWindow::addOfferFrame(QRect geometry)
 {
-    m_fraFullBrand = makePlainFrame(client(), "fraFullBrand", geometry);
-    m_lblCobrand = makeOfferLabel(m_fraFullBrand, "lblCobrand", LabelText::CoBrandOffer, twRect(120, 160, 6945, 615),
-                                  Qt::AlignCenter);
-    m_lblFullBrand = makeOfferLabel(m_fraFullBrand, "lblFullBrand", LabelText::FullBrandOffer,
-                                    twRect(120, 165, 6945, 615), Qt::AlignCenter);
-    bringOfferToFront(false);
-    connect(m_lblCobrand, &ClickableLabel::clicked, this, &ProgramWindow::lblCobrand_Click);
-    connect(m_lblFullBrand, &ClickableLabel::clicked, this, &ProgramWindow::lblFullBrand_Click);
+    PublisherLinks::addOfferFrame(client(), geometry, 6945, Qt::AlignCenter);
 }
 
 void ProgramWindow::addSharedMenus()
@@ -66,22 +57,11 @@ void ProgramWindow::chainLinksAfter(QWidget* last)
     setTabOrder(m_lblCobrand, m_lblFullBrand);
 }
 
-void ProgramWindow::bringOfferToFront(bool coBrand)
-{
-    if (coBrand)
-        bringLabelToFront(m_lblCobrand, m_lblFullBrand);
-    else
-        bringLabelToFront(m_lblFullBrand, m_lblCobrand);
-}
-
 void ProgramWindow::mnuOnline_Click() { OpenHelpWebPage(m_context.services, this); }
 void ProgramWindow::mnuVisit_Click() { OpenHomePage(m_context.services, this); }
-void ProgramWindow::Label14_Click() { OpenHomePage(m_context.services, this); }
 void ProgramWindow::mnuUpdate_Click() { OpenDownloadWebPage(m_context.services, this); }
 void ProgramWindow::mnuDonate_Click() { OpenDonatePage(m_context.services, this); }
 void ProgramWindow::mnuMakeMoney_Click() { OpenFullyBrandedPage(m_context.services, this); }
-void ProgramWindow::lblFullBrand_Click() { OpenFullyBrandedPage(m_context.services, this); }
-void ProgramWindow::lblCobrand_Click() { OpenCoBrandPage(m_context.services, this); }
 void ProgramWindow::mnuAbout_Click() { showAboutBox(m_context, this); }
 
 } // namespace kinwheel

@@ -3,32 +3,22 @@
 // size, the forum link, the frame with the two offer labels, the Help, Donate
 // and Make Money menus, and the page each of them opens.
 
+#include "ui/publisherlinks.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 
-class QGroupBox;
-
 namespace kinwheel {
 
-struct AppContext;
-class ClickableLabel;
-
-class ProgramWindow : public QMainWindow {
+class ProgramWindow : public QMainWindow, public PublisherLinks {
     Q_OBJECT
-public:
-    // Brings one of the two stacked offer labels to the front of its frame.
-    void bringOfferToFront(bool coBrand);
-
 public slots:
     void mnuOnline_Click();
     void mnuVisit_Click();
-    void Label14_Click();
     void mnuUpdate_Click();
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
-    void lblFullBrand_Click();
-    void lblCobrand_Click();
     void mnuAbout_Click();
 
 protected:
@@ -59,11 +49,6 @@ protected:
         menu->addSeparator()->setObjectName(QString::fromLatin1(objectName));
     }
 
-    AppContext& m_context;
-    ClickableLabel* m_Label14 = nullptr;
-    QGroupBox* m_fraFullBrand = nullptr;
-    ClickableLabel* m_lblCobrand = nullptr;
-    ClickableLabel* m_lblFullBrand = nullptr;
 };
 
 } // namespace kinwheel

@@ -40,6 +40,18 @@ void RichTextPanel::setWholeText(const QString& text)
     moveCursor(QTextCursor::Start);
 }
 
+void RichTextPanel::setRuns(const std::vector<ReportRun>& runs)
+{
+    setWholeText(QString());
+    for (const ReportRun& run : runs) {
+        setSelBold(run.bold);
+        if (run.colour.isValid())
+            setSelColor(run.colour);
+        insertText(run.text);
+    }
+    moveCursor(QTextCursor::Start);
+}
+
 void RichTextPanel::setSelBold(bool bold)
 {
     QTextCharFormat format;

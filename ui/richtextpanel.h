@@ -2,7 +2,11 @@
 // The rich-text box of the result and report windows. All reading text is
 // built through these operations, at the insertion point.
 
+#include "report/reportcomposer.h"
+
 #include <QTextEdit>
+
+#include <vector>
 
 namespace kinwheel {
 
@@ -26,6 +30,9 @@ public:
     // starts a new paragraph.
     void insertText(const QString& text);
     void clearSelection();
+    // Replaces the whole text with the runs, each inserted with its bold and
+    // colour (an invalid colour is the box's own), and shows them from the start.
+    void setRuns(const std::vector<ReportRun>& runs);
     // Prints the selection, or everything when nothing is selected, as one
     // job. Returns an empty text on success, otherwise why it failed.
     QString printTo(PrinterService& printer);

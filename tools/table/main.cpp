@@ -3,12 +3,15 @@
 // YYYY-MM-DD,dayNumber,daySignLabel,shortName,toneName,central,ally,occult,challenge,guide,
 //   kin,longCount,haabDay,haabMonth,lord
 // Under the Dreamspell count the last four columns are empty.
-// Bad arguments: one line on stderr, exit status 2; a failed write: exit status 1.
+// Bad arguments (an option given twice among them): one line on stderr, exit
+// status 2; a failed write: exit status 1.
 
-#include "engine/kin.h"
+#include "engine/reading.h"
 #include "engine/tables.h"
+#include "report/inputtext.h"
 
-#include <chrono>
+#include <QString>
+
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -17,46 +20,27 @@
 namespace {
 
 using namespace kinwheel;
-namespace chrono = std::chrono;
 
 constexpr std::string_view kUsage =
     "usage: kinwheel-table [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--count 584283|584285|dreamspell]";
 
-int badArguments(std::string_view what, std::string_view value = {})
+int badArguments(std::string_view what, const char* value = nullptr)
 {
-    // Echo at most a short piece of whatever was given.
-    constexpr std::size_t kEcho = 40;
     std::string line = "kinwheel-table: " + std::string(what);
-    if (!value.empty())
-        line += " '" + std::string(value.substr(0, kEcho)) + (value.size() > kEcho ? "...'" : "'");
+    if (value)
+        line += ' ' + echoed(QString::fromLocal8Bit(value)).toStdString();
     line += " (" + std::string(kUsage) + ")\n";
     std::fputs(line.c_str(), stderr);
     return 2;
 }
 
-int digits(std::string_view text)
-{
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // A date YYYY-MM-DD that the engine reads, or nothing.
-std::optional<chrono::sys_days> parseDate(std::string_view text)
+std::optional<CivilDate> parseDate(std::string_view text)
 {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+    const std::optional<CivilDate> date = parseIsoDate(text);
+    if (!date || !isValidDate(*date))
         return std::nullopt;
-    const int year = digits(text.substr(0, 4));
-    const int month = digits(text.substr(5, 2));
-    const int day = digits(text.substr(8, 2));
-    if (!mayaDate(year, month, day))
-        return std::nullopt;
-    return chrono::sys_days{chrono::year(year) / chrono::month(static_cast<unsigned>(month)) /
-                            chrono::day(static_cast<unsigned>(day))};
+    return date;
 }
 
 bool flush(std::string& out)
@@ -70,16 +54,20 @@ bool flush(std::string& out)
 
 int main(int argc, char** argv)
 {
-    chrono::sys_days from = chrono::sys_days{chrono::year(1900) / 1 / 1};
-    chrono::sys_days to = chrono::sys_days{chrono::year(2016) / 12 / 31};
+    CivilDate from{1900, 1, 1};
+    CivilDate to{2016, 12, 31};
     Count count = Count::Gmt584283;
+    std::string given;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option != "--from" && option != "--to" && option != "--count")
-            return badArguments("unknown argument", option);
+            return badArguments("unknown argument", argv[i]);
+        if (given.find(std::string(option) + ' ') != std::string::npos)
+            return badArguments("given more than once:", argv[i]);
+        given += std::string(option) + ' ';
         if (i + 1 == argc)
-            return badArguments("missing value after", option);
-        const std::string_view value = argv[++i];
+            return badArguments("missing value after", argv[i]);
+        const char* const value = argv[++i];
         if (option == "--count") {
             const auto parsed = parseCount(value);
             if (!parsed)
@@ -100,28 +88,25 @@ int main(int argc, char** argv)
     out.reserve(kChunk + 256);
     char line[256];
     bool written = true;
-    for (chrono::sys_days d = from; d <= to; d += chrono::days(1)) {
-        const chrono::year_month_day ymd(d);
-        const int year = static_cast<int>(ymd.year());
-        const auto month = static_cast<unsigned>(ymd.month());
-        const auto day = static_cast<unsigned>(ymd.day());
-        const BirthDetails details{{}, static_cast<std::int16_t>(year), std::string(MonthNames[month - 1]),
-                                   static_cast<std::int16_t>(day)};
-        BirthChart chart;
-        if (!calculateKin(details, chart, count))
+    const int last = daysSinceEpoch(to);
+    for (int day = daysSinceEpoch(from); day <= last; ++day) {
+        const CivilDate date = dateOfEpochDay(day);
+        const std::optional<Reading> reading = computeReading(date, count);
+        if (!reading)
             return 1;
-        const std::string_view label = SignLabelTable[static_cast<std::size_t>(positionOfKin(chart.kin) - 1)];
-        const auto& c = chart.cross;
-        const MayaDate& maya = chart.maya;
+        const DaySign& sign = daySignOfGlyph(reading->sign);
+        const std::string_view tone = toneNameOf(reading->tone);
+        const auto& c = reading->cross;
+        const MayaDate& maya = reading->maya;
         const std::string longCount = longCountText(maya);
         const std::string lord = lordText(maya);
         const std::string haabDay = maya.hasTraditionalFields ? std::to_string(maya.haabDay) : std::string();
         const std::string haabMonth = maya.hasTraditionalFields ? std::to_string(maya.haabMonth) : std::string();
         const int n = std::snprintf(
-            line, sizeof line, "%04d-%02u-%02u,%d,%.*s,%.*s,%.*s,%d,%d,%d,%d,%d,%d,%s,%s,%s,%s\n", year, month,
-            day, chart.dayNumber, int(label.size()), label.data(), int(chart.daySign.size()), chart.daySign.data(),
-            int(chart.toneName.size()), chart.toneName.data(), c[0], c[1], c[2], c[3], c[4], chart.kin,
-            longCount.c_str(), haabDay.c_str(), haabMonth.c_str(), lord.c_str());
+            line, sizeof line, "%s,%d,%.*s,%.*s,%.*s,%d,%d,%d,%d,%d,%d,%s,%s,%s,%s\n", isoDate(date).c_str(),
+            reading->tone, int(sign.label.size()), sign.label.data(), int(sign.shortName.size()), sign.shortName.data(),
+            int(tone.size()), tone.data(), c[0], c[1], c[2], c[3], c[4], reading->kin, longCount.c_str(),
+            haabDay.c_str(), haabMonth.c_str(), lord.c_str());
         out.append(line, static_cast<std::size_t>(n));
         if (out.size() >= kChunk && !flush(out)) {
             written = false;

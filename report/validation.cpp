@@ -1,0 +1,50 @@
+#include "report/validation.h"
+
+#include "report/inputtext.h"
+
+#include <QCoreApplication>
+
+namespace kinwheel {
+namespace {
+
+struct Validation {
+    Q_DECLARE_TR_FUNCTIONS(Validation)
+};
+
+} // namespace
+
+std::optional<Refusal> nameRefusal(const QString& name, NameRule rule)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty() && rule == NameRule::Required)
+        return Refusal{Refusal::Name, Validation::tr("Please Enter Your Name")};
+    if (const QList<char32_t> controls = controlCharacters(trimmed); !controls.isEmpty())
+        return Refusal{Refusal::Name,
+                       Validation::tr("The name holds control characters: %1.").arg(describeCharacters(controls))};
+    if (trimmed.size() > kMaxNameLength)
+        return Refusal{Refusal::Name, Validation::tr("The name has %1 characters; the program takes at most %2.")
+                                          .arg(trimmed.size())
+                                          .arg(kMaxNameLength)};
+    return std::nullopt;
+}
+
+std::optional<Refusal> dateRefusal(const CivilDate& date)
+{
+    if (isValidDate(date))
+        return std::nullopt;
+    // February and the other months each have a message of their own.
+    return Refusal{Refusal::Date, date.month == 2 ? Validation::tr("Please Enter Correct Date Or Month!")
+                                                  : Validation::tr("Please Enter Correct Date Or Month !")};
+}
+
+std::variant<Reading, Refusal> checkedReading(Person person, Count count, NameRule rule)
+{
+    person.name = QString::fromStdString(person.name).trimmed().toStdString();
+    if (auto refusal = nameRefusal(QString::fromStdString(person.name), rule))
+        return *refusal;
+    if (auto refusal = dateRefusal(person.birthDate))
+        return *refusal;
+    return *readingOf(person, count);
+}
+
+} // namespace kinwheel
