@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QProcess>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -65,6 +67,26 @@ int runWindows(int& argc, char* argv[], const std::optional<QString>& file)
     return QApplication::exec();
 }
 
+#ifdef KINWHEEL_CONSOLE
+// The console companion (kinwheel.com on Windows, which a console finds
+// before kinwheel.exe) runs the command line itself, so that its output
+// reaches the console; the windows belong to kinwheel.exe, started on its own
+// so that the console is not held while they are open.
+int startWindows(int& argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = programArguments(argc, argv);
+    arguments.removeFirst();
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kinwheel.exe"));
+    if (QProcess::startDetached(program, arguments))
+        return 0;
+    QFile err;
+    err.open(2, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.write(QStringLiteral("kinwheel: %1 could not be started.\n").arg(QDir::toNativeSeparators(program)).toUtf8());
+    return kExitNotWritten;
+}
+#endif
+
 int runCommand(const CommandLine& line)
 {
     QFile out, err;
@@ -83,7 +105,12 @@ int main(int argc, char* argv[])
     int qtArgc = 1;
     switch (line.kind) {
     case CommandLine::Kind::Window:
+#ifdef KINWHEEL_CONSOLE
+        (void)qtArgc;
+        return startWindows(argc, argv);
+#else
         return runWindows(qtArgc, argv, line.file);
+#endif
     case CommandLine::Kind::Pdf: {
 #if !defined(_WIN32) && !defined(__APPLE__)
         // The report is drawn for the PDF, never shown: no display is needed.
