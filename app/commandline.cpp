@@ -14,17 +14,20 @@
 #include "kinwheel_config.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QJsonDocument>
 
+#include <cerrno>
 #include <variant>
 
 
 namespace kinwheel {
 namespace {
 
-constexpr char kHelp[] =
+constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "Usage:\n"
     "  kinwheel [FILE]\n"
     "  kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]\n"
@@ -49,27 +52,76 @@ constexpr char kHelp[] =
     "  -v, --version      print the version\n"
     "\n"
     "Exit status: 0 done; 1 a file or the output could not be written; 2 the\n"
-    "arguments or the input were refused.\n";
+    "arguments or the input were refused.\n");
+
+struct Cli {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+// The options that take a value, as QCommandLineParser would take the next
+// argument for it.
+const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count"};
 
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
-    return device.write(bytes) == bytes.size();
+    return device.isOpen() && device.write(bytes) == bytes.size();
 }
 
-// A message on standard error. Paths and values in it come from the user:
-// no control character of theirs reaches the terminal.
-void tell(QIODevice& err, const QString& message)
+// A message on standard error. Paths and values in it come from the user
+// (userTexts): no control or reordering character of theirs, not even a line
+// break, reaches the terminal; the message's own line breaks stay.
+void tell(QIODevice& err, QString message, const QStringList& userTexts = {})
 {
+    for (const QString& text : userTexts)
+        if (!text.isEmpty())
+            message.replace(text, terminalSafe(text));
     QString line = QStringLiteral("kinwheel: ") + message;
     for (QChar& c : line)
-        if (c != QLatin1Char('\n') && (c.category() == QChar::Other_Control || c.isSurrogate()))
+        if (c != QLatin1Char('\n')
+            && (c.category() == QChar::Other_Control || c.isSurrogate() || isBidiControl(c.unicode())))
             c = QLatin1Char('?');
     writeAll(err, (line + QLatin1Char('\n')).toUtf8());
 }
 
+// Why standard output took nothing, or nothing when the reader has gone (a
+// closed pipe: nothing is said, as other tools do).
+std::optional<QString> outputFailure(QIODevice& out, int error)
+{
+#ifdef Q_OS_UNIX
+    if (error == EPIPE)
+        return std::nullopt;
+    if (error == EBADF)
+        return Cli::tr("standard output is closed");
+#else
+    Q_UNUSED(error);
+#endif
+    if (!out.isOpen())
+        return Cli::tr("standard output is closed");
+    return out.errorString();
+}
+
+// Why an output path is not taken, or an empty text: a path naming no file
+// ("" or a folder's "dir/") would write a hidden ".man" or nothing at all,
+// and a PDF must not take the place of a reading file.
+QString outputPathRefusal(const QString& option, const QString& path, const std::optional<QString>& input,
+                          const QString& refusedSuffix)
+{
+    if (QFileInfo(path).fileName().isEmpty() || path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))
+        return Cli::tr("%1 needs a file name, not %2.").arg(option, echoed(path));
+    if (input) {
+        const QString in = QFileInfo(*input).canonicalFilePath();
+        if (!in.isEmpty() && in == QFileInfo(path).canonicalFilePath())
+            return Cli::tr("%1 names the file the reading is read from: it would be lost.").arg(option);
+    }
+    if (!refusedSuffix.isEmpty() && path.endsWith(refusedSuffix))
+        return Cli::tr("%1 does not write over a reading file (%2): give a name that ends otherwise.")
+            .arg(option, echoed(path));
+    return {};
+}
+
 } // namespace
 
-CommandLine parseCommandLine(const QStringList& arguments)
+CommandLine parseCommandLine(const QStringList& arguments, const QStringList& undecodable)
 {
     CommandLine line;
     line.kind = CommandLine::Kind::Print;
@@ -87,20 +139,37 @@ CommandLine parseCommandLine(const QStringList& arguments)
     parser.addOptions({date, name, read, save, pdf, count, json, help, version});
 
     const auto refuse = [&line](const QString& error) {
-        line.error = error + QStringLiteral(" (see kinwheel --help)");
+        line.error = error + Cli::tr(" (see kinwheel --help)");
         return line;
     };
+    // Bytes the system's encoding does not give back would name another
+    // file than the one meant (two such names could even name the same one).
+    if (!undecodable.isEmpty())
+        return refuse(Cli::tr("An argument is not text in the system's encoding: %1. It is refused, so that "
+                              "no file is read or written but the one named.")
+                          .arg(undecodable.first()));
+    // "--name --json" would take "--json" as the name: an option's value that
+    // looks like an option is taken only as "--name=--json".
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument.startsWith(QLatin1String("--")) && kValueOptions.contains(argument.mid(2))
+            && arguments[i + 1].startsWith(QLatin1String("--")))
+            return refuse(Cli::tr("%1 needs a value, not the option %2; write %1=%3 if that is the value.")
+                              .arg(argument, echoed(arguments[i + 1]), terminalSafe(arguments[i + 1])));
+    }
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         return refuse(unknown.isEmpty() ? parser.errorText()
-                                        : QStringLiteral("Unknown option %1.").arg(echoed(unknown.first())));
+                                        : Cli::tr("Unknown option %1.").arg(echoed(unknown.first())));
     }
 
     const QStringList given = parser.optionNames();
     const QStringList positional = parser.positionalArguments();
     if (given.isEmpty()) {
         if (positional.size() > 1)
-            return refuse(QStringLiteral("Give one reading file to open."));
+            return refuse(Cli::tr("Give one reading file to open."));
         line.kind = CommandLine::Kind::Window;
         if (!positional.isEmpty())
             line.file = positional.first();
@@ -113,9 +182,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
     for (const QString& option : given)
         if (given.count(option) > 1)
-            return refuse(QStringLiteral("--%1 is given more than once.").arg(option));
+            return refuse(Cli::tr("--%1 is given more than once.").arg(option));
     if (!positional.isEmpty())
-        return refuse(QStringLiteral("A reading file to open is given alone; %1 is not an option's value.")
+        return refuse(Cli::tr("A reading file to open is given alone; %1 is not an option's value.")
                           .arg(echoed(positional.first())));
 
     const auto value = [&parser](const QCommandLineOption& option) -> std::optional<QString> {
@@ -132,19 +201,27 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (const auto key = value(count)) {
         const auto parsed = parseCount(key->toStdString());
         if (!parsed)
-            return refuse(QStringLiteral("--count takes 584283, 584285 or dreamspell, not %1.").arg(echoed(*key)));
+            return refuse(Cli::tr("--count takes 584283, 584285 or dreamspell, not %1.").arg(echoed(*key)));
         line.count = *parsed;
     }
 
     if (line.date.has_value() == line.read.has_value())
-        return refuse(line.date ? QStringLiteral("--date and --read cannot be used together.")
-                                : QStringLiteral("Give a birth date with --date or a reading file with --read."));
+        return refuse(line.date ? Cli::tr("--date and --read cannot be used together.")
+                                : Cli::tr("Give a birth date with --date or a reading file with --read."));
     if (line.read && line.name)
-        return refuse(QStringLiteral("--name goes with --date; a reading file holds its own name."));
+        return refuse(Cli::tr("--name goes with --date; a reading file holds its own name."));
     if (line.save && (line.read || line.json || line.pdf))
-        return refuse(QStringLiteral("--save takes --date and --name alone."));
+        return refuse(Cli::tr("--save takes --date and --name alone."));
     if (line.pdf && line.json)
-        return refuse(QStringLiteral("Use one of --json and --pdf."));
+        return refuse(Cli::tr("Use one of --json and --pdf."));
+    if (line.save)
+        if (const QString refusal = outputPathRefusal(QStringLiteral("--save"), *line.save, line.read, {});
+            !refusal.isEmpty())
+            return refuse(refusal);
+    if (line.pdf)
+        if (const QString refusal = outputPathRefusal(QStringLiteral("--pdf"), *line.pdf, line.read, QStringLiteral(".man"));
+            !refusal.isEmpty())
+            return refuse(refusal);
     if (line.pdf)
         line.kind = CommandLine::Kind::Pdf;
     return line;
@@ -157,15 +234,17 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         return kExitRefused;
     };
     const auto written = [&](const QByteArray& bytes) {
+        errno = 0;
         if (writeAll(out, bytes))
             return kExitDone;
-        tell(err, QStringLiteral("The output could not be written: %1").arg(out.errorString()));
+        if (const auto reason = outputFailure(out, errno))
+            tell(err, Cli::tr("The output could not be written: %1").arg(*reason));
         return kExitNotWritten;
     };
     if (!line.error.isEmpty())
         return refuse(line.error);
     if (line.help)
-        return written(kHelp);
+        return written(Cli::tr(kHelp).toUtf8());
     if (line.version)
         return written("kinwheel " KINWHEEL_VERSION "\n");
 
@@ -175,13 +254,19 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
     if (line.read) {
         const auto read = readReadingFile(*line.read);
         const auto* stored = std::get_if<Person>(&read);
-        if (!stored)
-            return refuse(QStringLiteral("Please Check The File."));
+        if (!stored) {
+            // The windows' one message, and the reason on a line of its own.
+            tell(err,
+                 Cli::tr("Please Check The File.") + QLatin1Char('\n')
+                     + readingFileProblem(std::get<ReadingFileError>(read), *line.read),
+                 {*line.read});
+            return kExitRefused;
+        }
         person = *stored;
     } else {
         const auto date = parseIsoDate(line.date->toStdString());
         if (!date)
-            return refuse(QStringLiteral("--date takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %1.")
+            return refuse(Cli::tr("--date takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %1.")
                               .arg(echoed(*line.date)));
         person = {line.name.value_or(QString()).toStdString(), *date};
     }
@@ -199,7 +284,7 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         const QString failure = writeReadingFile(*line.save, std::get<QByteArray>(encoded));
         if (failure.isEmpty())
             return kExitDone;
-        tell(err, failure);
+        tell(err, failure, {QDir::toNativeSeparators(withReadingExtension(*line.save))});
         return kExitNotWritten;
     }
     if (line.pdf) {
@@ -210,8 +295,8 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         const QString failure = report.rtb()->printToPdf(services.printer, *line.pdf);
         if (failure.isEmpty())
             return kExitDone;
-        tell(err, QStringLiteral("The report could not be saved to %1.\n\n%2")
-                      .arg(QDir::toNativeSeparators(*line.pdf), failure));
+        tell(err, Cli::tr("The report could not be saved to %1.\n\n%2").arg(QDir::toNativeSeparators(*line.pdf), failure),
+             {QDir::toNativeSeparators(*line.pdf)});
         return kExitNotWritten;
     }
     if (line.json)

@@ -46,8 +46,10 @@ struct CommandLine {
     Count count = Count::Gmt584283;
 };
 
-// Parses the arguments, the program's path first; needs no application object.
-CommandLine parseCommandLine(const QStringList& arguments);
+// Parses the arguments, the program's path first; needs no application
+// object. undecodable: the arguments whose bytes the system's encoding does
+// not give back, each shown with its bytes escaped; any one refuses the line.
+CommandLine parseCommandLine(const QStringList& arguments, const QStringList& undecodable = {});
 
 // Runs a command line of kind Print or Pdf: the reading goes to out, messages
 // to err. Pdf needs a QApplication. Returns the exit status.

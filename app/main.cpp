@@ -17,6 +17,10 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
+#else
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -40,6 +44,28 @@ QStringList programArguments(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+// The arguments whose bytes the system's encoding does not give back, shown
+// with those bytes escaped ("'\xff.man'"). Windows hands over its command
+// line as text, which always comes back whole.
+QStringList undecodableArguments(int argc, char* argv[])
+{
+    QStringList undecodable;
+#ifndef _WIN32
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
+            continue;
+        QString shown;
+        for (const char c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            shown += byte >= 0x20 && byte < 0x7F ? QString(QLatin1Char(c)) : QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+        }
+        undecodable << QLatin1Char('\'') + shown + QLatin1Char('\'');
+    }
+#endif
+    return undecodable;
 }
 
 struct QtServices {
@@ -87,10 +113,38 @@ int startWindows(int& argc, char* argv[])
 }
 #endif
 
+// Whether standard output was closed when the program started. Its number
+// is then given to /dev/null at once, so that no file the program opens
+// later takes it and receives the reading.
+bool stdoutClosed = false;
+
+void keepStandardStreams()
+{
+#ifndef _WIN32
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1)
+            continue;
+        if (fd == 1)
+            stdoutClosed = true;
+        const int null = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (null >= 0 && null != fd) {
+            ::dup2(null, fd);
+            ::close(null);
+        }
+    }
+#endif
+}
+
 int runCommand(const CommandLine& line)
 {
+#ifndef _WIN32
+    // A reader that has gone (kinwheel ... | head) is a write that fails, not
+    // a death by signal: the exit status says the output was not written.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QFile out, err;
-    out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (!stdoutClosed)
+        out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(2, QIODevice::WriteOnly | QIODevice::Unbuffered);
     QtServices qt;
     return runCommandLine(line, qt.services, out, err);
@@ -100,7 +154,8 @@ int runCommand(const CommandLine& line)
 
 int main(int argc, char* argv[])
 {
-    const CommandLine line = parseCommandLine(programArguments(argc, argv));
+    keepStandardStreams();
+    const CommandLine line = parseCommandLine(programArguments(argc, argv), undecodableArguments(argc, argv));
     // Every argument is the program's own: Qt is given the program's path alone.
     int qtArgc = 1;
     switch (line.kind) {
@@ -113,9 +168,9 @@ int main(int argc, char* argv[])
 #endif
     case CommandLine::Kind::Pdf: {
 #if !defined(_WIN32) && !defined(__APPLE__)
-        // The report is drawn for the PDF, never shown: no display is needed.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The report is drawn for the PDF, never shown: no display is needed,
+        // whatever platform the desktop session names (it may be gone).
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
         QApplication app(qtArgc, argv);
         return runCommand(line);

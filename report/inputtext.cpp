@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace kinwheel {
 
 QList<char32_t> controlCharacters(const QString& text)
@@ -29,10 +31,31 @@ QString describeCharacters(const QList<char32_t>& characters)
     return described.join(QStringLiteral(", "));
 }
 
+QString terminalSafe(const QString& text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        // toUcs4() turns a lone surrogate into U+FFFD.
+        if (isControlCharacter(c) || isBidiControl(c) || c == 0xFFFD)
+            safe += QLatin1Char('?');
+        else
+            safe += QString::fromUcs4(&c, 1);
+    }
+    return safe;
+}
+
 QString echoed(const QString& value)
 {
     constexpr qsizetype kEcho = 40;
-    return QLatin1Char('\'') + value.left(kEcho) + (value.size() > kEcho ? QStringLiteral("...'") : QStringLiteral("'"));
+    const QList<uint> characters = value.toUcs4();
+    const QString shown = terminalSafe(QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), std::min<qsizetype>(characters.size(), kEcho)));
+    return QLatin1Char('\'') + shown + (characters.size() > kEcho ? QStringLiteral("...'") : QStringLiteral("'"));
+}
+
+qsizetype typedLength(const QString& text)
+{
+    return text.toUcs4().size();
 }
 
 } // namespace kinwheel

@@ -12,6 +12,14 @@ constexpr bool isControlCharacter(char32_t c)
 {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
+// The characters that reorder text on a terminal or in a box (U+061C,
+// U+200E, U+200F, U+202A..U+202E, U+2066..U+2069): a value echoed with one
+// would show as something else.
+constexpr bool isBidiControl(char32_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 // The control characters of text, each once, in the order of first appearance.
 QList<char32_t> controlCharacters(const QString& text);
 
@@ -20,7 +28,16 @@ QString describeCharacter(char32_t character);
 // The characters described and joined by ", ".
 QString describeCharacters(const QList<char32_t>& characters);
 
-// A value as messages echo it: quoted, and cut short after 40 characters.
+// text with every control character, line breaks included, every
+// reordering character and every lone surrogate shown as '?': safe to print.
+QString terminalSafe(const QString& text);
+
+// A value as messages echo it: quoted, made terminalSafe() and cut short
+// after 40 characters.
 QString echoed(const QString& value);
+
+// How many characters a user typed: Unicode code points, so an emoji is one
+// (a letter with a combining accent is two).
+qsizetype typedLength(const QString& text);
 
 } // namespace kinwheel

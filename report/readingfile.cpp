@@ -197,6 +197,33 @@ std::variant<Person, ReadingFileError> readReadingFile(const QString& path)
     return ReadingFileError::BadValue;
 }
 
+QString readingFileProblem(ReadingFileError error, const QString& path)
+{
+    const QFileInfo info(path);
+    switch (error) {
+    case ReadingFileError::WrongName:
+        return ReadingFile::tr("A reading file's name ends in \"man\".");
+    case ReadingFileError::NotAFile:
+        if (!info.exists() && !info.isSymLink())
+            return ReadingFile::tr("There is no such file.");
+        if (!info.exists())
+            return ReadingFile::tr("It is a link to nothing.");
+        return info.isDir() ? ReadingFile::tr("It is a folder.") : ReadingFile::tr("It is not a regular file.");
+    case ReadingFileError::Unreadable: {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? ReadingFile::tr("It could not be read.")
+                                              : ReadingFile::tr("It could not be read: %1").arg(file.errorString());
+    }
+    case ReadingFileError::TooFewLines:
+        return ReadingFile::tr("It ends before its fourth line.");
+    case ReadingFileError::LineTooLong:
+        return ReadingFile::tr("A line is longer than %1 bytes: it is not a reading file.").arg(kMaxReadingLineBytes);
+    case ReadingFileError::BadValue:
+        return ReadingFile::tr("It holds a value no reading file has.");
+    }
+    return {};
+}
+
 std::variant<ReadingValues, ReadingFileError> decodeReadingFile(QIODevice& device)
 {
     if (!device.isOpen() || !device.isReadable())

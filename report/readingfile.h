@@ -83,6 +83,10 @@ QString saveReading(const QString& path, const Person& person);
 // values personOf() refuses. Reads at most four bounded lines.
 std::variant<Person, ReadingFileError> readReadingFile(const QString& path);
 
+// Why a file was refused, in one sentence for a second line under "Please
+// Check The File." (the command line gives it; the windows keep to the one line).
+QString readingFileProblem(ReadingFileError error, const QString& path);
+
 // Reads the first four lines of device, which must be open for reading; what
 // follows them is not read. A line ends at CR LF, LF or CR. The values are
 // not checked.

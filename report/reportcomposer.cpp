@@ -128,7 +128,8 @@ QString monthName(int month)
 
 QString reportDate(const CivilDate& date)
 {
-    return QStringLiteral("%1 %2, %3").arg(monthName(date.month)).arg(date.day).arg(date.year);
+    // "March 4, 99" would read as 1999: years below 1000 keep four digits.
+    return QStringLiteral("%1 %2, %3").arg(monthName(date.month)).arg(date.day).arg(date.year, 4, 10, QLatin1Char('0'));
 }
 
 QString positionHeading(int slot)

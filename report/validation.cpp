@@ -21,9 +21,9 @@ std::optional<Refusal> nameRefusal(const QString& name, NameRule rule)
     if (const QList<char32_t> controls = controlCharacters(trimmed); !controls.isEmpty())
         return Refusal{Refusal::Name,
                        Validation::tr("The name holds control characters: %1.").arg(describeCharacters(controls))};
-    if (trimmed.size() > kMaxNameLength)
+    if (typedLength(trimmed) > kMaxNameLength)
         return Refusal{Refusal::Name, Validation::tr("The name has %1 characters; the program takes at most %2.")
-                                          .arg(trimmed.size())
+                                          .arg(typedLength(trimmed))
                                           .arg(kMaxNameLength)};
     return std::nullopt;
 }

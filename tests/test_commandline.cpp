@@ -79,6 +79,8 @@ private slots:
     void prints();
     void writes_data();
     void writes();
+    void outputPathsThatWouldLoseData_data();
+    void outputPathsThatWouldLoseData();
     void printsEveryJsonField();
     void wholeProgram();
 };
@@ -120,7 +122,13 @@ void TestCommandLine::prints_data()
     row("584285", {"--date", "2012-12-21", "--count", "584285"}, kExitDone, "Calendar Round: 2 Etz'nab' 1 K'ank'in");
     row("Dreamspell 29 February", {"--count", "dreamspell", "--date", "2000-02-29"}, kExitDone,
         "Kin: 211\nCount: Dreamspell count\n29 February has no kin");
-    row("first date", {"--date", "0001-01-01"}, kExitDone, "January 1, 1\n");
+    row("first date", {"--date", "0001-01-01"}, kExitDone, "January 1, 0001\n");
+    row("a year below 1000 in four digits", {"--date", "0099-03-04"}, kExitDone, "March 4, 0099\n");
+    row("an option's value that looks like one, with =", {"--date", "2012-12-21", "--name=--json"}, kExitDone,
+        "Name: --json\n");
+    const QString emoji = QStringLiteral("\U0001F600");
+    row("129 emoji are 129 characters", {"--date", "2000-01-01", "--name", emoji.repeated(129)}, kExitDone,
+        emoji.repeated(129));
     row("last date", {"--date", "9999-12-31"}, kExitDone, "December 31, 9999\n");
     row("longest name", {"--date", "2000-01-01", "--name", QString(256, 'n')}, kExitDone, QString(256, 'n'));
     row("JSON 584285", {"--json", "--date", "2019-03-27", "--count", "584285"}, kExitDone, "\"kin\": 105,");
@@ -151,14 +159,24 @@ void TestCommandLine::prints_data()
         "control characters: U+001B, U+0007");
     row("DEL and C1 in the name", {"--date", "2000-01-01", "--name", "A\u0085B\x7f"}, kExitRefused, "U+0085, U+007F");
     row("name one too long", {"--date", "2000-01-01", "--name", QString(257, 'n')}, kExitRefused, "257 characters");
+    row("257 emoji, counted as typed", {"--date", "2000-01-01", "--name", emoji.repeated(257)}, kExitRefused,
+        "257 characters");
+    row("a value that looks like an option", {"--date", "2012-12-21", "--name", "--json"}, kExitRefused,
+        "--name needs a value, not the option '--json'; write --name=--json");
+    row("--save --json", {"--date", "2012-12-21", "--name", "A", "--save", "--json"}, kExitRefused,
+        "--save needs a value");
+    row("reordering characters echoed safely", {"--date", "1\u202e2\u2066"}, kExitRefused, "'1?2?'");
+    row("a line break in --count echoed safely", {"--date", "2000-01-01", "--count", "a\nb"}, kExitRefused, "'a?b'");
     row("--date and --read", {"--date", "2000-01-01", "--read", "<dir>/mary.man"}, kExitRefused,
         "cannot be used together");
     row("--name and --read", {"--read", "<dir>/mary.man", "--name", "Ann"}, kExitRefused, "--name goes with --date");
     row("read MAN", {"--read", "<dir>/mary.MAN"}, kExitRefused, kCheckTheFile);
-    row("read missing", {"--read", "<dir>/gone.man"}, kExitRefused, kCheckTheFile);
-    row("read folder", {"--read", "<dir>/folder.man"}, kExitRefused, kCheckTheFile);
-    row("read pipe, never waited on", {"--read", "<dir>/pipe.man"}, kExitRefused, kCheckTheFile);
-    row("read three lines", {"--read", "<dir>/short.man"}, kExitRefused, kCheckTheFile);
+    row("read missing", {"--read", "<dir>/gone.man"}, kExitRefused, kCheckTheFile + "\nThere is no such file.");
+    row("read folder", {"--read", "<dir>/folder.man"}, kExitRefused, kCheckTheFile + "\nIt is a folder.");
+    row("read pipe, never waited on", {"--read", "<dir>/pipe.man"}, kExitRefused,
+        kCheckTheFile + "\nIt is not a regular file.");
+    row("read three lines", {"--read", "<dir>/short.man"}, kExitRefused,
+        kCheckTheFile + "\nIt ends before its fourth line.");
     row("read 1850", {"--read", "<dir>/1850.man"}, kExitRefused, kCheckTheFile);
     row("read no name", {"--read", "<dir>/noname.man"}, kExitRefused, "Please Enter Your Name");
     row("read 31 April", {"--read", "<dir>/april.man"}, kExitRefused, "Please Enter Correct Date Or Month !");
@@ -185,6 +203,9 @@ void TestCommandLine::prints()
     QCOMPARE(outcome.out, QString());
     QVERIFY(outcome.err.startsWith("kinwheel: ") && outcome.err.endsWith('\n'));
     QVERIFY(outcome.err.size() < 400 && !outcome.err.contains('\x1b'));
+    QVERIFY(!outcome.err.contains(QChar(0x202E)) && !outcome.err.contains(QChar(0x2066)));
+    // A line break comes only from the message itself: after "Please Check The File.".
+    QCOMPARE(outcome.err.count('\n'), printed.startsWith(kCheckTheFile) ? 2 : 1);
 }
 
 void TestCommandLine::writes_data()
@@ -272,6 +293,41 @@ void TestCommandLine::writes()
     QCOMPARE(text->contains("Famous Personalities"), !dreamspell);
 }
 
+void TestCommandLine::outputPathsThatWouldLoseData_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // <dir> the folder holding mary.man and a link to it, link.pdf
+    QTest::addColumn<QString>("message");
+    const QStringList mary{"--date", "1975-03-05", "--name", "Mary Smith"};
+    QTest::newRow("PDF over the file read") << QStringList{"--read", "<dir>/mary.man", "--pdf", "<dir>/mary.man"}
+                                            << "names the file the reading is read from";
+    QTest::newRow("PDF through a link to the file read")
+        << QStringList{"--read", "<dir>/mary.man", "--pdf", "<dir>/link.pdf"} << "names the file the reading is read from";
+    QTest::newRow("PDF over another reading file") << mary + QStringList{"--pdf", "<dir>/mary.man"}
+                                                   << "does not write over a reading file";
+    QTest::newRow("save to an empty path") << mary + QStringList{"--save", ""} << "--save needs a file name";
+    QTest::newRow("save to a folder's path") << mary + QStringList{"--save", "<dir>/"} << "--save needs a file name";
+    QTest::newRow("PDF to a folder's path") << mary + QStringList{"--pdf", "<dir>/"} << "--pdf needs a file name";
+}
+
+// Nothing is written: the folder holds what it held, byte for byte.
+void TestCommandLine::outputPathsThatWouldLoseData()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(place(dir.filePath("mary.man"), kMarySmith));
+    QVERIFY(QFile::link(dir.filePath("mary.man"), dir.filePath("link.pdf")));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path()); // where "" or a bare name would land
+    const Outcome outcome = run(arguments.replaceInStrings("<dir>", dir.path()));
+    QDir::setCurrent(before);
+    QCOMPARE(outcome.status, kExitRefused);
+    QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             (QStringList{"link.pdf", "mary.man"}));
+    QCOMPARE(contents(dir.filePath("mary.man")), kMarySmith);
+}
+
 // Every field, as the README shows them.
 void TestCommandLine::printsEveryJsonField()
 {
@@ -336,6 +392,49 @@ void TestCommandLine::wholeProgram()
     const Outcome full = program({"--date", "1987-07-26"}, QStringLiteral("/dev/full"));
     QCOMPARE(full.status, kExitNotWritten);
     QVERIFY(full.err.startsWith("kinwheel: The output could not be written: "));
+
+    // A desktop session's platform with no display behind it: the PDF is
+    // drawn off-screen all the same.
+    for (const char* platform : {"xcb", "wayland", "junk"}) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
+        const QString out = dir.filePath(QStringLiteral("%1.pdf").arg(QLatin1String(platform)));
+        const Outcome drawn = program({"--date", "1975-03-05", "--name", "Mary Smith", "--pdf", out});
+        QVERIFY2(drawn.status == kExitDone, qPrintable(drawn.err));
+        QVERIFY(contents(out).startsWith("%PDF-"));
+    }
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+
+#ifdef Q_OS_UNIX
+    // Through a shell, for what QProcess cannot give: bytes that are not
+    // UTF-8, a closed standard output and a reader that has gone.
+    const auto shell = [&](const QString& script) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral("/bin/bash"), {QStringLiteral("-c"), script, QStringLiteral(KINWHEEL_PROGRAM)});
+        process.waitForFinished(30000);
+        return Outcome{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                       QString::fromUtf8(process.readAllStandardError())};
+    };
+    QVERIFY(place(dir.filePath(QStringLiteral("lat\u00e9.man")), kMarySmith));
+    for (const char* script : {R"("$0" --date 2000-01-01 --name A --save $'\xff.man')",
+                               R"("$0" --date 2000-01-01 --name A --save $'\xfe.man')", R"("$0" --read $'lat\xe9.man')",
+                               R"("$0" --date 2000-01-01 --name $'\xffA')"}) {
+        const Outcome refused = shell(QString::fromLatin1(script));
+        QCOMPARE(refused.status, kExitRefused);
+        QVERIFY2(refused.err.contains("not text in the system's encoding: '"), qPrintable(refused.err));
+    }
+    QVERIFY(!QDir(dir.path()).entryList({"*.man"}).contains(QStringLiteral("\uFFFD.man")));
+
+    const Outcome closed = shell(QStringLiteral(R"("$0" --date 1987-07-26 >&-)"));
+    QCOMPARE(closed.status, kExitNotWritten);
+    QCOMPARE(closed.err, QStringLiteral("kinwheel: The output could not be written: standard output is closed\n"));
+
+    const Outcome gone =
+        shell(QStringLiteral(R"((sleep 0.3; exec "$0" --date 1987-07-26) | (exec 0<&-; sleep 1); echo "${PIPESTATUS[0]}")"));
+    QCOMPARE(gone.out, QStringLiteral("1\n"));
+    QCOMPARE(gone.err, QString());
+#endif
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -72,6 +72,9 @@ void TestRecent::dropOpens_data()
     const QStringList one = {"{dir}/ada.man"};
     QTest::newRow("one reading on the window") << one << false << true << "";
     QTest::newRow("one reading on the name box") << one << true << true << "";
+    // File managers send the path as text too, which the name box alone would take.
+    QTest::newRow("a file manager's drag, text too, on the name box") << QStringList{"{dir}/ada.man", "+text"} << true
+                                                                      << true << "";
     QTest::newRow("not a reading") << QStringList{"{dir}/notes.txt"} << false << true << kCheckFile;
     QTest::newRow("a file no longer there") << QStringList{"{dir}/gone.man"} << false << true << kCheckFile;
     QTest::newRow("a folder named like a reading") << QStringList{"{dir}/folder.man"} << false << true << kCheckFile;
@@ -100,8 +103,11 @@ void TestRecent::dropOpens()
     QMimeData data;
     QList<QUrl> list;
     for (const QString& url : urls)
-        list << QUrl::fromUserInput(QString(url).replace(QLatin1String("{dir}"), dir.path()));
+        if (url != QLatin1String("+text"))
+            list << QUrl::fromUserInput(QString(url).replace(QLatin1String("{dir}"), dir.path()));
     data.setUrls(list);
+    if (urls.contains(QStringLiteral("+text")))
+        data.setText(list.first().toLocalFile());
 
     Fixture f;
     auto* window = new frmMain(f.context);
