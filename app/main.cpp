@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/startup.h"
 #include "ui/appcontext.h"
+#include "ui/widgets.h"
 #include "ui/windowparts.h"
 
 #include <QApplication>
@@ -84,6 +85,7 @@ int runWindows(int& argc, char* argv[], const std::optional<QString>& file)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kinwheel"));
     QApplication::setWindowIcon(programIcon());
+    installProgramStyle();
 
     QtServices qt;
     AppContext context(qt.services);

@@ -5,30 +5,14 @@
 namespace kinwheel {
 namespace {
 
-struct CountText {
-    std::string_view key;
-    std::string_view name;
-};
-
 // In the order of the enumeration.
-constexpr std::array<CountText, 3> kCountTexts = {{
-    {"584283", "Traditional count, correlation 584283 (GMT)"},
-    {"584285", "Traditional count, correlation 584285"},
-    {"dreamspell", "Dreamspell count"},
-}};
-
-const CountText& textsOf(Count count)
-{
-    return kCountTexts[static_cast<std::size_t>(count)];
-}
+constexpr std::array<std::string_view, 3> kCountKeys = {"584283", "584285", "dreamspell"};
 
 bool validKin(int kin) { return kin >= 1 && kin <= kCycle; }
 
 } // namespace
 
-std::string_view countKey(Count count) { return textsOf(count).key; }
-
-std::string_view countName(Count count) { return textsOf(count).name; }
+std::string_view countKey(Count count) { return kCountKeys[static_cast<std::size_t>(count)]; }
 
 std::optional<Count> parseCount(std::string_view key)
 {
@@ -85,8 +69,7 @@ std::string calendarRoundText(const MayaDate& date)
 
 std::string trecenaText(const MayaDate& date)
 {
-    const std::string first = tzolkinDayName(date.trecenaKin);
-    return first.empty() ? std::string() : "trecena " + first;
+    return tzolkinDayName(date.trecenaKin);
 }
 
 std::string lordText(const MayaDate& date)
@@ -94,14 +77,6 @@ std::string lordText(const MayaDate& date)
     if (!date.hasTraditionalFields || date.lord < 1 || date.lord > 9)
         return {};
     return 'G' + std::to_string(date.lord);
-}
-
-std::string leapDayNote(const MayaDate& date)
-{
-    if (!date.dreamspellLeapDay)
-        return {};
-    return "29 February has no kin in the Dreamspell count (0.0 Hunab Ku): "
-           "this reading uses the kin of 28 February.";
 }
 
 } // namespace kinwheel

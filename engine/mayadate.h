@@ -22,8 +22,6 @@ inline constexpr std::array<Count, 3> kCounts = {Count::Gmt584283, Count::Corr58
 std::string_view countKey(Count count);
 // The count of an exact key, or nothing.
 std::optional<Count> parseCount(std::string_view key);
-// One line for display, e.g. "Traditional count, correlation 584283 (GMT)".
-std::string_view countName(Count count);
 
 // The Maya date of one day under one count. Numbers only; the functions below
 // turn them into text.
@@ -55,9 +53,7 @@ std::string haabMonthName(int month);             // 1..19: "Pop" .. "Wayeb'"
 std::string tzolkinDayName(int kin);              // "4 Ajaw" for kin 160
 std::string haabDateText(const MayaDate& date);   // "3 K'ank'in"
 std::string calendarRoundText(const MayaDate& date); // "4 Ajaw 3 K'ank'in"
-std::string trecenaText(const MayaDate& date);    // "trecena 1 Imix"
+std::string trecenaText(const MayaDate& date);    // "1 Imix": the day that opens the trecena
 std::string lordText(const MayaDate& date);       // "G9"
-// The line a Dreamspell reading of 29 February shows; empty for any other date.
-std::string leapDayNote(const MayaDate& date);
 
 } // namespace kinwheel

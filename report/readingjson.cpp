@@ -55,6 +55,7 @@ QJsonObject readingJson(const Reading& reading)
         {QStringLiteral("calendarRound"), traditional(QString::fromStdString(calendarRoundText(maya)))},
         {QStringLiteral("lordOfTheNight"), traditional(maya.lord)},
         {QStringLiteral("trecena"), traditional(QString::fromStdString(trecenaText(maya)))},
+        {QStringLiteral("leapDay"), maya.dreamspellLeapDay},
     };
 }
 

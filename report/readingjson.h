@@ -8,7 +8,8 @@
 namespace kinwheel {
 
 // name, date (ISO), count, kin, tone, daySign, cross, longCount, haab,
-// calendarRound, lordOfTheNight, trecena. The fields of the traditional
+// calendarRound, lordOfTheNight, trecena ("1 Men"), leapDay (Dreamspell's 29
+// February, which has no kin of its own). The fields of the traditional
 // counts alone (longCount, haab, calendarRound, lordOfTheNight, trecena) are
 // null under Dreamspell. Names and values are the program's English ones in
 // every language, so scripts can rely on them.

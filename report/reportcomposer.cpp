@@ -36,6 +36,50 @@ struct Entry {
     bool closingAfter = false; // a heading followed by the closing line
 };
 
+// The famous people are chosen for the 584283 count. Under another count the
+// line says so and names the people of the sign the date has under 584283.
+QString personalitiesText(const Reading& reading)
+{
+    if (reading.count == Count::Gmt584283)
+        return utf8(daySignOfGlyph(reading.sign).personalities);
+    const std::optional<Reading> traditional = computeReading(reading.date, Count::Gmt584283);
+    if (!traditional)
+        return {};
+    const DaySign& sign = daySignOfGlyph(traditional->sign);
+    return Report::tr("Listed for the traditional count 584283 only, under which this date's sign is %1 (%2): %3.")
+        .arg(utf8(sign.shortName), utf8(sign.englishName), utf8(sign.personalities));
+}
+
+// Ordinals of the Lords of the Night, G1 .. G9.
+constexpr const char* kLordOrdinals[9] = {
+    QT_TRANSLATE_NOOP("Report", "first"),   QT_TRANSLATE_NOOP("Report", "second"), QT_TRANSLATE_NOOP("Report", "third"),
+    QT_TRANSLATE_NOOP("Report", "fourth"),  QT_TRANSLATE_NOOP("Report", "fifth"),  QT_TRANSLATE_NOOP("Report", "sixth"),
+    QT_TRANSLATE_NOOP("Report", "seventh"), QT_TRANSLATE_NOOP("Report", "eighth"), QT_TRANSLATE_NOOP("Report", "ninth"),
+};
+
+QString countLine(Count count)
+{
+    switch (count) {
+    case Count::Gmt584283:
+        return Report::tr("traditional, correlation 584283 (GMT)");
+    case Count::Corr584285:
+        return Report::tr("traditional, correlation 584285");
+    case Count::Dreamspell:
+        break;
+    }
+    return Report::tr("Dreamspell");
+}
+
+// Joins the last two words with a no-break space, so that a line never
+// ends the text with one word alone.
+QString keepLastWordsTogether(QString text)
+{
+    const qsizetype last = text.lastIndexOf(QLatin1Char(' '));
+    if (last > 0)
+        text[last] = QChar(0x00A0);
+    return text;
+}
+
 std::vector<Entry> reportEntries(const Reading& reading)
 {
     const BirthChart chart = birthChartOf(reading);
@@ -64,8 +108,7 @@ std::vector<Entry> reportEntries(const Reading& reading)
 
     heading(Report::tr("Other Mayan Details"));
     field(Report::tr("Mayan English Name: "), utf8(chart.signName));
-    if (reading.count == Count::Gmt584283)
-        field(Report::tr("Famous Personalities born under this sign: "), utf8(chart.signPersonalities));
+    field(Report::tr("Famous Personalities born under this sign: "), personalitiesText(reading));
 
     if (const std::vector<MayaDateLine> maya = mayaDateLines(reading); !maya.empty()) {
         heading(mayaDateHeading());
@@ -89,9 +132,14 @@ public:
         m_colour = c;
         return *this;
     }
+    Composer& scale(qreal factor)
+    {
+        m_scale = factor;
+        return *this;
+    }
     void insert(const QString& s, int breaks)
     {
-        m_runs.push_back({s + QStringLiteral("\r\n").repeated(breaks), m_bold, m_colour});
+        m_runs.push_back({s + QStringLiteral("\r\n").repeated(breaks), m_bold, m_colour, m_scale});
     }
     std::vector<ReportRun> take() { return std::move(m_runs); }
 
@@ -99,6 +147,7 @@ private:
     std::vector<ReportRun> m_runs;
     bool m_bold = false;
     QColor m_colour = kReportValueColour;
+    qreal m_scale = 1.0;
 };
 
 struct Position {
@@ -126,6 +175,36 @@ QString monthName(int month)
     return utf8(MonthNames[static_cast<std::size_t>(month - 1)]);
 }
 
+QString dayMonthYear(const CivilDate& date)
+{
+    return Report::tr("%1 %2 %3", "day, month, year").arg(date.day).arg(monthName(date.month)).arg(date.year, 4, 10, QLatin1Char('0'));
+}
+
+QString countPhrase(Count count)
+{
+    switch (count) {
+    case Count::Gmt584283:
+        return Report::tr("traditional count 584283");
+    case Count::Corr584285:
+        return Report::tr("traditional count 584285");
+    case Count::Dreamspell:
+        break;
+    }
+    return Report::tr("Dreamspell count");
+}
+
+QString readingHeadline(const Reading& reading)
+{
+    if (reading.kin < 1 || reading.kin > 260)
+        return {};
+    const QString kin = Report::tr("Kin %1, %2").arg(reading.kin).arg(text(tzolkinDayName(reading.kin)));
+    const QString date = dayMonthYear(reading.person.birthDate);
+    if (reading.person.name.empty())
+        return Report::tr("%1 · %2 · %3", "date, kin, count").arg(date, kin, countPhrase(reading.count));
+    return Report::tr("%1 · %2 · %3 · %4", "name, date, kin, count")
+        .arg(QString::fromStdString(reading.person.name), date, kin, countPhrase(reading.count));
+}
+
 QString reportDate(const CivilDate& date)
 {
     // "March 4, 99" would read as 1999: years below 1000 keep four digits.
@@ -139,7 +218,7 @@ QString positionHeading(int slot)
 
 QString mayaDateHeading()
 {
-    return Report::tr("Whole Maya Date");
+    return Report::tr("Maya Calendar Date");
 }
 
 std::vector<MayaDateLine> mayaDateLines(const Reading& reading)
@@ -148,21 +227,26 @@ std::vector<MayaDateLine> mayaDateLines(const Reading& reading)
     if (maya.kin < 1 || maya.kin > 260)
         return {};
 
-    std::vector<MayaDateLine> lines;
+    std::vector<MayaDateLine> lines{{Report::tr("Kin: "), QString::number(maya.kin)}};
     if (maya.hasTraditionalFields) {
-        lines = {
-            {Report::tr("Kin: "), QStringLiteral("%1, %2").arg(maya.kin).arg(text(trecenaText(maya)))},
-            {Report::tr("Long Count: "), text(longCountText(maya))},
-            {Report::tr("Haab': "), text(haabDateText(maya))},
-            {Report::tr("Calendar Round: "), text(calendarRoundText(maya))},
-            {Report::tr("Lord of the Night: "), text(lordText(maya))},
-        };
-    } else {
-        lines.push_back({Report::tr("Kin: "), QString::number(maya.kin)});
+        const QString lord = maya.lord >= 1 && maya.lord <= 9
+                                 ? Report::tr("%1 (%2 of the nine)")
+                                       .arg(text(lordText(maya)), Report::tr(kLordOrdinals[maya.lord - 1]))
+                                 : QString();
+        lines.insert(lines.end(), {
+                                      {Report::tr("Trecena: "), text(trecenaText(maya))},
+                                      {Report::tr("Long Count: "), text(longCountText(maya))},
+                                      {Report::tr("Haab': "), text(haabDateText(maya))},
+                                      {Report::tr("Calendar Round: "), text(calendarRoundText(maya))},
+                                      {Report::tr("Lord of the Night: "), lord},
+                                  });
     }
-    lines.push_back({Report::tr("Count: "), utf8(countName(maya.count))});
-    if (const std::string note = leapDayNote(maya); !note.empty())
-        lines.push_back({QString(), text(note)});
+    lines.push_back({Report::tr("Count: "), countLine(maya.count)});
+    if (maya.dreamspellLeapDay)
+        lines.push_back({Report::tr("Leap day: "),
+                         keepLastWordsTogether(Report::tr(
+                             "the Dreamspell count gives 29 February no kin of its own. It is \"0.0 Hunab Ku\", a "
+                             "day outside the 260-day cycle, so this reading takes the kin of 28 February."))});
     return lines;
 }
 
@@ -206,20 +290,26 @@ QString reportPlainText(const Reading& reading, const QString& closingLine)
 
 std::vector<ReportRun> composeResultText(const Reading& reading)
 {
+    // Headings a size larger, the glyph's name bold, the rest plain: a reader
+    // finds each position at a glance.
+    constexpr qreal kHeading = 1.25;
     Composer c;
     c.colour(QColor());
+    if (const QString headline = readingHeadline(reading); !headline.isEmpty())
+        c.bold(true).insert(headline, 2);
     for (int slot = 0; slot < 5; ++slot) {
         const int glyph = reading.cross[slot];
         if (glyph < 0 || glyph >= static_cast<int>(GlyphTable.size()))
             continue; // a cross out of range is never computed; show nothing rather than read past the table
         const Glyph& g = GlyphTable[static_cast<std::size_t>(glyph)];
-        c.bold(true).insert(positionHeading(slot), 1);
-        c.insert(Report::tr(kPositions[slot].meaning), 1);
-        c.insert(utf8(g.name), 1);
+        c.bold(true).scale(kHeading).insert(positionHeading(slot), 1);
+        c.bold(false).scale(1).insert(Report::tr(kPositions[slot].meaning), 1);
+        c.bold(true).insert(utf8(g.name), 1);
         c.bold(false).insert(utf8(g.description), 2);
     }
     if (const std::vector<MayaDateLine> maya = mayaDateLines(reading); !maya.empty()) {
-        c.bold(true).insert(mayaDateHeading(), 1);
+        c.bold(true).scale(kHeading).insert(mayaDateHeading(), 1);
+        c.scale(1);
         for (const MayaDateLine& line : maya)
             c.bold(false).insert(line.label + line.value, 1);
     }

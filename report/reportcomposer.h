@@ -19,15 +19,27 @@ inline const QColor kReportValueColour(0, 0, 0);
 struct ReportRun {
     QString text; // line breaks are "\r\n"
     bool bold = false;
-    QColor colour; // invalid: the text box's own colour
+    QColor colour;      // invalid: the text box's own colour
+    qreal scale = 1.0;  // of the text box's font size: headings are larger
     bool operator==(const ReportRun&) const = default;
 };
 
 // The English name of a month 1..12, as the month list shows it and reading
 // files hold it; empty out of range.
 QString monthName(int month);
-// A date as the report writes it, e.g. "March 5, 1975".
+// A date as the report writes it, e.g. "March 5, 1975"; a year below 1000
+// keeps four digits, so that "0099" is not read as 1999.
 QString reportDate(const CivilDate& date);
+// A date in running text and headlines, e.g. "26 July 1987".
+QString dayMonthYear(const CivilDate& date);
+
+// A count in running text: "traditional count 584283", "traditional count
+// 584285", "Dreamspell count".
+QString countPhrase(Count count);
+// The line that says whose reading it is: "Ana Pérez · 26 July 1987 · Kin
+// 240, 6 Ajaw · traditional count 584283"; without a name it starts with the
+// date. Empty for a reading with no kin.
+QString readingHeadline(const Reading& reading);
 
 // One line of the whole Maya date: a label and its value, or a note alone
 // (empty label).
@@ -40,10 +52,10 @@ struct MayaDateLine {
 // The heading of the whole Maya date.
 QString mayaDateHeading();
 
-// The whole Maya date of a reading under its count, ending with the line that
-// names the count: kin and trecena, Long Count, Haab', Calendar Round and Lord
-// of the Night; under Dreamspell the kin alone, and the 29 February note when
-// it applies. Empty for a reading with no kin.
+// The Maya calendar date of a reading under its count, one fact a line,
+// ending with the line that names the count: kin, trecena, Long Count, Haab',
+// Calendar Round and Lord of the Night; under Dreamspell the kin alone, and
+// the leap-day line when it applies. Empty for a reading with no kin.
 std::vector<MayaDateLine> mayaDateLines(const Reading& reading);
 
 // The runs of the report window. closingLine follows every value of the sign

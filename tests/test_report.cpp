@@ -132,9 +132,11 @@ void TestReport::composesEveryRunOf5March1975()
         {"Famous Personalities born under this sign: ", true, label},
         {QString::fromUtf8(chart.signPersonalities) + "\r\n", false, value},
         {end, false, value},
-        {"Whole Maya Date\r\n", true, heading},
+        {"Maya Calendar Date\r\n", true, heading},
         {"Kin: ", true, label},
-        {"134, trecena 1 Chuwen\r\n", false, value},
+        {"134\r\n", false, value},
+        {"Trecena: ", true, label},
+        {"1 Chuwen\r\n", false, value},
         {"Long Count: ", true, label},
         {"12.18.1.11.14\r\n", false, value},
         {"Haab': ", true, label},
@@ -142,9 +144,9 @@ void TestReport::composesEveryRunOf5March1975()
         {"Calendar Round: ", true, label},
         {"4 Ix 7 K'ayab\r\n", false, value},
         {"Lord of the Night: ", true, label},
-        {"G9\r\n", false, value},
+        {"G9 (ninth of the nine)\r\n", false, value},
         {"Count: ", true, label},
-        {"Traditional count, correlation 584283 (GMT)\r\n", false, value},
+        {"traditional, correlation 584283 (GMT)\r\n", false, value},
         {kClosing, false, value},
     };
 
@@ -174,7 +176,7 @@ void TestReport::composesEveryRunOf5March1975()
     QCOMPARE(plain.count(kClosing), 1);
     QVERIFY(plain.endsWith(QStringLiteral("\n\n") + kClosing + QLatin1Char('\n')));
     plain.chop(kClosing.size() + 2);
-    for (const char* heading : {"Mayan Day Number", "Mayan Day Signs", "Other Mayan Details", "Whole Maya Date"})
+    for (const char* heading : {"Mayan Day Number", "Mayan Day Signs", "Other Mayan Details", "Maya Calendar Date"})
         plain.replace(QStringLiteral("\n\n%1").arg(QLatin1String(heading)), QStringLiteral("\n%1").arg(QLatin1String(heading)));
     QCOMPARE(plain, lines);
 }
@@ -209,7 +211,7 @@ void TestReport::valuesAreInsertedAsStored()
 
     const CivilDate date{year, monthOf(month), day};
     const std::vector<ReportRun> runs = composeReport(readingFor(name.toStdString(), date), kClosing);
-    QCOMPARE(runs.size(), std::size_t(51));
+    QCOMPARE(runs.size(), std::size_t(53));
     QCOMPARE(runs[4].text, dateLine + "\r\n");
     QCOMPARE(reportDate(date), dateLine);
     QCOMPARE(runs[std::size_t(row - 1)].text, value);
@@ -225,22 +227,24 @@ void TestReport::mayaDateFollowsTheCount_data()
 
     // 5 March 1975 under 584283 is composesEveryRunOf5March1975.
     QTest::newRow("Dreamspell: kin and count") << 1975 << "March" << 5 << 2
-                                               << QStringList{"Kin: 191", "Count: Dreamspell count"};
+                                               << QStringList{"Kin: 191", "Count: Dreamspell"};
+    // The last two words kept together, so that no printed line ends on one word.
     QTest::newRow("Dreamspell 29 February")
         << 2000 << "February" << 29 << 2
-        << QStringList{"Kin: 211", "Count: Dreamspell count",
-                       "29 February has no kin in the Dreamspell count (0.0 Hunab Ku): this reading uses the kin "
-                       "of 28 February."};
+        << QStringList{"Kin: 211", "Count: Dreamspell",
+                       QString::fromUtf8("Leap day: the Dreamspell count gives 29 February no kin of its own. It is "
+                                         "\"0.0 Hunab Ku\", a day outside the 260-day cycle, so this reading takes "
+                                         "the kin of 28\u00a0February.")};
     QTest::newRow("584283 29 February, no note")
         << 2000 << "February" << 29 << 0
-        << QStringList{"Kin: 161, trecena 1 Kab'an", "Long Count: 12.19.7.0.1", "Haab': 9 K'ayab",
-                       "Calendar Round: 5 Imix 9 K'ayab", "Lord of the Night: G1",
-                       "Count: Traditional count, correlation 584283 (GMT)"};
+        << QStringList{"Kin: 161", "Trecena: 1 Kab'an", "Long Count: 12.19.7.0.1", "Haab': 9 K'ayab",
+                       "Calendar Round: 5 Imix 9 K'ayab", "Lord of the Night: G1 (first of the nine)",
+                       "Count: traditional, correlation 584283 (GMT)"};
     QTest::newRow("584285 shifts every field, no note")
         << 2000 << "February" << 29 << 1
-        << QStringList{"Kin: 159, trecena 1 Kab'an", "Long Count: 12.19.6.17.19", "Haab': 7 K'ayab",
-                       "Calendar Round: 3 Kawak 7 K'ayab", "Lord of the Night: G8",
-                       "Count: Traditional count, correlation 584285"};
+        << QStringList{"Kin: 159", "Trecena: 1 Kab'an", "Long Count: 12.19.6.17.19", "Haab': 7 K'ayab",
+                       "Calendar Round: 3 Kawak 7 K'ayab", "Lord of the Night: G8 (eighth of the nine)",
+                       "Count: traditional, correlation 584285"};
 }
 
 void TestReport::mayaDateFollowsTheCount()
@@ -263,13 +267,16 @@ void TestReport::mayaDateFollowsTheCount()
     QString whole;
     for (const ReportRun& run : composeReport(reading, kClosing))
         whole += run.text;
-    QVERIFY(whole.endsWith("Whole Maya Date\r\n" + lines.join("\r\n") + "\r\n" + kClosing));
-    QCOMPARE(whole.contains("Famous Personalities"), count == 0);
+    QVERIFY(whole.endsWith("Maya Calendar Date\r\n" + lines.join("\r\n") + "\r\n" + kClosing));
+    // The famous people's line stays under every count; only 584283's are its own.
+    QVERIFY(whole.contains("Famous Personalities born under this sign: "));
+    QCOMPARE(whole.contains("Listed for the traditional count 584283 only, under which this date's sign is "), count != 0);
 
     // The report window shows it too.
     Fixture f;
     frmSave* window = showReportWindow(f.context, reading, nullptr);
-    QVERIFY(window->rtb()->toPlainText().contains(lines.join('\n')));
+    // As stored, the no-break space included.
+    QVERIFY(window->rtb()->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n').contains(lines.join('\n')));
 }
 
 void TestReport::windowShowsTheComposedReport()

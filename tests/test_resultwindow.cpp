@@ -4,6 +4,7 @@
 
 #include "engine/tables.h"
 #include "report/reportcomposer.h"
+#include "ui/mayanumeral.h"
 #include "ui/richtextpanel.h"
 #include "ui/windowparts.h"
 
@@ -48,21 +49,26 @@ QString glyphDescription(int index)
 struct Line {
     QString text;
     bool bold;
+    bool larger = false; // set larger than the box's font: a heading
     bool operator==(const Line&) const = default;
 };
 
-// The paragraphs of the text box, each with whether it is bold; a paragraph
-// mixing bold and regular text fails the test.
+// The paragraphs of the text box, each with whether it is bold and larger; a
+// paragraph mixing bold and regular text fails the test.
 QList<Line> lines(const QTextDocument& document)
 {
     QList<Line> list;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         int bold = 0, regular = 0;
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            ++(it.fragment().charFormat().fontWeight() >= QFont::Bold ? bold : regular);
+        bool larger = false;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            ++(format.fontWeight() >= QFont::Bold ? bold : regular);
+            larger = larger || format.fontPointSize() > document.defaultFont().pointSizeF() + 0.5;
+        }
         if (bold && regular)
             qWarning("mixed paragraph: %s", qPrintable(block.text()));
-        list.append({bold && regular ? QStringLiteral("(mixed)") : block.text(), bold > 0});
+        list.append({bold && regular ? QStringLiteral("(mixed)") : block.text(), bold > 0, larger});
     }
     return list;
 }
@@ -148,7 +154,8 @@ void TestResultWindow::crossText()
         QCOMPARE(result->imgSign(slot)->pixmap().toImage(),
                  glyphPicture(glyph + 1, result->imgSign(slot)->devicePixelRatioF()).toImage());
         QCOMPARE(result->imgSign(slot)->accessibleName(), kHeadings[slot] + QStringLiteral(": ") + glyphName(glyph));
-        expected << Line{kHeadings[slot], true} << Line{kMeanings[slot], true} << Line{glyphName(glyph), true}
+        // The position a heading, its meaning plain, the glyph's name bold.
+        expected << Line{kHeadings[slot], true, true} << Line{kMeanings[slot], false} << Line{glyphName(glyph), true}
                  << Line{glyphDescription(glyph), false} << Line{QString(), false};
     }
     // The last line break leaves the insertion point on a paragraph of its own.
@@ -159,6 +166,7 @@ void TestResultWindow::crossText()
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QCOMPARE(actual[i].text, expected[i].text);
         QVERIFY2(actual[i].bold == expected[i].bold, qPrintable(QStringLiteral("paragraph %1 bold").arg(i)));
+        QVERIFY2(actual[i].larger == expected[i].larger, qPrintable(QStringLiteral("paragraph %1 size").arg(i)));
     }
     QVERIFY(result->rtb()->toPlainText().endsWith(glyphDescription(cross[4]) + QStringLiteral("\n\n")));
 }
@@ -188,8 +196,16 @@ void TestResultWindow::twoWindowsTwoReadings()
         QCOMPARE(first->pictureNumber(slot), ada.cross[slot] + 1);
         QCOMPARE(second->pictureNumber(slot), bo.cross[slot] + 1);
     }
-    QVERIFY(first->rtb()->toPlainText().contains(QStringLiteral("Kin: %1,").arg(ada.kin)));
+    QVERIFY(first->rtb()->toPlainText().startsWith(QStringLiteral("Ada \u00b7 8 March 1956")));
     QVERIFY(second->rtb()->toPlainText().contains(QStringLiteral("Kin: %1\n").arg(bo.kin)));
+    // Each shows its own tone with the central card, saying what it counts.
+    QCOMPARE(first->picTone()->tone(), int(ada.tone));
+    QCOMPARE(second->picTone()->tone(), int(bo.tone));
+    QCOMPARE(first->picTone()->accessibleName(),
+             QStringLiteral("Tone %1: %2").arg(ada.tone).arg(QString::fromUtf8(toneNameOf(ada.tone))));
+    QVERIFY(first->picTone()->isVisible());
+    QVERIFY(first->imgSign(DestinyCross::Central)->geometry().intersects(first->picTone()->geometry()));
+    QVERIFY(!first->findChild<QLabel*>(QStringLiteral("lblLabel(4)"))->geometry().intersects(first->picTone()->geometry()));
 }
 
 void TestResultWindow::mayaDateFollowsTheCount_data()
@@ -216,9 +232,16 @@ void TestResultWindow::mayaDateFollowsTheCount()
     for (const MayaDateLine& line : mayaDateLines(reading))
         expected << line.label + line.value;
     const QList<Line> actual = lines(*result->rtb()->document());
-    QCOMPARE(actual.value(25), (Line{expected[0], true}));
+    // The first line says whose reading it is, by which count.
+    const QString countText = count == 2 ? QStringLiteral("Dreamspell count") : QStringLiteral("traditional count 58428%1").arg(count == 0 ? 3 : 5);
+    QCOMPARE(actual.value(0), (Line{QStringLiteral("Ada \u00b7 %1 February 2000 \u00b7 Kin %2, %3 \u00b7 %4")
+                                          .arg(day)
+                                          .arg(reading.kin)
+                                          .arg(QString::fromStdString(tzolkinDayName(reading.kin)), countText),
+                                      true}));
+    QCOMPARE(actual.value(27), (Line{expected[0], true, true}));
     QStringList tail;
-    for (qsizetype i = 26; i < actual.size() - 1; ++i) {
+    for (qsizetype i = 28; i < actual.size() - 1; ++i) {
         QVERIFY(!actual[i].bold);
         tail << actual[i].text;
     }

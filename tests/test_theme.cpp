@@ -3,6 +3,7 @@
 
 #include "support.h"
 
+#include "ui/mayanumeral.h"
 #include "ui/richtextpanel.h"
 #include "ui/widgets.h"
 
@@ -11,6 +12,7 @@
 #include <QHash>
 #include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -157,6 +159,9 @@ private slots:
     void legibleUnderAnyPalette();
     void tabLeavesTheTextBox_data();
     void tabLeavesTheTextBox();
+    void focusIsMarked_data();
+    void focusIsMarked();
+    void numeralsCountInBarsAndDots();
 };
 
 void TestTheme::legibleUnderAnyPalette_data()
@@ -226,6 +231,104 @@ void TestTheme::tabLeavesTheTextBox()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), box);
     QCOMPARE(box->toPlainText(), before);
+}
+
+void TestTheme::focusIsMarked_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("dark");
+    for (const bool dark : {false, true}) {
+        const char* palette = dark ? "dark" : "light";
+        QTest::addRow("Generate, %s", palette) << "frmMain" << "cmdCalculate" << dark;
+        QTest::addRow("forum link, %s", palette) << "frmMain" << "Label14" << dark;
+        QTest::addRow("offer link, %s", palette) << "frmMayanBirthchartResult" << "lblFullBrand" << dark;
+        QTest::addRow("Print, %s", palette) << "frmSave" << "cmdPrint" << dark;
+        QTest::addRow("OK, %s", palette) << "frmAbout" << "cmdOK" << dark;
+    }
+}
+
+// A control with the keyboard focus looks different, by a frame in the
+// colour of its own text, under any palette.
+void TestTheme::focusIsMarked()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(bool, dark);
+    installProgramStyle();
+    if (dark)
+        QApplication::setPalette(darkPalette());
+    Fixture f;
+    const std::unique_ptr<QWidget> shown(showWindow(f, window));
+    QApplication::setActiveWindow(shown.get());
+    QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+    auto* target = shown->findChild<QWidget*>(control);
+    QVERIFY(target);
+    target->clearFocus();
+    const QImage plain = target->grab().toImage();
+    target->setFocus(Qt::TabFocusReason);
+    QVERIFY(target->hasFocus());
+    const QImage focused = target->grab().toImage();
+    QApplication::setPalette(QPalette());
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    int marked = 0;
+    const QColor ink = target->palette().color(qobject_cast<QPushButton*>(target) ? QPalette::ButtonText
+                                                                                : target->foregroundRole());
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (plain.pixel(x, y) != focused.pixel(x, y) && QColor(focused.pixel(x, y)) == ink)
+                ++marked;
+    // A dotted frame round the control: at least a pixel in three along its edges.
+    QVERIFY2(marked >= (plain.width() + plain.height()) / 3, qPrintable(QString::number(marked)));
+}
+
+// Each tone drawn as its bars (five each) and dots (one each), dots above.
+void TestTheme::numeralsCountInBarsAndDots()
+{
+    for (int n = 1; n <= 13; ++n) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            QImage image(QSize(48, 40) * ratio, QImage::Format_ARGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            {
+                QPainter painter(&image);
+                paintMayaNumeral(painter, QRectF(0, 0, 48, 40), n, Qt::black);
+            }
+            // Bands of rows holding ink, top to bottom, and the runs of ink in the top band.
+            QList<int> bandRows;
+            bool inBand = false;
+            for (int y = 0; y < image.height(); ++y) {
+                bool ink = false;
+                for (int x = 0; x < image.width() && !ink; ++x)
+                    ink = qGray(image.pixel(x, y)) < 128;
+                if (ink && !inBand)
+                    bandRows << y;
+                inBand = ink;
+            }
+            const int dots = n % 5, bars = n / 5;
+            QCOMPARE(bandRows.size(), bars + (dots ? 1 : 0));
+            if (!dots)
+                continue;
+            int runs = 0;
+            bool inRun = false;
+            int bandEnd = bandRows.first();
+            while (bandEnd + 1 < image.height() && [&] {
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGray(image.pixel(x, bandEnd + 1)) < 128)
+                        return true;
+                return false;
+            }())
+                ++bandEnd;
+            const int middle = (bandRows.first() + bandEnd) / 2;
+            for (int x = 0; x < image.width(); ++x) {
+                const bool ink = qGray(image.pixel(x, middle)) < 128;
+                runs += ink && !inRun;
+                inRun = ink;
+            }
+            QCOMPARE(runs, dots);
+        }
+    }
 }
 
 QTEST_MAIN(TestTheme)

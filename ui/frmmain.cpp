@@ -46,8 +46,10 @@ void frmMain::setupUi()
 
     addOfferFrame(twRect(8, 3120, 7185, 855));
 
-    // Out of sight below the client area, yet in the focus order.
+    // Out of sight below the client area. Tab passes it by, as it passes by
+    // everything a user cannot see; File > Open and the access key reach it.
     m_cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), client);
+    m_cmdOpen->setFocusPolicy(Qt::NoFocus);
     m_cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     m_cmdOpen->setFont(windowFont(9, true));
     m_cmdOpen->setGeometry(twRect(1560, 5520, 2000, 1700));
@@ -105,9 +107,8 @@ void frmMain::setupUi()
     setTabOrder(m_cboMonth, m_cboDate);
     setTabOrder(m_cboDate, m_cboYear);
     setTabOrder(m_cboYear, m_cmdCalculate);
-    setTabOrder(m_cmdCalculate, m_cmdOpen);
-    // The links come after the six entry controls, so they too can be reached by keyboard.
-    chainLinksAfter(m_cmdOpen);
+    // The links come after the entry controls, so they too can be reached by keyboard.
+    chainLinksAfter(m_cmdCalculate);
 
     // Generate is the default button: Enter runs it from any control that
     // does not keep Enter for itself (an open list, a link, the Open button).

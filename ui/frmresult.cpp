@@ -5,6 +5,7 @@
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
+#include "ui/mayanumeral.h"
 #include "ui/richtextpanel.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
@@ -66,6 +67,15 @@ void frmMayanBirthchartResult::setupUi()
     picture(Slot::Occult, 2700, 4255);
     caption(Slot::Occult, 3075, 5955, 615);
 
+    // The tone on a plate over the top edge of the central card, where a
+    // reader looks for the day's number.
+    m_picTone = new ToneBadge(client);
+    m_picTone->setObjectName(QStringLiteral("picTone"));
+    m_picTone->setFont(windowFont(7.5, true));
+    const QRect central = m_imgSign[Slot::Central]->geometry();
+    const QSize badge = m_picTone->sizeHint();
+    m_picTone->setGeometry(central.center().x() - badge.width() / 2, central.top() - 2, badge.width(), badge.height());
+
     m_RTB = new RichTextPanel(client);
     m_RTB->setObjectName(QStringLiteral("RTB"));
     m_RTB->setGeometry(twRect(6840, 360, 3135, 5895));
@@ -115,6 +125,7 @@ void frmMayanBirthchartResult::fillResultWindow()
         m_imgSign[i]->setAccessibleName(
             QStringLiteral("%1: %2").arg(positionHeading(i), QString::fromUtf8(GlyphTable[std::size_t(glyphIndex)].name)));
     }
+    m_picTone->setTone(m_reading.tone, QString::fromUtf8(toneNameOf(m_reading.tone)));
     m_RTB->setRuns(composeResultText(m_reading));
 }
 

@@ -11,6 +11,7 @@ class QPushButton;
 namespace kinwheel {
 
 class RichTextPanel;
+class ToneBadge;
 
 class frmMayanBirthchartResult : public ProgramWindow {
     Q_OBJECT
@@ -26,6 +27,8 @@ public:
     // The picture box of a cross slot and the number of the picture it shows (0: none).
     QLabel* imgSign(int slot) const { return m_imgSign[slot]; }
     int pictureNumber(int slot) const;
+    // The reading's tone beside the central card.
+    ToneBadge* picTone() const { return m_picTone; }
 
 public slots:
     void cmdBack_Click();
@@ -39,6 +42,7 @@ private:
 
     const Reading m_reading;
     QLabel* m_imgSign[5] = {};
+    ToneBadge* m_picTone = nullptr;
     QLabel* m_lblLabel[5] = {};
     RichTextPanel* m_RTB = nullptr;
     QPushButton* m_cmdSave = nullptr;

@@ -31,4 +31,23 @@ private:
     QColor m_colour;
 };
 
+// The reading's tone as the result window shows it with the central card: a
+// plate with the word "Tone" and the bar-and-dot numeral, so that the number
+// says what it counts.
+class ToneBadge : public QWidget {
+    Q_OBJECT
+public:
+    explicit ToneBadge(QWidget* parent = nullptr);
+    // tone 1..13 and its name; another tone hides the badge.
+    void setTone(int tone, const QString& toneName);
+    int tone() const { return m_tone; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_tone = 0;
+};
+
 } // namespace kinwheel

@@ -43,10 +43,14 @@ void RichTextPanel::setWholeText(const QString& text)
 void RichTextPanel::setRuns(const std::vector<ReportRun>& runs)
 {
     setWholeText(QString());
+    const qreal size = font().pointSizeF();
     for (const ReportRun& run : runs) {
         setSelBold(run.bold);
         if (run.colour.isValid())
             setSelColor(run.colour);
+        QTextCharFormat format;
+        format.setFontPointSize(size * run.scale);
+        mergeCurrentCharFormat(format);
         insertText(run.text);
     }
     moveCursor(QTextCursor::Start);

@@ -1,7 +1,10 @@
 #include "ui/widgets.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
 
 namespace kinwheel {
 
@@ -34,6 +37,41 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    drawFocusMark(painter, rect(), palette().color(foregroundRole()));
+}
+
+void drawFocusMark(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(colour, 2, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    painter.restore();
+}
+
+void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                 const QWidget* widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_PushButton && (option->state & State_HasFocus))
+        drawFocusMark(*painter, option->rect.adjusted(3, 3, -3, -3), option->palette.color(QPalette::ButtonText));
+}
+
+void installProgramStyle()
+{
+    if (!dynamic_cast<FocusMarkStyle*>(QApplication::style()))
+        QApplication::setStyle(new FocusMarkStyle);
 }
 
 } // namespace kinwheel
