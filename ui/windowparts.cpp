@@ -6,6 +6,7 @@
 #include "kinwheel_assets.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -19,10 +20,20 @@
 namespace kinwheel {
 namespace {
 
-QString cardName(int number)
+QString fromView(std::string_view text)
 {
-    const std::string_view name = assets::kCardNames[static_cast<std::size_t>(number - 1)];
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The index in scales of the one drawn for a device-pixel ratio: the next
+// finer one for a ratio in between, the finest past the last.
+template <std::size_t N>
+std::size_t scaleFor(const std::array<int, N>& scales, qreal devicePixelRatio)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (devicePixelRatio <= scales[i])
+            return i;
+    return N - 1;
 }
 
 // Keeps a card box's picture at the ratio of the screen the box is on.
@@ -186,23 +197,17 @@ QString glyphPictureKey(int number)
 {
     if (number < 1 || number > static_cast<int>(assets::kCardNames.size()))
         return {};
-    return cardName(number) + QStringLiteral(".png");
+    return QFileInfo(fromView(assets::kCardFiles.front()[static_cast<std::size_t>(number - 1)].front())).fileName();
 }
 
 QPixmap glyphPicture(int number, qreal devicePixelRatio)
 {
     if (glyphPictureKey(number).isEmpty())
         return {};
-    int scale = assets::kCardScales.back();
-    for (int candidate : assets::kCardScales) {
-        if (devicePixelRatio <= candidate) {
-            scale = candidate;
-            break;
-        }
-    }
-    const QString base = QStringLiteral(":/cards/") + cardName(number);
-    QPixmap picture(scale == 1 ? base + QStringLiteral(".png") : base + QStringLiteral("@%1x.png").arg(scale));
-    picture.setDevicePixelRatio(scale);
+    const std::size_t scale = scaleFor(assets::kCardScales, devicePixelRatio);
+    QPixmap picture(QStringLiteral(":/")
+                    + fromView(assets::kCardFiles.front()[static_cast<std::size_t>(number - 1)][scale]));
+    picture.setDevicePixelRatio(assets::kCardScales[scale]);
     return picture;
 }
 

@@ -2,12 +2,11 @@
 //
 //   kinwheel-cardgen <assets directory>
 //
-// writes cards/<name>.png, <name>@2x.png and <name>@3x.png, each drawn for the
-// card's picture box at that device-pixel ratio, and icon/kinwheel-<size>.png
-// (some sizes also @2x) and kinwheel.ico. The file names and sizes come from
-// assets/assets.cmake. Everything is drawn with QPainter from fixed numbers on
-// the offscreen platform and encoded without time stamps, so every run writes
-// the same bytes.
+// writes every card, each drawn for the card's picture box at each
+// device-pixel ratio, and every icon size with kinwheel.ico, under the file
+// names that assets/assets.cmake lists. Everything is drawn with QPainter from
+// fixed numbers on the offscreen platform and encoded without time stamps, so
+// every run writes the same bytes.
 
 #include "layout.h"
 #include "output.h"
@@ -15,6 +14,7 @@
 #include "kinwheel_assets.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -24,10 +24,25 @@ using namespace kinwheel::cardgen;
 
 namespace {
 
-// base.png at 1x, base@2x.png at 2x, ...
-QString scaledName(const QString& base, int scale)
+QString fromView(std::string_view text)
 {
-    return scale == 1 ? base + QStringLiteral(".png") : base + QStringLiteral("@%1x.png").arg(scale);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Makes the folders that the listed files go to.
+bool makeFolders(const QDir& assetsDir)
+{
+    QStringList files;
+    for (const auto& language : assets::kCardFiles)
+        for (const auto& card : language)
+            for (std::string_view file : card)
+                files << fromView(file);
+    for (std::string_view file : assets::kIconFiles)
+        files << fromView(file);
+    for (const QString& file : files)
+        if (!QDir().mkpath(QFileInfo(assetsDir.filePath(file)).path()))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -45,33 +60,33 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir assetsDir(args.at(1));
-    const QString cardsDir = assetsDir.filePath(QStringLiteral("cards"));
-    const QString iconDir = assetsDir.filePath(QStringLiteral("icon"));
-    if (!QDir().mkpath(cardsDir) || !QDir().mkpath(iconDir)) {
+    if (!makeFolders(assetsDir)) {
         std::fprintf(stderr, "kinwheel-cardgen: cannot create output folders under %s\n", qPrintable(assetsDir.path()));
         return 1;
     }
+    auto write = [&](std::string_view file, const QByteArray& bytes) {
+        return writeFile(assetsDir.filePath(fromView(file)), bytes);
+    };
 
-    for (int i = 0; i < int(assets::kCardNames.size()); ++i) {
-        const std::string_view name = assets::kCardNames[size_t(i)];
-        const QString base = cardsDir + QLatin1Char('/') + QString::fromLatin1(name.data(), qsizetype(name.size()));
-        for (int scale : assets::kCardScales)
-            if (!writeFile(scaledName(base, scale), pngBytes(drawCard(i, scale))))
-                return 1;
+    for (const auto& language : assets::kCardFiles) {
+        for (std::size_t card = 0; card < language.size(); ++card) {
+            for (std::size_t scale = 0; scale < assets::kCardScales.size(); ++scale)
+                if (!write(language[card][scale], pngBytes(drawCard(int(card), assets::kCardScales[scale]))))
+                    return 1;
+        }
     }
 
     std::vector<std::pair<int, QByteArray>> icoImages;
-    const QString iconBase = iconDir + QStringLiteral("/kinwheel-%1");
-    for (int size : assets::kIconSizes) {
-        const QByteArray png = pngBytes(drawIcon(size, 1));
-        if (!writeFile(scaledName(iconBase.arg(size), 1), png))
+    for (std::size_t i = 0; i < assets::kIconSizes.size(); ++i) {
+        const QByteArray png = pngBytes(drawIcon(assets::kIconSizes[i], 1));
+        if (!write(assets::kIconFiles[i], png))
             return 1;
-        icoImages.emplace_back(size, png);
+        icoImages.emplace_back(assets::kIconSizes[i], png);
     }
-    for (int size : assets::kIconSizesAt2x)
-        if (!writeFile(scaledName(iconBase.arg(size), 2), pngBytes(drawIcon(size, 2))))
+    for (std::size_t i = 0; i < assets::kIconSizesAt2x.size(); ++i)
+        if (!write(assets::kIconFilesAt2x[i], pngBytes(drawIcon(assets::kIconSizesAt2x[i], 2))))
             return 1;
-    if (!writeFile(iconDir + QStringLiteral("/kinwheel.ico"), icoBytes(icoImages)))
+    if (!write(assets::kIconIcoFile, icoBytes(icoImages)))
         return 1;
     return 0;
 }
