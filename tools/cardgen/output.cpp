@@ -1,7 +1,8 @@
 #include "output.h"
 
 #include <QBuffer>
-#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QImageWriter>
 
 #include <algorithm>
@@ -80,14 +81,18 @@ QByteArray icoBytes(const std::vector<std::pair<int, QByteArray>>& images)
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
-        std::fprintf(stderr, "kinwheel-cardgen: cannot write %s\n", qPrintable(path));
+    // Only a regular file is replaced: writing through a link would change a
+    // file elsewhere, and opening a pipe or device could block or lose the
+    // picture.
+    const QFileInfo existing(path);
+    if (existing.isSymLink() || (existing.exists() && !existing.isFile())) {
+        std::fprintf(stderr, "kinwheel-cardgen: %s is not a regular file\n", qPrintable(path));
         return false;
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
+    // Written whole to a temporary file and renamed over the old one, so a
+    // failed write (a full disk) leaves the old picture as it was.
+    QSaveFile file(path);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         std::fprintf(stderr, "kinwheel-cardgen: cannot write %s\n", qPrintable(path));
         return false;
     }

@@ -15,7 +15,8 @@ namespace kinwheel::cardgen {
 QByteArray pngBytes(const QImage& image);
 // A Windows icon file holding one PNG-compressed image per size.
 QByteArray icoBytes(const std::vector<std::pair<int, QByteArray>>& images);
-// Writes bytes to path, reporting a failure on standard error.
+// Replaces the regular file at path (or makes it) with bytes, whole or not at
+// all, reporting a failure on standard error.
 bool writeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace kinwheel::cardgen
