@@ -11,7 +11,12 @@ set(KINWHEEL_CARD_SIZE 87 113)
 set(KINWHEEL_CARD_SCALES 1 2 3)
 # The languages of the names on the cards: the first one's cards are in
 # cards/, every other one's in cards/<language>/, under the same names.
-set(KINWHEEL_CARD_LANGUAGES en)
+set(KINWHEEL_CARD_LANGUAGES en es)
+# The small glyphs of the 260-day board: glyphs/<name>.png, the emblem of card
+# <name> alone on a transparent ground, drawn for 24 x 24 pixels, and
+# glyphs/<name>@2x.png, <name>@3x.png.
+set(KINWHEEL_BOARD_GLYPH_SIZE 24)
+set(KINWHEEL_BOARD_GLYPH_SCALES 1 2 3)
 # The icon: icon/kinwheel-<size>.png, each drawn for its size; the small ones
 # also at 2x (kinwheel-<size>@2x.png). kinwheel.ico holds the 1x sizes.
 set(KINWHEEL_ICON_SIZES 16 32 48 64 128 256)
@@ -61,6 +66,19 @@ foreach(language IN LISTS KINWHEEL_CARD_LANGUAGES)
 endforeach()
 list(JOIN _cpp_languages ",\n  " KINWHEEL_CARD_FILES_CPP)
 
+set(_cpp_glyphs)
+foreach(name IN LISTS KINWHEEL_CARD_NAMES)
+  set(_cpp_scales)
+  foreach(scale IN LISTS KINWHEEL_BOARD_GLYPH_SCALES)
+    _kinwheel_scaled(file "glyphs/${name}" ${scale})
+    list(APPEND KINWHEEL_PICTURE_FILES ${file})
+    list(APPEND _cpp_scales "\"${file}\"")
+  endforeach()
+  list(JOIN _cpp_scales ", " _joined)
+  list(APPEND _cpp_glyphs "{{${_joined}}}")
+endforeach()
+list(JOIN _cpp_glyphs ",\n  " KINWHEEL_BOARD_GLYPH_FILES_CPP)
+
 set(_cpp_icons)
 foreach(size IN LISTS KINWHEEL_ICON_SIZES)
   _kinwheel_scaled(file "icon/kinwheel-${size}" 1)
@@ -92,6 +110,8 @@ if(NOT TARGET kinwheel_assets)
   list(GET KINWHEEL_CARD_SIZE 1 KINWHEEL_CARD_HEIGHT)
   list(JOIN KINWHEEL_CARD_SCALES ", " KINWHEEL_CARD_SCALES_CPP)
   list(LENGTH KINWHEEL_CARD_SCALES KINWHEEL_CARD_SCALE_COUNT)
+  list(JOIN KINWHEEL_BOARD_GLYPH_SCALES ", " KINWHEEL_BOARD_GLYPH_SCALES_CPP)
+  list(LENGTH KINWHEEL_BOARD_GLYPH_SCALES KINWHEEL_BOARD_GLYPH_SCALE_COUNT)
   _kinwheel_cpp_list(KINWHEEL_CARD_LANGUAGES_CPP ${KINWHEEL_CARD_LANGUAGES})
   list(LENGTH KINWHEEL_CARD_LANGUAGES KINWHEEL_CARD_LANGUAGE_COUNT)
   list(JOIN KINWHEEL_ICON_SIZES ", " KINWHEEL_ICON_SIZES_CPP)

@@ -50,11 +50,13 @@ public:
             ;
         auto* box = static_cast<QLabel*>(watched);
         if (screenChange)
-            box->setPixmap(glyphPicture(box->property(kCardProperty).toInt(), box->devicePixelRatioF()));
+            box->setPixmap(glyphPicture(box->property(kCardProperty).toInt(), box->devicePixelRatioF(),
+                                        box->property(kLanguageProperty).toString()));
         return false;
     }
 
     static constexpr char kCardProperty[] = "glyphCard";
+    static constexpr char kLanguageProperty[] = "glyphCardLanguage";
 };
 
 } // namespace
@@ -200,23 +202,39 @@ QString glyphPictureKey(int number)
     return QFileInfo(fromView(assets::kCardFiles.front()[static_cast<std::size_t>(number - 1)].front())).fileName();
 }
 
-QPixmap glyphPicture(int number, qreal devicePixelRatio)
+QPixmap glyphPicture(int number, qreal devicePixelRatio, QStringView language)
 {
     if (glyphPictureKey(number).isEmpty())
         return {};
+    std::size_t languageIndex = 0;
+    for (std::size_t i = 0; i < assets::kCardLanguages.size(); ++i)
+        if (language == fromView(assets::kCardLanguages[i]))
+            languageIndex = i;
     const std::size_t scale = scaleFor(assets::kCardScales, devicePixelRatio);
     QPixmap picture(QStringLiteral(":/")
-                    + fromView(assets::kCardFiles.front()[static_cast<std::size_t>(number - 1)][scale]));
+                    + fromView(assets::kCardFiles[languageIndex][static_cast<std::size_t>(number - 1)][scale]));
     picture.setDevicePixelRatio(assets::kCardScales[scale]);
     return picture;
 }
 
-void showGlyphCard(QLabel* box, int number)
+QPixmap boardGlyphPicture(int number, qreal devicePixelRatio)
+{
+    if (number < 1 || number > static_cast<int>(assets::kBoardGlyphFiles.size()))
+        return {};
+    const std::size_t scale = scaleFor(assets::kBoardGlyphScales, devicePixelRatio);
+    QPixmap picture(QStringLiteral(":/")
+                    + fromView(assets::kBoardGlyphFiles[static_cast<std::size_t>(number - 1)][scale]));
+    picture.setDevicePixelRatio(assets::kBoardGlyphScales[scale]);
+    return picture;
+}
+
+void showGlyphCard(QLabel* box, int number, QStringView language)
 {
     if (!box->findChild<GlyphCardKeeper*>(QString(), Qt::FindDirectChildrenOnly))
         box->installEventFilter(new GlyphCardKeeper(box));
     box->setProperty(GlyphCardKeeper::kCardProperty, number);
-    box->setPixmap(glyphPicture(number, box->devicePixelRatioF()));
+    box->setProperty(GlyphCardKeeper::kLanguageProperty, language.toString());
+    box->setPixmap(glyphPicture(number, box->devicePixelRatioF(), language));
 }
 
 } // namespace kinwheel

@@ -18,19 +18,19 @@ Palette paletteFor(int family)
     case 0: // red
         return {QColor(0x2b, 0x09, 0x06), QColor(0xe8, 0xc0, 0x58), QColor(0xa8, 0x22, 0x1c), QColor(0x6a, 0x10, 0x0d),
                 QColor(0xd2, 0x4a, 0x34), QColor(0x2b, 0x09, 0x06), QColor(0xf7, 0xe8, 0xc8), QColor(0xeb, 0xbb, 0x4a),
-                QColor(0xf4, 0xe4, 0xbe), QColor(0xc9, 0xb0, 0x7c), QColor(0x7c, 0x12, 0x0e), QColor(0xe8, 0xc0, 0x58)};
+                QColor(0xf4, 0xe4, 0xbe), QColor(0xc9, 0xb0, 0x7c), QColor(0x7c, 0x12, 0x0e)};
     case 1: // white
         return {QColor(0x3a, 0x33, 0x50), QColor(0x8d, 0x7f, 0xb4), QColor(0xfd, 0xfb, 0xf5), QColor(0xe6, 0xdf, 0xd0),
                 QColor(0xff, 0xff, 0xff), QColor(0x40, 0x38, 0x5a), QColor(0xff, 0xff, 0xff), QColor(0xbc, 0xb0, 0xd8),
-                QColor(0x5b, 0x50, 0x7a), QColor(0x3e, 0x36, 0x58), QColor(0xff, 0xff, 0xff), QColor(0xff, 0xff, 0xff)};
+                QColor(0x5b, 0x50, 0x7a), QColor(0x3e, 0x36, 0x58), QColor(0xff, 0xff, 0xff)};
     case 2: // blue
         return {QColor(0x0a, 0x14, 0x30), QColor(0xe6, 0xc6, 0x62), QColor(0x2c, 0x5e, 0xb4), QColor(0x13, 0x2c, 0x66),
                 QColor(0x55, 0x8c, 0xdc), QColor(0x0a, 0x14, 0x30), QColor(0xee, 0xf4, 0xff), QColor(0x9c, 0xc4, 0xf0),
-                QColor(0xf3, 0xe8, 0xc6), QColor(0xc4, 0xb2, 0x82), QColor(0x14, 0x2e, 0x6c), QColor(0xe6, 0xc6, 0x62)};
+                QColor(0xf3, 0xe8, 0xc6), QColor(0xc4, 0xb2, 0x82), QColor(0x14, 0x2e, 0x6c)};
     default: // yellow
         return {QColor(0x4a, 0x30, 0x06), QColor(0x8a, 0x3a, 0x10), QColor(0xfa, 0xd4, 0x50), QColor(0xe6, 0xa4, 0x22),
                 QColor(0xff, 0xf2, 0xa8), QColor(0x4a, 0x2c, 0x06), QColor(0xff, 0xf8, 0xe2), QColor(0xe8, 0x74, 0x1e),
-                QColor(0x5e, 0x3c, 0x0a), QColor(0x3a, 0x25, 0x05), QColor(0xff, 0xe0, 0x78), QColor(0xff, 0xe0, 0x78)};
+                QColor(0x5e, 0x3c, 0x0a), QColor(0x3a, 0x25, 0x05), QColor(0xff, 0xe0, 0x78)};
     }
 }
 
@@ -437,15 +437,35 @@ void drawHand(QPainter& painter, const Palette& palette)
         shape(painter, leaf({side * 4.5, 24}, {side * 2.5, 6}, 3.2), QColor(0x2c, 0x5e, 0xb4), palette.ink, 0);
 }
 
-// Lamat: Venus, the great star, its four points and four lights between.
+// Lamat: Venus, the great star: its four-part sign, a cartouche quartered
+// by a cross, a lobe in each quarter, the star's light at its corners.
 void drawStar(QPainter& painter, const Palette& palette)
 {
-    shape(painter, burst({0, 0}, 8, 48, 30, 14, -90), palette.light, palette.ink);
-    shape(painter, burst({0, 0}, 4, 28, 28, 9, -45), palette.mid, palette.ink, 2.4);
-    shape(painter, circle({0, 0}, 8), QColor(0xc8, 0x30, 0x1c), palette.ink, 2.2);
-    shape(painter, circle({-2.4, -2.4}, 2.6), palette.light, palette.ink, 0);
-    for (QPointF c : {QPointF(-34, -34), QPointF(34, 34), QPointF(34, -34), QPointF(-34, 34)})
-        shape(painter, circle(c, 5), palette.light, palette.ink, 2.0);
+    const QColor lobe(0xc8, 0x30, 0x1c);
+    for (QPointF c : {QPointF(-42, -42), QPointF(42, -42), QPointF(42, 42), QPointF(-42, 42)})
+        shape(painter, sparkle(c, 9), palette.light, palette.ink, 2.0);
+    shape(painter, roundRect(QRectF(-38, -38, 76, 76), 18), palette.mid, palette.ink);
+    const QPainterPath field = roundRect(QRectF(-29, -29, 58, 58), 11);
+    shape(painter, field, verticalShade(palette.light, -29, 29, 100, 106), palette.ink, 2.4);
+    painter.save();
+    painter.setClipPath(field);
+    for (int k = 0; k < 2; ++k) {
+        const QPainterPath band = QTransform().rotate(45 + 90 * k).map(roundRect(QRectF(-50, -5, 100, 10), 0));
+        shape(painter, band, palette.mid, palette.ink, 2.4);
+    }
+    painter.restore();
+    shape(painter, field, Qt::NoBrush, palette.ink, 2.4);
+    // a rounded lobe in each quarter, pointing at the centre
+    for (int k = 0; k < 4; ++k) {
+        QPainterPath quarter;
+        quarter.moveTo(-9, -23);
+        quarter.quadTo(0, -27, 9, -23);
+        quarter.quadTo(4, -14, 0, -11);
+        quarter.quadTo(-4, -14, -9, -23);
+        quarter.closeSubpath();
+        shape(painter, QTransform().rotate(90 * k).map(quarter), lobe, palette.ink, 2.2);
+    }
+    shape(painter, circle({0, 0}, 7), palette.light, palette.ink, 2.4);
 }
 
 // Muluk: water and the moon: the moon above the water, a fish leaping,
@@ -504,59 +524,62 @@ void drawMoon(QPainter& painter, const Palette& palette)
     painter.restore();
 }
 
-// Ok: the dog, guide of the dead along the road below; a watchful head in
-// profile, its tracks at its feet.
+// Ok: the dog, guide of the dead; the head of the hairless xoloitzcuintli in
+// profile, its tall ear torn, a dark patch round its eye, teeth bared.
 void drawDog(QPainter& painter, const Palette& palette)
 {
-    const QColor fur(0x8c, 0x80, 0xa6);
-    const QColor light(0xe0, 0xda, 0xec);
-    // tracks along the road
-    for (auto [x, y] : std::initializer_list<std::pair<qreal, qreal>>{{-40, 44}, {-26, 36}, {-12, 44}}) {
-        shape(painter, ellipse({x, y}, 3.6, 3.0), palette.mid.darker(112), palette.ink, 0);
-        for (int k = -1; k <= 1; ++k)
-            shape(painter, circle({x + k * 3.4, y - 4.6 - (k == 0 ? 1 : 0)}, 1.5), palette.mid.darker(112), palette.ink,
-                  0);
-    }
-    // the ear, behind the head
-    shape(painter, polygon({{2, -20}, {12, -48}, {24, -18}}), fur.darker(110), palette.ink);
-    shape(painter, polygon({{7, -22}, {12, -40}, {19, -21}}), QColor(0xe4, 0xa0, 0xb0), palette.ink, 0);
+    const QColor skin(0x8c, 0x80, 0xa6);
+    const QColor patch(0x4e, 0x44, 0x6a);
+    // the ear, behind the head, a piece torn out of its back edge
+    const QPainterPath ear =
+        polygon({{2, -22}, {6, -40}, {14, -52}, {20, -46}, {24, -40}, {18, -36}, {26, -31}, {28, -20}});
+    shape(painter, ear, skin.darker(108), palette.ink);
+    shape(painter, polygon({{8, -24}, {11, -40}, {15, -46}, {18, -41}, {15, -35}, {21, -30}, {22, -23}}),
+          QColor(0xe4, 0xa0, 0xb0), palette.ink, 0);
+    // the crest of hair on the crown
+    QPainterPath tuft;
+    for (auto [from, to] : std::initializer_list<std::pair<QPointF, QPointF>>{{{-6, -28}, {-12, -38}},
+                                                                              {{-1, -30}, {-3, -42}},
+                                                                              {{4, -30}, {6, -41}}})
+        tuft.addPath(segment(from, to));
+    tube(painter, tuft, palette.light, palette.ink, 2.6, 2.0);
 
     QPainterPath head;
-    head.moveTo(-40, -8);
-    head.cubicTo(-30, -11, -20, -14, -12, -20);
-    head.cubicTo(-6, -30, 14, -32, 22, -22);
-    head.cubicTo(28, -14, 30, 0, 32, 14);
-    head.cubicTo(34, 28, 36, 40, 40, 48);
-    head.lineTo(2, 48);
-    head.cubicTo(2, 36, -2, 22, -10, 14);
-    head.cubicTo(-20, 10, -32, 10, -40, 7);
-    head.cubicTo(-46, 5, -46, -6, -40, -8);
+    head.moveTo(-44, -6);
+    head.cubicTo(-36, -10, -24, -13, -16, -20);
+    head.cubicTo(-10, -32, 10, -34, 22, -26);
+    head.cubicTo(32, -18, 34, -2, 30, 10);
+    head.cubicTo(28, 18, 30, 28, 34, 38);
+    head.lineTo(-2, 38);
+    head.cubicTo(-4, 28, -8, 20, -16, 16);
+    head.cubicTo(-24, 13, -32, 12, -38, 9);
+    head.cubicTo(-44, 7, -47, 2, -44, -6);
     head.closeSubpath();
-    shape(painter, head, verticalShade(fur, -30, 48, 130, 108), palette.ink);
-    painter.save();
-    painter.setClipPath(head);
-    QPainterPath chest;
-    chest.moveTo(-46, 2);
-    chest.cubicTo(-30, 4, -10, 0, 2, 8);
-    chest.cubicTo(12, 20, 14, 36, 16, 50);
-    chest.lineTo(-46, 50);
-    chest.closeSubpath();
-    shape(painter, chest, light, palette.ink, 0);
-    painter.restore();
-    shape(painter, head, Qt::NoBrush, palette.ink);
+    shape(painter, head, verticalShade(skin, -32, 38, 130, 110), palette.ink);
+    // wrinkles of the brow
+    QPainterPath brow;
+    brow.moveTo(-6, -25);
+    brow.quadTo(0, -28, 6, -25);
+    brow.moveTo(-4, -20);
+    brow.quadTo(2, -23, 8, -20);
+    line(painter, brow, palette.ink, 1.8);
+    // the open mouth, a fang showing
+    const QPainterPath mouth = polygon({{-45, 1}, {-16, 4}, {-38, 9}});
+    shape(painter, mouth, QColor(0x7a, 0x1c, 0x2a), palette.ink, 2.0);
+    shape(painter, polygon({{-38, 1.4}, {-33, 1.9}, {-35.5, 7}}), palette.light, palette.ink, 1.4);
+    shape(painter, polygon({{-26, 2.8}, {-22, 3.2}, {-24, 6.5}}), palette.light, palette.ink, 1.4);
+    // the eye in its dark patch
+    shape(painter, ellipse({-8, -12}, 9, 7), patch, palette.ink, 0);
     QPainterPath eye;
-    eye.moveTo(-12, -14);
-    eye.quadTo(-6, -20, 0, -15);
-    eye.quadTo(-6, -10, -12, -14);
+    eye.moveTo(-14, -12);
+    eye.quadTo(-8, -18, -2, -13);
+    eye.quadTo(-8, -8, -14, -12);
     eye.closeSubpath();
-    shape(painter, eye, kGold, palette.ink, 2.0);
-    shape(painter, circle({-6, -14.8}, 2.0), palette.ink, palette.ink, 0);
-    line(painter, segment({-14, -21}, {-2, -22}), palette.ink, 2.2);
-    shape(painter, ellipse({-41, -4}, 4.6, 4.0), palette.ink, palette.ink, 0);
-    QPainterPath mouth;
-    mouth.moveTo(-40, 4);
-    mouth.quadTo(-28, 6, -18, 4);
-    line(painter, mouth, palette.ink, 2.2);
+    shape(painter, eye, kGold, palette.ink, 1.8);
+    shape(painter, circle({-8, -12.6}, 2.2), palette.ink, palette.ink, 0);
+    shape(painter, ellipse({-43, -4}, 4.2, 3.8), palette.ink, palette.ink, 0);
+    // the collar at the neck
+    shape(painter, roundRect(QRectF(-4, 30, 40, 8), 2), QColor(0xd8, 0x44, 0x30), palette.ink, 2.4);
 }
 
 // Chuwen: the monkey, the artisan who spins the thread of time; its tail
@@ -578,20 +601,22 @@ void drawMonkey(QPainter& painter, const Palette& palette)
         tail.lineTo(sc + QPointF(std::cos(ang), std::sin(ang)) * r);
     }
     tube(painter, tail, fur, palette.ink, 4.5, 2.2);
-    // a spindle wound with thread
-    tube(painter, segment({-30, 48}, {-30, 4}), QColor(0xc8, 0x9a, 0x5a), palette.ink, 2.4, 1.8);
-    QPainterPath cop = leaf({-30, 38}, {-30, 10}, 4.2);
-    shape(painter, cop, thread, palette.ink, 2.2);
-    painter.save();
-    painter.setClipPath(cop);
-    for (qreal y : {14.0, 20.0, 26.0, 32.0})
-        line(painter, segment({-38, y + 3}, {-22, y - 3}), thread.darker(140), 1.4);
-    painter.restore();
-    shape(painter, ellipse({-30, 41}, 8, 2.6), QColor(0xc8, 0x9a, 0x5a), palette.ink, 2.0);
+    // a ball of spun thread, its loose end running up
     QPainterPath strand;
-    strand.moveTo(-30, 10);
-    strand.cubicTo(-30, 0, -40, -2, -40, -12);
-    line(painter, strand, thread.darker(110), 1.8);
+    strand.moveTo(-30, 22);
+    strand.cubicTo(-34, 8, -44, 2, -40, -12);
+    line(painter, strand, palette.ink, 4.6);
+    line(painter, strand, thread, 2.2);
+    const QPainterPath ball = circle({-30, 34}, 12);
+    shape(painter, ball, verticalShade(thread, 22, 46, 120, 110), palette.ink);
+    painter.save();
+    painter.setClipPath(ball);
+    QPainterPath wraps;
+    wraps.addEllipse(QPointF(-36, 34), 12, 7);
+    wraps.addEllipse(QPointF(-24, 30), 10, 14);
+    line(painter, wraps, thread.darker(150), 2.2);
+    painter.restore();
+    shape(painter, ball, Qt::NoBrush, palette.ink);
 
     for (qreal x : {-27.0, 27.0}) {
         shape(painter, circle({x, -12}, 9.5), fur, palette.ink);
@@ -672,10 +697,12 @@ void drawStairway(QPainter& painter, const Palette& palette)
     shape(painter, circle({0, -34}, 7.5), skin, palette.ink);
 }
 
-// B'en: the reed and the growing corn stalk reaching the sky.
+// B'en: the reed and the growing maize stalk reaching the sky: the stalk
+// with its arching leaves, its tassel and an ear, reeds in plume beside it.
 void drawReeds(QPainter& painter, const Palette& palette)
 {
-    const QColor reed(0x8a, 0xb0, 0x3c);
+    const QColor stem(0x6e, 0xa8, 0x3a);
+    const QColor plume(0xc8, 0x8a, 0x3a);
     const QColor cloud(0xff, 0xfb, 0xf2);
     auto cloudPath = [](std::initializer_list<std::pair<QPointF, qreal>> puffs, QRectF base) {
         QPainterPath c = roundRect(base, base.height() / 2);
@@ -683,29 +710,56 @@ void drawReeds(QPainter& painter, const Palette& palette)
             c = c.united(circle(pt, r));
         return c;
     };
-    shape(painter, cloudPath({{{-32, -34}, 7}, {{-23, -38}, 8}}, QRectF(-42, -34, 30, 9)), cloud, palette.ink, 2.4);
-    shape(painter, cloudPath({{{26, -40}, 7}, {{35, -36}, 6}}, QRectF(17, -38, 30, 9)), cloud, palette.ink, 2.4);
+    shape(painter, cloudPath({{{-34, -38}, 6}, {{-26, -41}, 7}}, QRectF(-44, -38, 28, 8)), cloud, palette.ink, 2.4);
+    shape(painter, cloudPath({{{28, -42}, 6}, {{36, -38}, 5}}, QRectF(20, -40, 26, 8)), cloud, palette.ink, 2.4);
 
-    struct Stalk {
-        qreal x, top, lean;
-    };
-    for (Stalk s : {Stalk{-16, -30, -5}, Stalk{16, -26, 5}, Stalk{0, -46, 0}}) {
-        QPainterPath stalk;
-        stalk.moveTo(s.x * 0.5, 40);
-        stalk.quadTo(s.x, 0, s.x + s.lean, s.top);
-        tube(painter, stalk, reed, palette.ink, 5, 2.2);
-        for (int k = 1; k <= 3; ++k) {
-            const qreal t = k / 4.0;
-            const QPointF a = stalk.pointAtPercent(t);
-            line(painter, segment(a + QPointF(-3.5, 0), a + QPointF(3.5, 0)), palette.ink, 2.0);
-            const int side = (k + (s.x < 0 ? 1 : 0)) % 2 ? 1 : -1;
-            if (s.x == 0 ? k != 2 : k == 2)
-                shape(painter, leaf(a, a + QPointF(side * 16, -12), 3.2), kLeaf, palette.ink, 2.0);
-        }
-        // the plume
-        shape(painter, leaf(QPointF(s.x + s.lean, s.top + 2), QPointF(s.x + s.lean * 1.4, s.top - 11), 3.2),
-              QColor(0xc8, 0x8a, 0x3a), palette.ink, 2.0);
+    // a reed on either side, slender, bowing under its plume
+    for (int side : {-1, 1}) {
+        QPainterPath reed;
+        reed.moveTo(side * 18, 40);
+        reed.cubicTo(side * 22, 10, side * 26, -6, side * 34, -20);
+        tube(painter, reed, stem.darker(115), palette.ink, 2.6, 2.0);
+        const QPointF top(side * 34, -20);
+        QPainterPath head = leaf(top + QPointF(-side * 1, 2), top + QPointF(side * 10, -14), 3.6);
+        shape(painter, head, plume, palette.ink, 2.0);
+        QPainterPath blade;
+        blade.moveTo(side * 21, 14);
+        blade.quadTo(side * 32, 6, side * 40, 12);
+        blade.quadTo(side * 30, 10, side * 21, 18);
+        blade.closeSubpath();
+        shape(painter, blade, stem, palette.ink, 2.0);
     }
+
+    // the maize stalk, thick at the foot and narrowing upward
+    QPainterPath spine;
+    spine.moveTo(0, 40);
+    spine.cubicTo(-2, 14, 2, -12, 0, -34);
+    const QPainterPath stalk = taperedBody(
+        spine, [](qreal t) { return 4.2 - 2.2 * t; }, 60);
+    // its tassel
+    QPainterPath tassel;
+    for (QPointF tip : {QPointF(-9, -44), QPointF(0, -50), QPointF(9, -44), QPointF(-13, -36), QPointF(13, -36)})
+        tassel.addPath(segment({0, -34}, tip));
+    tube(painter, tassel, plume, palette.ink, 2.0, 1.8);
+    // long leaves, rising from the stalk and arching over
+    auto arching = [](QPointF base, QPointF bend, QPointF tip, qreal width) {
+        QPainterPath blade;
+        blade.moveTo(base + QPointF(0, -width));
+        blade.quadTo(bend, tip);
+        blade.quadTo(bend + QPointF(0, 2 * width), base + QPointF(0, width));
+        blade.closeSubpath();
+        return blade;
+    };
+    const QLinearGradient green = verticalShade(kLeaf, -30, 40);
+    shape(painter, arching({0, 22}, {-22, -2}, {-36, 18}, 3.0), green, palette.ink, 2.2);
+    shape(painter, arching({0, 8}, {22, -16}, {36, 2}, 3.0), green, palette.ink, 2.2);
+    shape(painter, arching({0, -8}, {-16, -28}, {-26, -18}, 2.6), green, palette.ink, 2.2);
+    shape(painter, stalk, verticalShade(stem, -34, 40, 115, 115), palette.ink, 2.4);
+    shape(painter, arching({0, -18}, {12, -32}, {20, -26}, 2.4), green, palette.ink, 2.2);
+    // an ear on the stalk, its silk showing
+    shape(painter, leaf({2, 4}, {14, -14}, 3.4), QColor(0xf6, 0xc4, 0x34), palette.ink, 2.0);
+    line(painter, segment({14, -14}, {18, -20}), QColor(0xa8, 0x5a, 0x1e), 2.0);
+
     QPainterPath ground;
     ground.moveTo(-34, 48);
     ground.cubicTo(-26, 34, 26, 34, 34, 48);
@@ -767,74 +821,75 @@ void drawJaguar(QPainter& painter, const Palette& palette)
     line(painter, mouth, palette.ink, 2.0);
 }
 
-// Men: the eagle, wings spread, a crest on its head.
+// Men: the eagle; its head in profile, the great hooked beak, the eye under
+// a heavy brow in front, a crest of feathers swept back.
 void drawEagle(QPainter& painter, const Palette& palette)
 {
     const QColor brown(0x7a, 0x4c, 0x26);
     const QColor dark(0x45, 0x2a, 0x14);
-    const QColor pale(0xe8, 0xd8, 0xb8);
-    QPainterPath wing;
-    wing.moveTo(-6, -10);
-    wing.cubicTo(-18, -24, -32, -36, -49, -40);
-    wing.lineTo(-43, -29);
-    wing.lineTo(-49, -22);
-    wing.lineTo(-41, -15);
-    wing.lineTo(-46, -7);
-    wing.lineTo(-37, -2);
-    wing.lineTo(-39, 7);
-    wing.lineTo(-29, 8);
-    wing.lineTo(-27, 16);
-    wing.lineTo(-8, 14);
-    wing.closeSubpath();
-    QTransform mirror;
-    mirror.scale(-1, 1);
-    QLinearGradient wg(QPointF(0, 0), QPointF(-48, -30));
-    wg.setColorAt(0, brown.lighter(125));
-    wg.setColorAt(1, dark);
-    QLinearGradient wg2(QPointF(0, 0), QPointF(48, -30));
-    wg2.setColorAt(0, brown.lighter(125));
-    wg2.setColorAt(1, dark);
+    const QColor pale(0xf2, 0xe8, 0xd2);
+    const QColor horn(0xf0, 0xb8, 0x30);
+    // the crest, behind the head
+    for (auto [base, tip] : std::initializer_list<std::pair<QPointF, QPointF>>{{{-18, -28}, {-40, -46}},
+                                                                               {{-22, -20}, {-48, -30}},
+                                                                               {{-24, -10}, {-48, -12}}})
+        shape(painter, leaf(base, tip, 4.2), verticalShade(dark, -46, -10, 140, 100), palette.ink, 2.2);
 
-    // tail fan, barred, and talons
-    QPainterPath tail = polygon({{-9, 20}, {9, 20}, {16, 44}, {8, 41}, {0, 47}, {-8, 41}, {-16, 44}});
-    shape(painter, tail, pale, palette.ink);
+    QPainterPath head;
+    head.moveTo(18, -22);
+    head.cubicTo(10, -40, -20, -40, -30, -24);
+    head.cubicTo(-38, -12, -36, 6, -28, 18);
+    head.lineTo(-32, 42);
+    head.lineTo(-22, 34);
+    head.lineTo(-18, 46);
+    head.lineTo(-8, 36);
+    head.lineTo(-2, 46);
+    head.lineTo(4, 34);
+    head.cubicTo(10, 22, 14, 12, 18, 4);
+    head.closeSubpath();
+    shape(painter, head, verticalShade(brown, -40, 46, 130, 115), palette.ink);
     painter.save();
-    painter.setClipPath(tail);
-    for (qreal y : {30.0, 38.0})
-        line(painter, segment({-20, y}, {20, y}), dark, 3.0);
+    painter.setClipPath(head);
+    // the pale cheek and throat, and the rows of neck feathers
+    QPainterPath cheek;
+    cheek.moveTo(20, -10);
+    cheek.cubicTo(6, -4, -2, 8, -6, 50);
+    cheek.lineTo(30, 50);
+    cheek.closeSubpath();
+    shape(painter, cheek, pale, palette.ink, 0);
+    for (auto [x, y] : std::initializer_list<std::pair<qreal, qreal>>{{-24, 10}, {-14, 14}, {-22, 24}, {-12, 26}})
+        line(painter, polyline({{x - 5, y - 3}, {x, y + 3}, {x + 5, y - 3}}), dark, 2.0);
     painter.restore();
-    shape(painter, tail, Qt::NoBrush, palette.ink);
-    for (qreal x : {-7.0, 7.0})
-        shape(painter, polygon({{x - 4.5, 23}, {x + 4.5, 23}, {x + 5.5, 31}, {x, 29}, {x - 5.5, 31}}), kGold,
-              palette.ink, 2.0);
+    shape(painter, head, Qt::NoBrush, palette.ink);
 
-    shape(painter, wing, wg, palette.ink);
-    shape(painter, mirror.map(wing), wg2, palette.ink);
-    for (auto [a, b] : std::initializer_list<std::pair<QPointF, QPointF>>{{{-12, -7}, {-40, -24}},
-                                                                          {{-12, -2}, {-38, -6}},
-                                                                          {{-12, 3}, {-28, 8}}}) {
-        line(painter, segment(a, b), palette.ink, 1.8);
-        line(painter, segment(mirror.map(a), mirror.map(b)), palette.ink, 1.8);
-    }
-    shape(painter, ellipse({0, 4}, 12, 20), brown, palette.ink);
-    shape(painter, ellipse({0, 8}, 6, 11), pale, palette.ink, 0);
-    for (qreal y : {2.0, 8.0, 14.0})
-        line(painter, segment({-3, y}, {3, y + 1}), brown, 1.8);
-
-    // head in profile with its crest of feathers
-    for (auto tip : {QPointF(14, -36), QPointF(16, -28)})
-        shape(painter, leaf({4, -24}, tip, 3.2), dark, palette.ink, 2.0);
-    shape(painter, ellipse({0, -21}, 11, 11), verticalShade(brown, -32, -10, 145, 100), palette.ink);
+    // the beak: the hooked upper half over the lower
+    QPainterPath lower;
+    lower.moveTo(16, 4);
+    lower.cubicTo(24, 8, 30, 10, 35, 8);
+    lower.lineTo(31, 15);
+    lower.cubicTo(24, 15, 18, 12, 13, 9);
+    lower.closeSubpath();
+    shape(painter, lower, horn.darker(115), palette.ink, 2.2);
     QPainterPath beak;
-    beak.moveTo(-7, -25);
-    beak.lineTo(-18, -23);
-    beak.quadTo(-23, -18, -18, -12);
-    beak.lineTo(-16, -17);
-    beak.lineTo(-7, -16);
+    beak.moveTo(12, -22);
+    beak.cubicTo(28, -26, 42, -18, 46, 0);
+    beak.cubicTo(47, 8, 44, 14, 38, 17);
+    beak.cubicTo(40, 10, 38, 6, 34, 5);
+    beak.cubicTo(28, 4, 22, 4, 14, 3);
     beak.closeSubpath();
-    shape(painter, beak, kGold, palette.ink, 2.2);
-    shape(painter, circle({-3, -23}, 3.0), kGold, palette.ink, 1.4);
-    shape(painter, circle({-3.3, -23}, 1.6), palette.ink, palette.ink, 0);
+    shape(painter, beak, verticalShade(horn, -24, 16, 125, 110), palette.ink);
+    // the cere at its root, the nostril
+    painter.save();
+    painter.setClipPath(beak);
+    shape(painter, ellipse({12, -9}, 6, 14), QColor(0xf8, 0xe0, 0x70), palette.ink, 2.2);
+    painter.restore();
+    shape(painter, beak, Qt::NoBrush, palette.ink);
+    shape(painter, ellipse({24, -11}, 2.4, 1.6), palette.ink, palette.ink, 0);
+    // the eye, forward in the face, under its brow
+    shape(painter, circle({3, -14}, 6.5), kGold, palette.ink, 2.2);
+    shape(painter, circle({4, -14}, 3.2), palette.ink, palette.ink, 0);
+    shape(painter, circle({2.6, -15.4}, 1.1), QColor(0xff, 0xff, 0xff), palette.ink, 0);
+    shape(painter, polygon({{-9, -22}, {10, -25}, {14, -19}, {-2, -20}}), dark, palette.ink, 2.0);
 }
 
 // K'ib': the owl, wisdom of the elders, perched among cells of wax.
@@ -1031,41 +1086,50 @@ void drawStorm(QPainter& painter, const Palette& palette)
           2.8);
 }
 
-// Ajaw: the sun lord, a face in the sun's flower.
+// Ajaw: the lord, the sun; the day sign's face in its cartouche on a
+// pedestal of scrolls: round eyes, the open mouth, a jewelled headband and
+// earspools.
 void drawSun(QPainter& painter, const Palette& palette)
 {
-    const QColor petal(0xf8, 0x9c, 0x24);
-    const QColor ray(0xd8, 0x44, 0x16);
-    shape(painter, burst({0, 0}, 12, 48, 48, 30, -90 + 15), ray, palette.ink, 2.4);
-    for (int i = 0; i < 12; ++i) {
-        const qreal ang = (-90 + i * 30) * kPi / 180;
-        const QPointF d(std::cos(ang), std::sin(ang));
-        QPainterPath pet = ellipse({0, 0}, 7.5, 11);
-        QTransform t;
-        t.translate(d.x() * 34, d.y() * 34);
-        t.rotate(i * 30);
-        shape(painter, t.map(pet), petal, palette.ink, 2.2);
-    }
-    QRadialGradient dg(QPointF(-8, -8), 34);
-    dg.setColorAt(0, QColor(0xff, 0xf2, 0xa0));
-    dg.setColorAt(1, QColor(0xf8, 0xb8, 0x2a));
-    shape(painter, circle({0, 0}, 27), dg, palette.ink);
-    // a calm face: eyes, nose, mouth
+    const QColor rim(0xd8, 0x44, 0x16);
+    const QColor jade(0x3c, 0xa0, 0x70);
+    // the pedestal, its ends curling into scrolls
+    shape(painter, polygon({{-26, 28}, {26, 28}, {18, 42}, {-18, 42}}), rim.darker(120), palette.ink);
     for (int side : {-1, 1}) {
-        const qreal x = side * 10.0;
-        QPainterPath eye;
-        eye.moveTo(x - 6, -5);
-        eye.quadTo(x, -11, x + 6, -5);
-        eye.quadTo(x, -1, x - 6, -5);
-        eye.closeSubpath();
-        shape(painter, eye, QColor(0xff, 0xff, 0xff), palette.ink, 2.0);
-        shape(painter, circle({x, -5.5}, 2.3), palette.ink, palette.ink, 0);
+        QPainterPath scroll = spiral({side * 24.0, 38}, 7, 1.5, side < 0 ? 0 : 180, side * -1.0, 60);
+        line(painter, scroll, palette.ink, 5.4);
+        line(painter, scroll, palette.light, 2.4);
     }
-    line(painter, polyline({{0, -4}, {-2.5, 7}, {2, 8}}), palette.ink, 2.2);
-    QPainterPath mouth;
-    mouth.moveTo(-8, 14);
-    mouth.quadTo(0, 18, 8, 14);
-    line(painter, mouth, palette.ink, 2.6);
+    // the earspools
+    for (int side : {-1, 1}) {
+        shape(painter, circle({side * 36.0, -4}, 8), jade, palette.ink);
+        shape(painter, circle({side * 36.0, -4}, 3), palette.ink, palette.ink, 0);
+    }
+    shape(painter, roundRect(QRectF(-33, -40, 66, 70), 20), rim, palette.ink);
+    QRadialGradient skin(QPointF(-6, -10), 40);
+    skin.setColorAt(0, QColor(0xff, 0xf2, 0xa0));
+    skin.setColorAt(1, QColor(0xf8, 0xb8, 0x2a));
+    const QPainterPath face = roundRect(QRectF(-26, -33, 52, 56), 15);
+    shape(painter, face, skin, palette.ink, 2.6);
+    // the headband with its jewel
+    painter.save();
+    painter.setClipPath(face);
+    shape(painter, QPainterPath(roundRect(QRectF(-30, -36, 60, 13), 0)), jade, palette.ink, 2.4);
+    painter.restore();
+    shape(painter, face, Qt::NoBrush, palette.ink, 2.6);
+    for (qreal angle : {-34.0, 0.0, 34.0}) {
+        const QPointF tip = QPointF(std::sin(angle * kPi / 180), -std::cos(angle * kPi / 180)) * 18;
+        shape(painter, leaf({0, -28}, QPointF(0, -28) + tip, 3.8), jade.lighter(120), palette.ink, 2.2);
+    }
+    shape(painter, circle({0, -28}, 5), kGold, palette.ink, 2.2);
+    // round eyes, looking out
+    for (int side : {-1, 1}) {
+        shape(painter, circle({side * 11.0, -8}, 7), QColor(0xff, 0xff, 0xff), palette.ink, 2.4);
+        shape(painter, circle({side * 11.0, -7}, 3.4), palette.ink, palette.ink, 0);
+    }
+    // the open mouth
+    shape(painter, ellipse({0, 11}, 8, 7), QColor(0xc8, 0x40, 0x1c), palette.ink, 2.6);
+    shape(painter, ellipse({0, 12}, 4, 3.4), palette.ink, palette.ink, 0);
 }
 
 } // namespace

@@ -20,7 +20,6 @@ struct Palette {
     QColor bannerFill;
     QColor bannerShade; // folded banner tails
     QColor bannerText;
-    QColor numberText;
 };
 
 // Family 0..3: red, white, blue, yellow.

@@ -8,6 +8,7 @@
 // fixed numbers on the offscreen platform and encoded without time stamps, so
 // every run writes the same bytes.
 
+#include "glyphs.h"
 #include "layout.h"
 #include "output.h"
 
@@ -37,6 +38,9 @@ bool makeFolders(const QDir& assetsDir)
         for (const auto& card : language)
             for (std::string_view file : card)
                 files << fromView(file);
+    for (const auto& glyph : assets::kBoardGlyphFiles)
+        for (std::string_view file : glyph)
+            files << fromView(file);
     for (std::string_view file : assets::kIconFiles)
         files << fromView(file);
     for (const QString& file : files)
@@ -68,11 +72,28 @@ int main(int argc, char** argv)
         return writeFile(assetsDir.filePath(fromView(file)), bytes);
     };
 
-    for (const auto& language : assets::kCardFiles) {
-        for (std::size_t card = 0; card < language.size(); ++card) {
-            for (std::size_t scale = 0; scale < assets::kCardScales.size(); ++scale)
-                if (!write(language[card][scale], pngBytes(drawCard(int(card), assets::kCardScales[scale]))))
+    if (const QString problem = cardLayoutProblem(); !problem.isEmpty()) {
+        std::fprintf(stderr, "kinwheel-cardgen: %s\n", qPrintable(problem));
+        return 1;
+    }
+    for (std::size_t language = 0; language < assets::kCardLanguages.size(); ++language) {
+        const auto& files = assets::kCardFiles[language];
+        for (std::size_t card = 0; card < files.size(); ++card) {
+            for (std::size_t scale = 0; scale < assets::kCardScales.size(); ++scale) {
+                const QImage picture =
+                    drawCard(int(card), assets::kCardScales[scale], assets::kCardLanguages[language]);
+                if (!write(files[card][scale], pngBytes(picture)))
                     return 1;
+            }
+        }
+    }
+
+    for (std::size_t glyph = 0; glyph < assets::kBoardGlyphFiles.size(); ++glyph) {
+        for (std::size_t scale = 0; scale < assets::kBoardGlyphScales.size(); ++scale) {
+            const QImage picture
+                = drawBoardGlyph(int(glyph), assets::kBoardGlyphSize, assets::kBoardGlyphScales[scale]);
+            if (!write(assets::kBoardGlyphFiles[glyph][scale], pngBytes(picture)))
+                return 1;
         }
     }
 
