@@ -39,9 +39,10 @@ constexpr int kColourPixels = 7;
 // A line narrower than this share of its natural width would be hard to read.
 constexpr qreal kNarrowestCondensing = 0.8;
 
-// The glyph names by index, and their colours by index % 4, in capitals as
-// the banner shows them. English gives the colour first; Spanish the whole
-// name, its last word the colour.
+// The glyph names by index, and their colours by index % 4. The English ones
+// are in capitals as the banner shows them, the colour set above the name;
+// the Spanish ones are written as names are and put in capitals for the
+// banner, their last word the colour, set below the rest.
 constexpr std::array<const char*, 20> kEnglishNames = {
     "DRAGON", "WIND",  "NIGHT",     "SEED",   "SERPENT", "WORLDBRIDGER", "HAND",  "STAR",   "MOON",  "DOG",
     "MONKEY", "HUMAN", "SKYWALKER", "WIZARD", "EAGLE",   "WARRIOR",      "EARTH", "MIRROR", "STORM", "SUN"};
