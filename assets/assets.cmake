@@ -9,12 +9,23 @@ set(KINWHEEL_CARD_NAMES
   11Chuen 12Eb 13Ben 14Ix 15Men 16Cib 17Caban 18Etznab 19Cauac 20Ahau)
 set(KINWHEEL_CARD_SIZE 87 113)
 set(KINWHEEL_CARD_SCALES 1 2 3)
+# The languages of the names on the cards: the first one's cards are in
+# cards/, every other one's in cards/<language>/, under the same names.
+set(KINWHEEL_CARD_LANGUAGES en es)
+# The small glyphs of the 260-day board: glyphs/<name>.png, the emblem of card
+# <name> alone on a transparent ground, drawn for 24 x 24 pixels, and
+# glyphs/<name>@2x.png, <name>@3x.png.
+set(KINWHEEL_BOARD_GLYPH_SIZE 24)
+set(KINWHEEL_BOARD_GLYPH_SCALES 1 2 3)
 # The icon: icon/kinwheel-<size>.png, each drawn for its size; the small ones
 # also at 2x (kinwheel-<size>@2x.png). kinwheel.ico holds the 1x sizes.
 set(KINWHEEL_ICON_SIZES 16 32 48 64 128 256)
 set(KINWHEEL_ICON_2X_SIZES 16 32)
+set(KINWHEEL_ICON_ICO icon/kinwheel.ico)
 
 # Qt's name for the variant of base.png at a scale: base.png, base@2x.png, ...
+# This is the one place the rule is written; the generator and the program
+# take every name from the lists below.
 function(_kinwheel_scaled out base scale)
   if(scale EQUAL 1)
     set(${out} "${base}.png" PARENT_SCOPE)
@@ -23,22 +34,67 @@ function(_kinwheel_scaled out base scale)
   endif()
 endfunction()
 
-# Every picture the program shows, relative to assets/.
+# The folder of the cards in a language.
+function(_kinwheel_card_folder out language)
+  list(GET KINWHEEL_CARD_LANGUAGES 0 first)
+  if(language STREQUAL first)
+    set(${out} "cards" PARENT_SCOPE)
+  else()
+    set(${out} "cards/${language}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# Every picture the program shows, relative to assets/; and the same names as
+# C++ initialisers, nested by language, card and scale.
 set(KINWHEEL_PICTURE_FILES)
-foreach(name IN LISTS KINWHEEL_CARD_NAMES)
-  foreach(scale IN LISTS KINWHEEL_CARD_SCALES)
-    _kinwheel_scaled(file "cards/${name}" ${scale})
-    list(APPEND KINWHEEL_PICTURE_FILES ${file})
+set(_cpp_languages)
+foreach(language IN LISTS KINWHEEL_CARD_LANGUAGES)
+  _kinwheel_card_folder(folder ${language})
+  set(_cpp_cards)
+  foreach(name IN LISTS KINWHEEL_CARD_NAMES)
+    set(_cpp_scales)
+    foreach(scale IN LISTS KINWHEEL_CARD_SCALES)
+      _kinwheel_scaled(file "${folder}/${name}" ${scale})
+      list(APPEND KINWHEEL_PICTURE_FILES ${file})
+      list(APPEND _cpp_scales "\"${file}\"")
+    endforeach()
+    list(JOIN _cpp_scales ", " _joined)
+    list(APPEND _cpp_cards "{{${_joined}}}")
   endforeach()
+  list(JOIN _cpp_cards ",\n    " _joined)
+  list(APPEND _cpp_languages "{{\n    ${_joined}}}")
 endforeach()
+list(JOIN _cpp_languages ",\n  " KINWHEEL_CARD_FILES_CPP)
+
+set(_cpp_glyphs)
+foreach(name IN LISTS KINWHEEL_CARD_NAMES)
+  set(_cpp_scales)
+  foreach(scale IN LISTS KINWHEEL_BOARD_GLYPH_SCALES)
+    _kinwheel_scaled(file "glyphs/${name}" ${scale})
+    list(APPEND KINWHEEL_PICTURE_FILES ${file})
+    list(APPEND _cpp_scales "\"${file}\"")
+  endforeach()
+  list(JOIN _cpp_scales ", " _joined)
+  list(APPEND _cpp_glyphs "{{${_joined}}}")
+endforeach()
+list(JOIN _cpp_glyphs ",\n  " KINWHEEL_BOARD_GLYPH_FILES_CPP)
+
+set(_cpp_icons)
 foreach(size IN LISTS KINWHEEL_ICON_SIZES)
-  list(APPEND KINWHEEL_PICTURE_FILES "icon/kinwheel-${size}.png")
+  _kinwheel_scaled(file "icon/kinwheel-${size}" 1)
+  list(APPEND KINWHEEL_PICTURE_FILES ${file})
+  list(APPEND _cpp_icons "\"${file}\"")
 endforeach()
+list(JOIN _cpp_icons ", " KINWHEEL_ICON_FILES_CPP)
+set(_cpp_icons)
 foreach(size IN LISTS KINWHEEL_ICON_2X_SIZES)
-  list(APPEND KINWHEEL_PICTURE_FILES "icon/kinwheel-${size}@2x.png")
+  _kinwheel_scaled(file "icon/kinwheel-${size}" 2)
+  list(APPEND KINWHEEL_PICTURE_FILES ${file})
+  list(APPEND _cpp_icons "\"${file}\"")
 endforeach()
+list(JOIN _cpp_icons ", " KINWHEEL_ICON_2X_FILES_CPP)
 # Everything the card generator writes.
-set(KINWHEEL_GENERATED_ASSETS ${KINWHEEL_PICTURE_FILES} icon/kinwheel.ico)
+set(KINWHEEL_GENERATED_ASSETS ${KINWHEEL_PICTURE_FILES} ${KINWHEEL_ICON_ICO})
 
 # The same lists for C++: kinwheel_assets.h, through the target kinwheel_assets.
 if(NOT TARGET kinwheel_assets)
@@ -54,6 +110,10 @@ if(NOT TARGET kinwheel_assets)
   list(GET KINWHEEL_CARD_SIZE 1 KINWHEEL_CARD_HEIGHT)
   list(JOIN KINWHEEL_CARD_SCALES ", " KINWHEEL_CARD_SCALES_CPP)
   list(LENGTH KINWHEEL_CARD_SCALES KINWHEEL_CARD_SCALE_COUNT)
+  list(JOIN KINWHEEL_BOARD_GLYPH_SCALES ", " KINWHEEL_BOARD_GLYPH_SCALES_CPP)
+  list(LENGTH KINWHEEL_BOARD_GLYPH_SCALES KINWHEEL_BOARD_GLYPH_SCALE_COUNT)
+  _kinwheel_cpp_list(KINWHEEL_CARD_LANGUAGES_CPP ${KINWHEEL_CARD_LANGUAGES})
+  list(LENGTH KINWHEEL_CARD_LANGUAGES KINWHEEL_CARD_LANGUAGE_COUNT)
   list(JOIN KINWHEEL_ICON_SIZES ", " KINWHEEL_ICON_SIZES_CPP)
   list(LENGTH KINWHEEL_ICON_SIZES KINWHEEL_ICON_SIZE_COUNT)
   list(JOIN KINWHEEL_ICON_2X_SIZES ", " KINWHEEL_ICON_2X_SIZES_CPP)

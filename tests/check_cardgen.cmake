@@ -14,10 +14,11 @@ list(SORT written)
 if(NOT written STREQUAL files)
   message(FATAL_ERROR "kinwheel-cardgen wrote\n  ${written}\nbut assets/assets.cmake lists\n  ${files}")
 endif()
-file(GLOB committed LIST_DIRECTORIES false RELATIVE "${ASSETS}" "${ASSETS}/cards/*" "${ASSETS}/icon/*")
+file(GLOB_RECURSE committed LIST_DIRECTORIES false RELATIVE "${ASSETS}"
+     "${ASSETS}/cards/*" "${ASSETS}/glyphs/*" "${ASSETS}/icon/*")
 list(SORT committed)
 if(NOT committed STREQUAL files)
-  message(FATAL_ERROR "assets/cards and assets/icon hold\n  ${committed}\nbut assets/assets.cmake lists\n  ${files}")
+  message(FATAL_ERROR "assets/cards, assets/glyphs and assets/icon hold\n  ${committed}\nbut assets/assets.cmake lists\n  ${files}")
 endif()
 
 set(differing)

@@ -8,6 +8,8 @@
 #include "ui/richtextpanel.h"
 #include "ui/windowparts.h"
 
+#include "kinwheel_assets.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -107,6 +109,7 @@ private slots:
     void cardBoxes();
     void cardRatios_data();
     void cardRatios();
+    void pictureFiles();
 };
 
 void TestResultWindow::window()
@@ -306,8 +309,34 @@ void TestResultWindow::cards()
     }
     QVERIFY(glyphPicture(0).isNull());
     QVERIFY(glyphPicture(21, 2).isNull());
+    QVERIFY(glyphPicture(21, 1, u"es").isNull());
+    QVERIFY(boardGlyphPicture(0).isNull());
+    QVERIFY(boardGlyphPicture(21, 3).isNull());
     QCOMPARE(glyphPictureKey(1), QStringLiteral("01Imix.png"));
     QCOMPARE(glyphPictureKey(20), QStringLiteral("20Ahau.png"));
+
+    // The Spanish card differs from the English one only by its banner; a
+    // language without cards, or none, gives the English card.
+    for (int number = 1; number <= 20; ++number) {
+        const QImage english = glyphPicture(number, 2).toImage();
+        QVERIFY(glyphPicture(number, 2, u"es").toImage() != english);
+        for (QStringView language : {u"fr", u"", u"EN"})
+            QCOMPARE(glyphPicture(number, 2, language).toImage(), english);
+        // the board glyph stands alone, nothing of it cut off by the edge of
+        // its box, and is bold: a fifth of its box or more is covered
+        const QImage glyph = boardGlyphPicture(number, 3).toImage();
+        int covered = 0, onEdge = 0;
+        for (int y = 0; y < glyph.height(); ++y) {
+            for (int x = 0; x < glyph.width(); ++x) {
+                const int alpha = qAlpha(glyph.pixel(x, y));
+                covered += alpha == 255;
+                if (x == 0 || y == 0 || x == glyph.width() - 1 || y == glyph.height() - 1)
+                    onEdge += alpha > 0;
+            }
+        }
+        QVERIFY2(onEdge == 0, qPrintable(QStringLiteral("glyph %1 touches its edge").arg(number)));
+        QVERIFY2(covered * 5 >= glyph.width() * glyph.height(), qPrintable(QStringLiteral("glyph %1").arg(number)));
+    }
 
     // The 16-pixel icon is the one drawn for 16 pixels, at 1x and at 2x.
     const QIcon icon = programIcon();
@@ -349,23 +378,56 @@ void TestResultWindow::cardRatios_data()
     QTest::addColumn<qreal>("ratio");
     QTest::addColumn<int>("drawnFor");
     QTest::newRow("1x") << 1.0 << 1;
-    QTest::newRow("1.25x takes the 2x card") << 1.25 << 2;
+    QTest::newRow("1.25x takes the 2x pictures") << 1.25 << 2;
+    QTest::newRow("1.5x takes the 2x pictures") << 1.5 << 2;
     QTest::newRow("2x") << 2.0 << 2;
     QTest::newRow("3x") << 3.0 << 3;
-    QTest::newRow("4x takes the 3x card") << 4.0 << 3;
+    QTest::newRow("4x takes the 3x pictures") << 4.0 << 3;
 }
 
-// Every card at every ratio keeps the box's size, from the art drawn nearest.
+// Every card in both languages and every board glyph keeps its box's size at
+// every ratio, from the art drawn nearest.
 void TestResultWindow::cardRatios()
 {
     QFETCH(qreal, ratio);
     QFETCH(int, drawnFor);
     for (int number = 1; number <= 20; ++number) {
-        const QPixmap card = glyphPicture(number, ratio);
-        QCOMPARE(card.size(), QSize(87, 113) * drawnFor);
-        QCOMPARE(card.devicePixelRatio(), qreal(drawnFor));
-        QCOMPARE(card.deviceIndependentSize(), QSizeF(87, 113));
+        const QString card = QStringLiteral("card %1").arg(number);
+        for (const QPixmap& picture : {glyphPicture(number, ratio), glyphPicture(number, ratio, u"es")}) {
+            QVERIFY2(!picture.isNull(), qPrintable(card));
+            QCOMPARE(picture.size(), QSize(87, 113) * drawnFor);
+            QCOMPARE(picture.devicePixelRatio(), qreal(drawnFor));
+            QCOMPARE(picture.deviceIndependentSize(), QSizeF(87, 113));
+        }
+        const QPixmap glyph = boardGlyphPicture(number, ratio);
+        QCOMPARE(glyph.size(), QSize(24, 24) * drawnFor);
+        QCOMPARE(glyph.devicePixelRatio(), qreal(drawnFor));
+        QCOMPARE(glyph.deviceIndependentSize(), QSizeF(24, 24));
     }
+}
+
+// Every file the assets list names is compiled in, at the size it is listed for.
+void TestResultWindow::pictureFiles()
+{
+    auto check = [](std::string_view file, int side, int height) {
+        const QString path = QStringLiteral(":/") + QString::fromUtf8(file.data(), qsizetype(file.size()));
+        const QImage picture(path);
+        QVERIFY2(!picture.isNull(), qPrintable(path));
+        QVERIFY2(picture.size() == QSize(side, height), qPrintable(path));
+    };
+    for (const auto& language : assets::kCardFiles)
+        for (const auto& card : language)
+            for (std::size_t s = 0; s < card.size(); ++s)
+                check(card[s], 87 * assets::kCardScales[s], 113 * assets::kCardScales[s]);
+    for (const auto& glyph : assets::kBoardGlyphFiles)
+        for (std::size_t s = 0; s < glyph.size(); ++s)
+            check(glyph[s], 24 * assets::kBoardGlyphScales[s], 24 * assets::kBoardGlyphScales[s]);
+    for (std::size_t i = 0; i < assets::kIconSizes.size(); ++i)
+        check(assets::kIconFiles[i], assets::kIconSizes[i], assets::kIconSizes[i]);
+    for (std::size_t i = 0; i < assets::kIconSizesAt2x.size(); ++i)
+        check(assets::kIconFilesAt2x[i], 2 * assets::kIconSizesAt2x[i], 2 * assets::kIconSizesAt2x[i]);
+    QCOMPARE(assets::kCardLanguages.front(), std::string_view("en"));
+    QCOMPARE(assets::kCardFiles[1][5][0], std::string_view("cards/es/06Cimi.png"));
 }
 
 QTEST_MAIN(TestResultWindow)

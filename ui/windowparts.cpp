@@ -6,6 +6,7 @@
 #include "kinwheel_assets.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -19,10 +20,20 @@
 namespace kinwheel {
 namespace {
 
-QString cardName(int number)
+QString fromView(std::string_view text)
 {
-    const std::string_view name = assets::kCardNames[static_cast<std::size_t>(number - 1)];
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The index in scales of the one drawn for a device-pixel ratio: the next
+// finer one for a ratio in between, the finest past the last.
+template <std::size_t N>
+std::size_t scaleFor(const std::array<int, N>& scales, qreal devicePixelRatio)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (devicePixelRatio <= scales[i])
+            return i;
+    return N - 1;
 }
 
 // Keeps a card box's picture at the ratio of the screen the box is on.
@@ -39,11 +50,13 @@ public:
             ;
         auto* box = static_cast<QLabel*>(watched);
         if (screenChange)
-            box->setPixmap(glyphPicture(box->property(kCardProperty).toInt(), box->devicePixelRatioF()));
+            box->setPixmap(glyphPicture(box->property(kCardProperty).toInt(), box->devicePixelRatioF(),
+                                        box->property(kLanguageProperty).toString()));
         return false;
     }
 
     static constexpr char kCardProperty[] = "glyphCard";
+    static constexpr char kLanguageProperty[] = "glyphCardLanguage";
 };
 
 } // namespace
@@ -186,32 +199,42 @@ QString glyphPictureKey(int number)
 {
     if (number < 1 || number > static_cast<int>(assets::kCardNames.size()))
         return {};
-    return cardName(number) + QStringLiteral(".png");
+    return QFileInfo(fromView(assets::kCardFiles.front()[static_cast<std::size_t>(number - 1)].front())).fileName();
 }
 
-QPixmap glyphPicture(int number, qreal devicePixelRatio)
+QPixmap glyphPicture(int number, qreal devicePixelRatio, QStringView language)
 {
     if (glyphPictureKey(number).isEmpty())
         return {};
-    int scale = assets::kCardScales.back();
-    for (int candidate : assets::kCardScales) {
-        if (devicePixelRatio <= candidate) {
-            scale = candidate;
-            break;
-        }
-    }
-    const QString base = QStringLiteral(":/cards/") + cardName(number);
-    QPixmap picture(scale == 1 ? base + QStringLiteral(".png") : base + QStringLiteral("@%1x.png").arg(scale));
-    picture.setDevicePixelRatio(scale);
+    std::size_t languageIndex = 0;
+    for (std::size_t i = 0; i < assets::kCardLanguages.size(); ++i)
+        if (language == fromView(assets::kCardLanguages[i]))
+            languageIndex = i;
+    const std::size_t scale = scaleFor(assets::kCardScales, devicePixelRatio);
+    QPixmap picture(QStringLiteral(":/")
+                    + fromView(assets::kCardFiles[languageIndex][static_cast<std::size_t>(number - 1)][scale]));
+    picture.setDevicePixelRatio(assets::kCardScales[scale]);
     return picture;
 }
 
-void showGlyphCard(QLabel* box, int number)
+QPixmap boardGlyphPicture(int number, qreal devicePixelRatio)
+{
+    if (number < 1 || number > static_cast<int>(assets::kBoardGlyphFiles.size()))
+        return {};
+    const std::size_t scale = scaleFor(assets::kBoardGlyphScales, devicePixelRatio);
+    QPixmap picture(QStringLiteral(":/")
+                    + fromView(assets::kBoardGlyphFiles[static_cast<std::size_t>(number - 1)][scale]));
+    picture.setDevicePixelRatio(assets::kBoardGlyphScales[scale]);
+    return picture;
+}
+
+void showGlyphCard(QLabel* box, int number, QStringView language)
 {
     if (!box->findChild<GlyphCardKeeper*>(QString(), Qt::FindDirectChildrenOnly))
         box->installEventFilter(new GlyphCardKeeper(box));
     box->setProperty(GlyphCardKeeper::kCardProperty, number);
-    box->setPixmap(glyphPicture(number, box->devicePixelRatioF()));
+    box->setProperty(GlyphCardKeeper::kLanguageProperty, language.toString());
+    box->setPixmap(glyphPicture(number, box->devicePixelRatioF(), language));
 }
 
 } // namespace kinwheel

@@ -61,11 +61,16 @@ FileDialogOptions readingFileDialog(const QString& title);
 // The glyph card pictures 1..20; picture n shows glyph n - 1. Each is drawn
 // for its 87 x 113 box at 1x, 2x and 3x: glyphPicture gives the one for the
 // device-pixel ratio (a ratio in between takes the next finer one), with
-// that ratio set, so it shows unscaled at the box's size.
+// that ratio set, so it shows unscaled at the box's size. The banner names
+// the glyph in language ("en", "es"); a language without cards gives the
+// English card.
 QString glyphPictureKey(int number);
-QPixmap glyphPicture(int number, qreal devicePixelRatio = 1.0);
+QPixmap glyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView language = u"en");
+// The small glyph of sign 1..20 for the 260-day board, drawn for 24 x 24 at
+// 1x, 2x and 3x, chosen and set up for the ratio as glyphPicture does.
+QPixmap boardGlyphPicture(int number, qreal devicePixelRatio = 1.0);
 // Shows card `number` in box at the box's device-pixel ratio, and again
 // whenever the box moves to a screen of another ratio.
-void showGlyphCard(QLabel* box, int number);
+void showGlyphCard(QLabel* box, int number, QStringView language = u"en");
 
 } // namespace kinwheel
