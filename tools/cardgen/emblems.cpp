@@ -524,6 +524,26 @@ void drawMoon(QPainter& painter, const Palette& palette)
     painter.restore();
 }
 
+} // namespace
+
+QPainterPath dogHeadOutline()
+{
+    QPainterPath head;
+    head.moveTo(-44, -6);
+    head.cubicTo(-36, -10, -24, -13, -16, -20);
+    head.cubicTo(-10, -32, 10, -34, 22, -26);
+    head.cubicTo(32, -18, 34, -2, 30, 10);
+    head.cubicTo(28, 18, 30, 28, 34, 38);
+    head.lineTo(-2, 38);
+    head.cubicTo(-4, 28, -8, 20, -16, 16);
+    head.cubicTo(-24, 13, -32, 12, -38, 9);
+    head.cubicTo(-44, 7, -47, 2, -44, -6);
+    head.closeSubpath();
+    return head;
+}
+
+namespace {
+
 // Ok: the dog, guide of the dead; the head of the hairless xoloitzcuintli in
 // profile, its tall ear torn, a dark patch round its eye, teeth bared.
 void drawDog(QPainter& painter, const Palette& palette)
@@ -544,17 +564,7 @@ void drawDog(QPainter& painter, const Palette& palette)
         tuft.addPath(segment(from, to));
     tube(painter, tuft, palette.light, palette.ink, 2.6, 2.0);
 
-    QPainterPath head;
-    head.moveTo(-44, -6);
-    head.cubicTo(-36, -10, -24, -13, -16, -20);
-    head.cubicTo(-10, -32, 10, -34, 22, -26);
-    head.cubicTo(32, -18, 34, -2, 30, 10);
-    head.cubicTo(28, 18, 30, 28, 34, 38);
-    head.lineTo(-2, 38);
-    head.cubicTo(-4, 28, -8, 20, -16, 16);
-    head.cubicTo(-24, 13, -32, 12, -38, 9);
-    head.cubicTo(-44, 7, -47, 2, -44, -6);
-    head.closeSubpath();
+    const QPainterPath head = dogHeadOutline();
     shape(painter, head, verticalShade(skin, -32, 38, 130, 110), palette.ink);
     // wrinkles of the brow
     QPainterPath brow;

@@ -2,6 +2,7 @@
 // The twenty day-sign emblems and the colours of the four card families.
 
 #include <QColor>
+#include <QPainterPath>
 
 class QPainter;
 
@@ -28,5 +29,8 @@ Palette paletteFor(int family);
 // Draws the emblem of glyph index (0..19) in a box from -50 to 50 on both
 // axes, y pointing down.
 void drawEmblem(QPainter& painter, int index, const Palette& palette);
+
+// The dog's head in profile, shared by the card emblem and the board glyph.
+QPainterPath dogHeadOutline();
 
 } // namespace kinwheel::cardgen

@@ -1,5 +1,6 @@
 #include "glyphs.h"
 
+#include "emblems.h"
 #include "shapes.h"
 
 #include <QPainter>
@@ -169,17 +170,7 @@ void dog(QPainter& painter, const Colours& c)
     shape(painter,
           t.map(polygon({{2, -22}, {6, -40}, {14, -52}, {20, -46}, {24, -40}, {16, -36}, {26, -31}, {28, -20}})),
           c.fill, c.ink, kInkWidth);
-    QPainterPath head;
-    head.moveTo(-44, -6);
-    head.cubicTo(-36, -10, -24, -13, -16, -20);
-    head.cubicTo(-10, -32, 10, -34, 22, -26);
-    head.cubicTo(32, -18, 34, -2, 30, 10);
-    head.cubicTo(28, 18, 30, 28, 34, 38);
-    head.lineTo(-2, 38);
-    head.cubicTo(-4, 28, -8, 20, -16, 16);
-    head.cubicTo(-24, 13, -32, 12, -38, 9);
-    head.cubicTo(-44, 7, -47, 2, -44, -6);
-    head.closeSubpath();
+    const QPainterPath head = dogHeadOutline();
     shape(painter, t.map(head), c.fill, c.ink, kInkWidth);
     shape(painter, t.map(polygon({{-45, 1}, {-16, 4}, {-38, 9}})), c.ink, c.ink, 0);
     shape(painter, t.map(circle({-8, -12}, 5.5)), c.ink, c.ink, 0);
