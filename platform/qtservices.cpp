@@ -172,7 +172,7 @@ QString QtPrinterService::printToPdf(const QTextDocument& document, const QStrin
         if (!paintPages(document, writer))
             return QCoreApplication::translate("kinwheel", "The pages could not be drawn.");
     }
-    return writeFileWhole(path, pages.data());
+    return writeFileWhole(path, pages.data(), ThroughLink::PdfFile);
 }
 
 QtSettingsStore::QtSettingsStore() = default;

@@ -75,6 +75,8 @@ private slots:
     void saveRefusesWhatOpenWouldNot_data();
     void saveRefusesWhatOpenWouldNot();
     void failedWriteKeepsTheOldFile();
+    void writesThroughALinkOnlyToItsKind_data();
+    void writesThroughALinkOnlyToItsKind();
     void readsFilesLeniently_data();
     void readsFilesLeniently();
     void refusesBrokenFiles_data();
@@ -251,6 +253,47 @@ void TestReadingFile::failedWriteKeepsTheOldFile()
     QVERIFY2(message.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(message));
     QCOMPARE(contents(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"mary.man"});
+}
+
+Q_DECLARE_METATYPE(ThroughLink)
+
+void TestReadingFile::writesThroughALinkOnlyToItsKind_data()
+{
+    QTest::addColumn<ThroughLink>("kind");
+    QTest::addColumn<QByteArray>("target"); // what the link at "link.man" names, outside/file
+    QTest::addColumn<QString>("refusal");   // empty: written through the link
+
+    const QByteArray pdf("%PDF-1.4 old");
+    QTest::newRow("reading file to a reading file") << ThroughLink::ReadingFile << kMarySmith << "";
+    QTest::newRow("reading file to notes") << ThroughLink::ReadingFile << QByteArray("notes") << "not a reading file";
+    QTest::newRow("reading file to a PDF") << ThroughLink::ReadingFile << pdf << "not a reading file";
+    QTest::newRow("reading file to nothing") << ThroughLink::ReadingFile << QByteArray("<none>") << "does not exist";
+    QTest::newRow("PDF to a PDF") << ThroughLink::PdfFile << pdf << "";
+    QTest::newRow("PDF to a reading file") << ThroughLink::PdfFile << kMarySmith << "not a PDF file";
+    QTest::newRow("PDF to nothing") << ThroughLink::PdfFile << QByteArray("<none>") << "does not exist";
+    QTest::newRow("any file to notes") << ThroughLink::AnyFile << QByteArray("notes") << "";
+    QTest::newRow("any file to nothing, made") << ThroughLink::AnyFile << QByteArray("<none>") << "";
+}
+
+// The link stays a link, to where it pointed; a refused write leaves the
+// file at its end as it was.
+void TestReadingFile::writesThroughALinkOnlyToItsKind()
+{
+    QFETCH(ThroughLink, kind);
+    QFETCH(QByteArray, target);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    const QString outside = dir.filePath("outside/file"), link = dir.filePath("link.man");
+    QVERIFY(QDir().mkpath(dir.filePath("outside")) && place(outside, target));
+    QVERIFY(QFile::link(outside, link));
+
+    const QByteArray bytes = encoded(details("Ann Lee", 1990, "May", 1)).value();
+    const QString message = kind == ThroughLink::ReadingFile ? writeReadingFile(link, bytes)
+                                                             : writeFileWhole(link, bytes, kind);
+    QVERIFY2(refusal.isEmpty() ? message.isEmpty() : message.contains(refusal), qPrintable(message));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), outside);
+    QCOMPARE(contents(outside), refusal.isEmpty() ? bytes : target);
+    QCOMPARE(QDir(dir.filePath("outside")).entryList(QDir::Files | QDir::Hidden).size(), contents(outside) == "<none>" ? 0 : 1);
 }
 
 void TestReadingFile::readsFilesLeniently_data()
