@@ -79,6 +79,7 @@ private slots:
     void secondInstanceRefused();
     void otherProcessHoldsTheLock();
     void staleLockDoesNotBlock();
+    void unreadableSettingsAreNamedOnce();
     void offerDraw_data();
     void offerDraw();
     void opensTheFileGiven_data();
@@ -142,6 +143,21 @@ void TestStartup::staleLockDoesNotBlock()
     LockFileGuard guard(f.lockPath());
     QVERIFY(RunStartup(guard, f.context));
     QVERIFY(f.fakes.messages.shown.isEmpty() || f.fakes.messages.shown[0].question);
+}
+
+// Settings that cannot be read: the program starts on its defaults, with the
+// store's own words about it once, and the reminder stores nothing over it.
+void TestStartup::unreadableSettingsAreNamedOnce()
+{
+    StartupFixture f;
+    f.fakes.settings.problem = QStringLiteral("The settings could not be read from /home/ann/kinwheel.conf.");
+    LockFileGuard guard(f.lockPath());
+    QVERIFY(RunStartup(guard, f.context));
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QCOMPARE(f.fakes.messages.shown[0].text, f.fakes.settings.problem);
+    QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Critical);
+    QVERIFY(!f.fakes.messages.shown[0].question);
+    QVERIFY(f.fakes.settings.values.isEmpty());
 }
 
 void TestStartup::offerDraw_data()
