@@ -20,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QThread>
 
 #include <cstdio>
 
@@ -296,7 +297,8 @@ QDate SystemClock::today()
     return QDate::currentDate();
 }
 
-LockFileGuard::LockFileGuard(const QString& lockPath) : m_lock(std::make_unique<QLockFile>(lockPath))
+LockFileGuard::LockFileGuard(const QString& lockPath)
+    : m_path(lockPath), m_lock(std::make_unique<QLockFile>(lockPath))
 {
     // A lock is stale only when its holder is gone; a live instance never loses it.
     m_lock->setStaleLockTime(0);
@@ -304,9 +306,52 @@ LockFileGuard::LockFileGuard(const QString& lockPath) : m_lock(std::make_unique<
 
 LockFileGuard::~LockFileGuard() = default;
 
+namespace {
+
+// Whether the lock file names its holder. A holder writes itself in just
+// after making the file, so one that names none is looked at once more.
+bool namesItsHolder(QLockFile& lock)
+{
+    for (int look = 0; look < 2; ++look) {
+        qint64 pid = 0;
+        QString host, application;
+        if (lock.getLockInfo(&pid, &host, &application))
+            return true;
+        if (look == 0)
+            QThread::msleep(100);
+    }
+    return false;
+}
+
+} // namespace
+
 bool LockFileGuard::acquire()
 {
-    return m_lock->tryLock(0);
+    if (m_lock->tryLock(0))
+        return true;
+    QString reason;
+    if (m_lock->error() == QLockFile::LockFailedError) {
+        // Qt takes over a lock whose holder has gone: one that names its
+        // holder is held by a live instance.
+        if (namesItsHolder(*m_lock))
+            return false;
+        // Junk or an empty file, which no instance holds.
+        if (m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+            return true;
+        if (namesItsHolder(*m_lock)) // another start took it meanwhile
+            return false;
+        reason = QFileInfo(m_path).isDir() ? Text::tr("a folder is in its place")
+                                           : Text::tr("it names no instance and cannot be removed");
+    } else if (!QFileInfo(QFileInfo(m_path).absolutePath()).isDir()) {
+        reason = Text::tr("its folder is missing");
+    } else {
+        reason = m_lock->error() == QLockFile::PermissionError ? Text::tr("its folder takes no file")
+                                                              : Text::tr("it cannot be written");
+    }
+    const QString line = Text::tr("kinwheel: the lock %1 cannot be taken (%2); starting all the same.\n")
+                             .arg(QDir::toNativeSeparators(m_path), reason);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    return true;
 }
 
 QString LockFileGuard::defaultLockPath()
@@ -315,8 +360,9 @@ QString LockFileGuard::defaultLockPath()
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(dir);
-    return QDir(dir).filePath(QStringLiteral("kinwheel.lock"));
+    const QString path = QDir(dir).filePath(QStringLiteral("kinwheel.lock"));
+    makeFolderFor(path);
+    return path;
 }
 
 } // namespace kinwheel

@@ -76,7 +76,10 @@ private:
     QRandomGenerator m_generator;
 };
 
-// One instance per user: a lock file whose holder's death frees it.
+// One instance per user: a lock file whose holder's death frees it. Only a
+// live holder refuses it; a lock that cannot be had for another reason (junk
+// in the file, a folder in its place, a folder that takes no file) lets the
+// program start, with one line on standard error.
 class LockFileGuard final : public InstanceGuard {
 public:
     explicit LockFileGuard(const QString& lockPath = defaultLockPath());
@@ -85,6 +88,7 @@ public:
     static QString defaultLockPath();
 
 private:
+    QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };
 
