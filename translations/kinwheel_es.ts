@@ -411,17 +411,6 @@ Please shorten the name, generate the reading again and save it then. Nothing wa
     </message>
 </context>
 <context>
-    <name>ToneBadge</name>
-    <message>
-        <source>Tone %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tone</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Validation</name>
     <message>
         <source>Please Enter Your Name</source>
@@ -441,43 +430,6 @@ Please shorten the name, generate the reading again and save it then. Nothing wa
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
-    <message>
-        <source>The count is used until the program ends, but it could not be kept for the next start: the settings could not be written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmSave</name>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The report could not be printed.
-
-%1
-
-Do you want to save it as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1.
-
-%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -505,6 +457,54 @@ Do you want to save it as a PDF file instead?</source>
 %1
 
 You can copy the address from here and open it in your browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kinwheel::ToneBadge</name>
+    <message>
+        <source>Tone %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kinwheel::frmMain</name>
+    <message>
+        <source>The count is used until the program ends, but it could not be kept for the next start: the settings could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kinwheel::frmSave</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be printed.
+
+%1
+
+Do you want to save it as a PDF file instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1.
+
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
