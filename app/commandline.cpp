@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "engine/reading.h"
+#include "report/birthtime.h"
 #include "report/inputtext.h"
 #include "report/readingfile.h"
 #include "report/readingjson.h"
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cerrno>
 #include <variant>
@@ -34,6 +36,7 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  kinwheel --read FILE [--count COUNT] [--json]\n"
     "  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE\n"
     "  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf\n"
+    "  Each of the four above also takes [--born TIME] [--day-begins AT].\n"
     "\n"
     "Draws up a Mayan astrology birth chart. With no argument the program starts;\n"
     "with a reading file alone it starts and opens that file. With options it\n"
@@ -48,6 +51,12 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "                     when FILE does not end in it\n"
     "  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display\n"
     "  --count COUNT      584283 (the default), 584285 or dreamspell\n"
+    "  --born TIME        the time of birth: day (not known or daytime, the default),\n"
+    "                     evening (after sunset) or night (after midnight, before\n"
+    "                     sunrise); it replaces the time a reading file holds\n"
+    "  --day-begins AT    midnight (the default), sunset or sunrise: an evening\n"
+    "                     birth takes the next date's reading when the day begins at\n"
+    "                     sunset, a night birth the previous date's at sunrise\n"
     "  -h, --help         print this help\n"
     "  -v, --version      print the version\n"
     "\n"
@@ -60,7 +69,7 @@ struct Cli {
 
 // The options that take a value, as QCommandLineParser would take the next
 // argument for it.
-const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count"};
+const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "born", "day-begins"};
 
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
@@ -133,10 +142,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     const QCommandLineOption save(QStringLiteral("save"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf"));
     const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("COUNT"));
+    const QCommandLineOption born(QStringLiteral("born"), QString(), QStringLiteral("TIME"));
+    const QCommandLineOption dayBegins(QStringLiteral("day-begins"), QString(), QStringLiteral("AT"));
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({date, name, read, save, pdf, count, json, help, version});
+    parser.addOptions({date, name, read, save, pdf, count, born, dayBegins, json, help, version});
 
     const auto refuse = [&line](const QString& error) {
         line.error = error + Cli::tr(" (see kinwheel --help)");
@@ -204,6 +215,17 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
             return refuse(Cli::tr("--count takes 584283, 584285 or dreamspell, not %1.").arg(echoed(*key)));
         line.count = *parsed;
     }
+    if (const auto key = value(born)) {
+        line.born = parseBirthTime(*key);
+        if (!line.born)
+            return refuse(Cli::tr("--born takes day, evening or night, not %1.").arg(echoed(*key)));
+    }
+    if (const auto key = value(dayBegins)) {
+        const auto parsed = parseDayStart(*key);
+        if (!parsed)
+            return refuse(Cli::tr("--day-begins takes midnight, sunset or sunrise, not %1.").arg(echoed(*key)));
+        line.dayStart = *parsed;
+    }
 
     if (line.date.has_value() == line.read.has_value())
         return refuse(line.date ? Cli::tr("--date and --read cannot be used together.")
@@ -270,8 +292,9 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
                               .arg(echoed(*line.date)));
         person = {line.name.value_or(QString()).toStdString(), *date};
     }
+    person.born = line.born.value_or(person.born);
     const NameRule rule = line.read || line.save || line.pdf ? NameRule::Required : NameRule::Optional;
-    const auto checked = checkedReading(person, line.count, rule);
+    const auto checked = checkedReading(person, line.count, rule, line.dayStart);
     if (const auto* refusal = std::get_if<Refusal>(&checked))
         return refuse(refusal->message);
     const Reading& reading = std::get<Reading>(checked);
@@ -299,8 +322,13 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
              {QDir::toNativeSeparators(*line.pdf)});
         return kExitNotWritten;
     }
-    if (line.json)
-        return written(QJsonDocument(readingJson(reading)).toJson());
+    if (line.json) {
+        QJsonObject json = readingJson(reading);
+        // A daytime birth said so is not one whose time is unknown.
+        if (line.born == BirthTime::Unknown)
+            json[QStringLiteral("born")] = QStringLiteral("day");
+        return written(QJsonDocument(json).toJson());
+    }
     return written(reportPlainText(reading, reportClosingLine()).toUtf8());
 }
 

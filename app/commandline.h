@@ -6,8 +6,9 @@
 //   kinwheel --read FILE [--count C] [--json]
 //   kinwheel --date YYYY-MM-DD --name NAME [--count C] --save FILE
 //   kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count C] --pdf OUT.pdf
+// each with [--born day|evening|night] [--day-begins midnight|sunset|sunrise].
 
-#include "engine/mayadate.h"
+#include "engine/reading.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,8 @@ struct CommandLine {
     std::optional<QString> pdf;
     bool json = false;
     Count count = Count::Gmt584283;
+    std::optional<BirthTime> born; // given: replaces a reading file's time of birth
+    DayStart dayStart = DayStart::Midnight;
 };
 
 // Parses the arguments, the program's path first; needs no application
