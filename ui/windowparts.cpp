@@ -50,13 +50,15 @@ public:
             ;
         auto* box = static_cast<QLabel*>(watched);
         if (screenChange)
-            box->setPixmap(glyphPicture(box->property(kCardProperty).toInt(), box->devicePixelRatioF(),
-                                        box->property(kLanguageProperty).toString()));
+            box->setPixmap((box->property(kSmallProperty).toBool() ? smallGlyphPicture : glyphPicture)(
+                box->property(kCardProperty).toInt(), box->devicePixelRatioF(),
+                box->property(kLanguageProperty).toString()));
         return false;
     }
 
     static constexpr char kCardProperty[] = "glyphCard";
     static constexpr char kLanguageProperty[] = "glyphCardLanguage";
+    static constexpr char kSmallProperty[] = "glyphCardSmall";
 };
 
 } // namespace
@@ -202,7 +204,10 @@ QString glyphPictureKey(int number)
     return QFileInfo(fromView(assets::kCardFiles.front()[static_cast<std::size_t>(number - 1)].front())).fileName();
 }
 
-QPixmap glyphPicture(int number, qreal devicePixelRatio, QStringView language)
+namespace {
+
+template <class Files>
+QPixmap cardPicture(const Files& files, int number, qreal devicePixelRatio, QStringView language)
 {
     if (glyphPictureKey(number).isEmpty())
         return {};
@@ -211,10 +216,21 @@ QPixmap glyphPicture(int number, qreal devicePixelRatio, QStringView language)
         if (language == fromView(assets::kCardLanguages[i]))
             languageIndex = i;
     const std::size_t scale = scaleFor(assets::kCardScales, devicePixelRatio);
-    QPixmap picture(QStringLiteral(":/")
-                    + fromView(assets::kCardFiles[languageIndex][static_cast<std::size_t>(number - 1)][scale]));
+    QPixmap picture(QStringLiteral(":/") + fromView(files[languageIndex][static_cast<std::size_t>(number - 1)][scale]));
     picture.setDevicePixelRatio(assets::kCardScales[scale]);
     return picture;
+}
+
+} // namespace
+
+QPixmap glyphPicture(int number, qreal devicePixelRatio, QStringView language)
+{
+    return cardPicture(assets::kCardFiles, number, devicePixelRatio, language);
+}
+
+QPixmap smallGlyphPicture(int number, qreal devicePixelRatio, QStringView language)
+{
+    return cardPicture(assets::kSmallCardFiles, number, devicePixelRatio, language);
 }
 
 QPixmap boardGlyphPicture(int number, qreal devicePixelRatio)
@@ -228,13 +244,14 @@ QPixmap boardGlyphPicture(int number, qreal devicePixelRatio)
     return picture;
 }
 
-void showGlyphCard(QLabel* box, int number, QStringView language)
+void showGlyphCard(QLabel* box, int number, QStringView language, bool small)
 {
     if (!box->findChild<GlyphCardKeeper*>(QString(), Qt::FindDirectChildrenOnly))
         box->installEventFilter(new GlyphCardKeeper(box));
     box->setProperty(GlyphCardKeeper::kCardProperty, number);
     box->setProperty(GlyphCardKeeper::kLanguageProperty, language.toString());
-    box->setPixmap(glyphPicture(number, box->devicePixelRatioF(), language));
+    box->setProperty(GlyphCardKeeper::kSmallProperty, small);
+    box->setPixmap((small ? smallGlyphPicture : glyphPicture)(number, box->devicePixelRatioF(), language));
 }
 
 } // namespace kinwheel

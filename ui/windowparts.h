@@ -69,8 +69,11 @@ QPixmap glyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView langu
 // The small glyph of sign 1..20 for the 260-day board, drawn for 24 x 24 at
 // 1x, 2x and 3x, chosen and set up for the ratio as glyphPicture does.
 QPixmap boardGlyphPicture(int number, qreal devicePixelRatio = 1.0);
-// Shows card `number` in box at the box's device-pixel ratio, and again
-// whenever the box moves to a screen of another ratio.
-void showGlyphCard(QLabel* box, int number, QStringView language = u"en");
+// The small card of the comparison window, drawn for its 68 x 88 box and
+// chosen for a ratio as glyphPicture chooses.
+QPixmap smallGlyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView language = u"en");
+// Shows card `number`, full or small, in box at the box's device-pixel
+// ratio, and again whenever the box moves to a screen of another ratio.
+void showGlyphCard(QLabel* box, int number, QStringView language = u"en", bool small = false);
 
 } // namespace kinwheel
