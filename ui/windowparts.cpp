@@ -1,18 +1,23 @@
 #include "ui/windowparts.h"
 
+#include "platform/settings.h"
 #include "platform/weblinks.h"
 #include "ui/widgets.h"
 
 #include "kinwheel_assets.h"
 
 #include <QEvent>
+#include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
@@ -195,6 +200,54 @@ FileDialogOptions readingFileDialog(const QString& title)
     options.filter = QStringLiteral("Mayan Astrology (*.man)");
     options.defaultSuffix = QStringLiteral("man");
     return options;
+}
+
+void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year)
+{
+    for (std::string_view name : MonthNames)
+        month->addItem(fromView(name));
+    for (int d = 1; d <= 31; ++d)
+        day->addItem(QString::number(d));
+    for (int y = kFirstYear; y <= kLastYear; ++y)
+        year->addItem(QString::number(y));
+    for (QComboBox* list : {month, day, year})
+        list->setCurrentIndex(0);
+}
+
+Person birthDatePerson(const QLineEdit* name, const QComboBox* month, const QComboBox* day, const QComboBox* year)
+{
+    return {name->text().trimmed().toStdString(),
+            {kFirstYear + year->currentIndex(), month->currentIndex() + 1, day->currentIndex() + 1}};
+}
+
+void showBirthDatePerson(const Person& person, QLineEdit* name, QComboBox* month, QComboBox* day, QComboBox* year)
+{
+    name->setText(QString::fromStdString(person.name));
+    year->setCurrentIndex(person.birthDate.year - kFirstYear);
+    month->setCurrentIndex(person.birthDate.month - 1);
+    day->setCurrentIndex(person.birthDate.day - 1);
+}
+
+void fillRecentReadingsMenu(QMenu* menu, SettingsStore& settings, const std::function<void(const QString&)>& open)
+{
+    menu->clear();
+    const QStringList paths = RecentReadings(settings);
+    if (paths.isEmpty()) {
+        QAction* none = menu->addAction(QStringLiteral("(None)"));
+        none->setObjectName(QStringLiteral("mnuRecentNone"));
+        none->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        QString name = QFileInfo(path).fileName();
+        name.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        entry->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setStatusTip(entry->toolTip());
+        QObject::connect(entry, &QAction::triggered, menu, [open, path] { open(path); });
+    }
 }
 
 QString glyphPictureKey(int number)
