@@ -209,7 +209,9 @@ std::vector<ReportRun> composeRelations(const Reading& first, const Reading& sec
     if (relations.empty())
         runs.add(Compare::tr("None of these rules finds a relation between the two kins.") + QStringLiteral("\r\n"));
     runs.line(combinedKinLabel(first, second), combinedKinText(combinedKin(first.kin, second.kin)));
-    return runs.take();
+    std::vector<ReportRun> taken = runs.take();
+    taken.back().text.chop(2); // the last line ends the text
+    return taken;
 }
 
 std::vector<ReportRun> composeComparison(const Reading& first, const Reading& second)
@@ -239,7 +241,7 @@ QString comparisonPlainText(const Reading& first, const Reading& second)
     for (const ReportRun& run : composeComparison(first, second))
         text += run.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
+    return text + QLatin1Char('\n');
 }
 
 } // namespace kinwheel
