@@ -6,6 +6,8 @@
 //   kinwheel --read FILE [--count C] [--json]
 //   kinwheel --date YYYY-MM-DD --name NAME [--count C] --save FILE
 //   kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count C] --pdf OUT.pdf
+// and compares it with a second reading, from --with-date and --with-name
+// or a reading file given with --with.
 
 #include "engine/mayadate.h"
 
@@ -42,6 +44,10 @@ struct CommandLine {
     std::optional<QString> read;
     std::optional<QString> save;
     std::optional<QString> pdf;
+    // The second reading of a comparison: a date and name, or a reading file.
+    std::optional<QString> withDate;
+    std::optional<QString> withName;
+    std::optional<QString> with;
     bool json = false;
     Count count = Count::Gmt584283;
 };

@@ -228,8 +228,8 @@ std::vector<ReportRun> composeComparison(const Reading& first, const Reading& se
                      .arg(utf8(toneNameOf(reading->tone)))
                  + QStringLiteral("\r\n"));
         for (int slot = 0; slot < 5; ++slot)
-            runs.add(positionHeading(slot) + QStringLiteral(": "), true, kReportLabelColour)
-                .add(glyphName(reading->cross[slot]) + (slot < 4 ? QStringLiteral("   ") : QStringLiteral("\r\n\r\n")));
+            runs.line(positionHeading(slot), glyphName(reading->cross[slot]));
+        runs.add(QStringLiteral("\r\n"));
     }
     runs.add(Compare::tr("Relations") + QStringLiteral("\r\n"), true, kReportHeadingColour, kHeading);
     return runs.append(composeRelations(first, second)).take();
