@@ -42,6 +42,17 @@ void ElidingLabel::resizeEvent(QResizeEvent* event)
     setText(fontMetrics().elidedText(m_text, Qt::ElideRight, contentsRect().width()));
 }
 
+void setupCompareDialog(QDialog* dialog, const char* objectName, const QString& title)
+{
+    dialog->setObjectName(QString::fromLatin1(objectName));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setWindowTitle(QStringLiteral("%1 - %2").arg(title, QString::fromLatin1(kWindowCaption)));
+    dialog->setWindowIcon(programIcon());
+    setWindowColours(dialog, kWindowColour);
+    dialog->setFont(windowFont(8.25));
+}
+
 namespace {
 
 QString glyphName(int glyph)
@@ -54,13 +65,7 @@ QString glyphName(int glyph)
 frmCompare::frmCompare(AppContext& context, const Reading& first, const Reading& second, QWidget* parent)
     : QDialog(parent), m_context(context), m_first(first), m_second(second)
 {
-    setObjectName(QStringLiteral("frmCompare"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::ApplicationModal);
-    setWindowTitle(tr("Two Readings Side by Side - %1").arg(QString::fromLatin1(kWindowCaption)));
-    setWindowIcon(programIcon());
-    setWindowColours(this, kWindowColour);
-    setFont(windowFont(8.25));
+    setupCompareDialog(this, "frmCompare", tr("Two Readings Side by Side"));
     setSizeGripEnabled(true);
     setupUi();
 }

@@ -67,6 +67,11 @@ private:
     QPushButton* m_cmdClose = nullptr;
 };
 
+// What the comparison window and its dialog share: named, deleted when
+// closed, modal over the whole program, with the program's caption after
+// title, its icon, colours and font.
+void setupCompareDialog(QDialog* dialog, const char* objectName, const QString& title);
+
 // What the comparison prints: both readings, then the relations and the
 // combined kin, in the report window's font.
 std::unique_ptr<QTextDocument> comparisonDocument(const Reading& first, const Reading& second);

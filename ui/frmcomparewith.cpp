@@ -24,13 +24,7 @@ namespace kinwheel {
 frmCompareWith::frmCompareWith(AppContext& context, const Reading& first, QWidget* parent)
     : QDialog(parent), m_context(context), m_first(first)
 {
-    setObjectName(QStringLiteral("frmCompareWith"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::ApplicationModal);
-    setWindowTitle(tr("Compare With - %1").arg(QString::fromLatin1(kWindowCaption)));
-    setWindowIcon(programIcon());
-    setWindowColours(this, kWindowColour);
-    setFont(windowFont(8.25));
+    setupCompareDialog(this, "frmCompareWith", tr("Compare With"));
     setupUi();
 }
 
