@@ -6,8 +6,11 @@
 //   kinwheel --read FILE [--count C] [--json]
 //   kinwheel --date YYYY-MM-DD --name NAME [--count C] --save FILE
 //   kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count C] --pdf OUT.pdf
+// each with [--born day|evening|night] [--day-begins midnight|sunset|sunrise].
+// and compares it with a second reading, from --with-date and --with-name
+// or a reading file given with --with.
 
-#include "engine/mayadate.h"
+#include "engine/reading.h"
 
 #include <QString>
 #include <QStringList>
@@ -42,8 +45,14 @@ struct CommandLine {
     std::optional<QString> read;
     std::optional<QString> save;
     std::optional<QString> pdf;
+    // The second reading of a comparison: a date and name, or a reading file.
+    std::optional<QString> withDate;
+    std::optional<QString> withName;
+    std::optional<QString> with;
     bool json = false;
     Count count = Count::Gmt584283;
+    std::optional<BirthTime> born; // given: replaces a reading file's time of birth
+    DayStart dayStart = DayStart::Midnight;
 };
 
 // Parses the arguments, the program's path first; needs no application

@@ -8,6 +8,8 @@
 #include "engine/reading.h"
 #include "ui/appcontext.h"
 #include "ui/frmabout.h"
+#include "ui/frmcompare.h"
+#include "ui/frmcomparewith.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
 #include "ui/frmsave.h"
@@ -29,14 +31,15 @@ struct Fixture {
     AppContext context{fakes.services};
 };
 
-// The reading of someone born on a day under a count.
-inline Reading readingFor(const std::string& name, CivilDate date, Count count = Count::Gmt584283)
+// The reading of someone born on a day, at a time, under a count and day start.
+inline Reading readingFor(const std::string& name, CivilDate date, Count count = Count::Gmt584283,
+                          BirthTime born = BirthTime::Unknown, DayStart start = DayStart::Midnight)
 {
-    return readingOf({name, date}, count).value_or(Reading{});
+    return readingOf({name, date, born}, count, start).value_or(Reading{});
 }
 
-// One of the four windows by name, those that show a reading showing Ada's,
-// born 5 March 1975.
+// One of the windows by name, those that show a reading showing Ada's, born
+// 5 March 1975 (the comparison beside Ben's, born 3 May 1990).
 inline QWidget* showWindow(Fixture& f, const QString& name)
 {
     const Reading ada = readingFor("Ada", {1975, 3, 5});
@@ -47,6 +50,10 @@ inline QWidget* showWindow(Fixture& f, const QString& name)
         window = new frmMayanBirthchartResult(f.context, ada);
     else if (name == QLatin1String("frmSave"))
         window = showReportWindow(f.context, ada, nullptr);
+    else if (name == QLatin1String("frmCompare"))
+        window = showComparisonWindow(f.context, ada, readingFor("Ben", {1990, 5, 3}), nullptr);
+    else if (name == QLatin1String("frmCompareWith"))
+        window = askToCompare(f.context, ada, nullptr);
     else
         window = showAboutBox(f.context, nullptr);
     window->show();

@@ -53,6 +53,8 @@ const QList<QPair<QString, QByteArray>> kFiles = {
     {"noname.man", "\r\n4<:8\r\nPdufk\r\n8\r\n"},
     {"april.man", "Dqq\r\n4<:8\r\nDsulo\r\n64\r\n"},
     {"feb2100.man", "Dqq\r\n5433\r\nIheuxdu|\r\n5<\r\n"},
+    {"evening.man", kMarySmith + "hyhqlqj\r\n"},
+    {"noon.man", kMarySmith + "qrrq\r\n"},
 };
 
 // The text of a PDF, or nothing where pdftotext is not installed.
@@ -82,6 +84,7 @@ private slots:
     void outputPathsThatWouldLoseData_data();
     void outputPathsThatWouldLoseData();
     void printsEveryJsonField();
+    void printsComparisonJson();
     void wholeProgram();
 };
 
@@ -138,6 +141,40 @@ void TestCommandLine::prints_data()
         "\"leapDay\": true,");
     row("read", {"--read", "<dir>/mary.man"}, kExitDone, "Name: Mary Smith\n");
     row("read 2100, JSON", {"--read", "<dir>/2100.man", "--json"}, kExitDone, "\"date\": \"2100-12-31\"");
+    const QStringList evening{"--date", "1987-07-26", "--born", "evening"};
+    row("evening, sunset", evening + QStringList{"--day-begins", "sunset"}, kExitDone,
+        "Date of Birth: July 26, 1987\nBorn in the evening of 26 July 1987; the day began at sunset, so this is the "
+        "reading of 27 July 1987.\n\nMayan Day Number / Galactic Tone\nMayan Number: 7\n");
+    row("evening, midnight by default", evening + QStringList{"--json"}, kExitDone,
+        "\"born\": \"evening\",\n    \"calendarRound\": \"6 Ajaw 8 Xul\",\n    \"count\": \"584283\",");
+    row("JSON, evening at sunset", evening + QStringList{"--day-begins", "sunset", "--json"}, kExitDone,
+        "\"date\": \"1987-07-26\",\n    \"dayBegins\": \"sunset\",");
+    row("JSON, reading date", evening + QStringList{"--day-begins", "sunset", "--json"}, kExitDone,
+        "\"readingDate\": \"1987-07-27\",");
+    row("JSON, night at sunrise", {"--date", "2000-03-01", "--born", "night", "--day-begins", "sunrise", "--count",
+                                   "dreamspell", "--json"}, kExitDone,
+        "\"leapDay\": true,\n    \"longCount\": null,\n    \"lordOfTheNight\": null,\n    \"name\": \"\",\n"
+        "    \"readingDate\": \"2000-02-29\",");
+    row("JSON, born in the day said so", {"--date", "1987-07-26", "--born", "day", "--json"}, kExitDone,
+        "\"born\": \"day\",");
+    row("JSON, last date at sunset", {"--date", "2100-12-31", "--born", "evening", "--day-begins", "sunset", "--json"},
+        kExitDone, "\"readingDate\": \"2101-01-01\",");
+    row("read a time of birth", {"--read", "<dir>/evening.man", "--day-begins", "sunset", "--json"}, kExitDone,
+        "\"readingDate\": \"1975-03-06\",");
+    row("--born replaces the file's time", {"--read", "<dir>/evening.man", "--born", "day", "--day-begins", "sunset",
+                                            "--json"}, kExitDone, "\"readingDate\": \"1975-03-05\",");
+    row("unknown time", {"--date", "2000-01-01", "--born", "noon"}, kExitRefused,
+        "--born takes day, evening or night, not 'noon'.");
+    row("unknown day start", {"--date", "2000-01-01", "--day-begins", "Sunset"}, kExitRefused,
+        "--day-begins takes midnight, sunset or sunrise, not 'Sunset'.");
+    row("--born without a value", {"--date", "2000-01-01", "--born", "--json"}, kExitRefused,
+        "--born needs a value, not the option '--json'");
+    row("a reading after the last date", {"--date", "9999-12-31", "--born", "evening", "--day-begins", "sunset"},
+        kExitRefused, "takes the reading of 10000-01-01, a date outside 0001-01-01 to 9999-12-31");
+    row("a reading before the first date", {"--date", "0001-01-01", "--born", "night", "--day-begins", "sunrise"},
+        kExitRefused, "takes the reading of 0000-12-31, a date outside");
+    row("read a junk time", {"--read", "<dir>/noon.man"}, kExitRefused,
+        kCheckTheFile + "\nIt holds a value no reading file has.");
 
     row("29 February 2021", {"--date", "2021-02-29"}, kExitRefused, kFebruary);
     row("29 February 1900", {"--date", "1900-02-29"}, kExitRefused, kFebruary);
@@ -183,6 +220,33 @@ void TestCommandLine::prints_data()
     row("read no name", {"--read", "<dir>/noname.man"}, kExitRefused, "Please Enter Your Name");
     row("read 31 April", {"--read", "<dir>/april.man"}, kExitRefused, "Please Enter Correct Date Or Month !");
     row("read 29 February 2100", {"--read", "<dir>/feb2100.man"}, kExitRefused, kFebruary);
+
+    // Two readings compared: the second from --with-date and --with-name, or a file.
+    const QStringList ada{"--date", "1987-07-26", "--name", "Ada"};
+    row("compare", ada + QStringList{"--with-date", "1990-05-03", "--with-name", "Ben"}, kExitDone,
+        "Relations\nSame colour: Both day signs are yellow");
+    row("compare with a file", {"--read", "<dir>/mary.man", "--with", "<dir>/mary.man", "--count", "dreamspell"},
+        kExitDone, "Both readings follow the Dreamspell count.\n\nMary Smith\n");
+    row("compare without names", {"--date", "1987-07-26", "--with-date", "1987-07-26"}, kExitDone,
+        "Same kin: The first person and the second person were both born on Kin 240");
+    row("compare, JSON", ada + QStringList{"--with", "<dir>/mary.man", "--json"}, kExitDone, "\"second\": {");
+    row("compare with a missing file", ada + QStringList{"--with", "<dir>/gone.man"}, kExitRefused,
+        kCheckTheFile + "\nThere is no such file.");
+    row("compare with 31 April", ada + QStringList{"--with", "<dir>/april.man"}, kExitRefused,
+        "Please Enter Correct Date Or Month !");
+    row("compare with no date", ada + QStringList{"--with-date", "1990-5-3"}, kExitRefused,
+        "--with-date takes a date YYYY-MM-DD");
+    row("compare with 29 February", ada + QStringList{"--with-date", "2021-02-29"}, kExitRefused, kFebruary);
+    row("compare with a name too long", ada + QStringList{"--with-date", "2000-01-01", "--with-name", QString(257, 'n')},
+        kExitRefused, "257 characters");
+    row("--with-date and --with", ada + QStringList{"--with-date", "2000-01-01", "--with", "<dir>/mary.man"},
+        kExitRefused, "cannot be used together");
+    row("--with-name alone", ada + QStringList{"--with-name", "Ben"}, kExitRefused, "--with-name goes with --with-date");
+    row("--with-name like an option", ada + QStringList{"--with-date", "2000-01-01", "--with-name", "--json"},
+        kExitRefused, "--with-name needs a value");
+    row("--with alone", {"--with", "<dir>/mary.man"}, kExitRefused, "Give a birth date");
+    row("--save a comparison", ada + QStringList{"--with-date", "2000-01-01", "--save", "x.man"}, kExitRefused,
+        "--save takes --date and --name alone");
 }
 
 void TestCommandLine::prints()
@@ -228,6 +292,8 @@ void TestCommandLine::writes_data()
     row("save", mary + QStringList{"--save"}, "m.man", "m.man", none, kExitDone, "");
     row("save adds .man", mary + QStringList{"--save"}, "m", "m.man", none, kExitDone, "");
     row("save replaces", mary + QStringList{"--count", "dreamspell", "--save"}, "m.man", "m.man", "old", kExitDone, "");
+    row("save the time of birth", mary + QStringList{"--born", "evening", "--day-begins", "sunset", "--save"}, "m.man",
+        "m.man", none, kExitDone, "");
     row("save 1899", {"--date", "1899-12-31", "--name", "A", "--save"}, "m.man", "m.man", "old", kExitRefused,
         "a year from 1900 to 2100");
     row("save 2101", {"--date", "2101-01-01", "--name", "A", "--save"}, "m.man", "m.man", none, kExitRefused,
@@ -247,12 +313,20 @@ void TestCommandLine::writes_data()
     row("PDF", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "old", kExitDone, "");
     row("PDF from --read, Dreamspell", {"--read", "<dir>/mary.man", "--count", "dreamspell", "--pdf"}, "m.pdf",
         "m.pdf", none, kExitDone, "");
+    row("PDF, evening at sunset", mary + QStringList{"--born", "evening", "--day-begins", "sunset", "--pdf"}, "m.pdf",
+        "m.pdf", none, kExitDone, "");
     row("PDF without a name", {"--date", "1975-03-05", "--pdf"}, "m.pdf", "m.pdf", "old", kExitRefused,
         "Please Enter Your Name");
     row("PDF to a folder", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<folder>", kExitNotWritten,
         "It is a folder.");
     row("PDF to a pipe", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<fifo>", kExitNotWritten,
         "It is not a regular file.");
+    const QStringList ben{"--with-date", "1990-05-03", "--with-name", "Ben"};
+    row("PDF of two", mary + ben + QStringList{"--pdf"}, "m.pdf", "m.pdf", "old", kExitDone, "");
+    row("PDF of two, without the second name", mary + QStringList{"--with-date", "1990-05-03", "--pdf"}, "m.pdf",
+        "m.pdf", "old", kExitRefused, "Please Enter Your Name");
+    row("PDF of two to a folder", mary + ben + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<folder>", kExitNotWritten,
+        "It is a folder.");
 }
 
 void TestCommandLine::writes()
@@ -281,19 +355,26 @@ void TestCommandLine::writes()
                  true);
         return;
     }
+    const bool evening = options.contains("evening");
     if (options.contains("--save")) {
-        QCOMPARE(contents(path), kMarySmith);
+        QCOMPARE(contents(path), evening ? kMarySmith + "hyhqlqj\r\n" : kMarySmith);
         return;
     }
     QVERIFY(contents(path).startsWith("%PDF-"));
     const auto text = pdfText(path);
     if (!text)
         QSKIP("pdftotext is not installed: the PDF's text is not checked");
+    if (options.contains("--with-date")) {
+        for (const char* line : {"Two Readings Side by Side", "Mary Smith\n", "Ben\n", "Relations", "combined kin:"})
+            QVERIFY2(text->contains(QLatin1String(line)), line);
+        return;
+    }
     const bool dreamspell = options.contains("dreamspell");
     QVERIFY(text->contains("Name: Mary Smith"));
     QVERIFY(text->contains(dreamspell ? "Count: Dreamspell" : "Trecena: 1 Chuwen"));
     QVERIFY(text->contains("Famous Personalities"));
     QCOMPARE(text->contains("Listed for the traditional count 584283 only"), dreamspell);
+    QCOMPARE(text->contains("so this is the reading of 6 March"), evening);
 }
 
 void TestCommandLine::outputPathsThatWouldLoseData_data()
@@ -307,6 +388,9 @@ void TestCommandLine::outputPathsThatWouldLoseData_data()
         << QStringList{"--read", "<dir>/mary.man", "--pdf", "<dir>/link.pdf"} << "names the file the reading is read from";
     QTest::newRow("PDF over another reading file") << mary + QStringList{"--pdf", "<dir>/mary.man"}
                                                    << "does not write over a reading file";
+    QTest::newRow("PDF over the file compared with")
+        << mary + QStringList{"--with", "<dir>/mary.man", "--pdf", "<dir>/link.pdf"}
+        << "names the file the reading is read from";
     QTest::newRow("save to an empty path") << mary + QStringList{"--save", ""} << "--save needs a file name";
     QTest::newRow("save to a folder's path") << mary + QStringList{"--save", "<dir>/"} << "--save needs a file name";
     QTest::newRow("PDF to a folder's path") << mary + QStringList{"--pdf", "<dir>/"} << "--pdf needs a file name";
@@ -344,9 +428,34 @@ void TestCommandLine::printsEveryJsonField()
                   "challenge": "White Dog", "guide": "Yellow Warrior"},
         "longCount": "13.0.0.0.0",
         "haab": {"day": 3, "month": 14, "monthName": "K'ank'in"},
-        "calendarRound": "4 Ajaw 3 K'ank'in", "lordOfTheNight": 9, "trecena": "1 Kab'an", "leapDay": false
+        "calendarRound": "4 Ajaw 3 K'ank'in", "lordOfTheNight": 9, "trecena": "1 Kab'an", "leapDay": false,
+        "born": null, "dayBegins": "midnight", "readingDate": "2012-12-21"
     })json").object();
     QCOMPARE(QJsonDocument::fromJson(outcome.out.toUtf8()).object(), expected);
+}
+
+// A comparison's JSON: both readings whole, each relation with its rule and
+// side, and the combined kin, as the README shows them.
+void TestCommandLine::printsComparisonJson()
+{
+    const Outcome outcome = run({"--date", "1987-07-26", "--name", "Ada", "--with-date", "1990-05-03", "--with-name",
+                                 "Ben", "--count", "dreamspell", "--json"});
+    QCOMPARE(outcome.status, kExitDone);
+    const QJsonObject json = QJsonDocument::fromJson(outcome.out.toUtf8()).object();
+    QCOMPARE(json.keys(), (QStringList{"combinedKin", "count", "first", "relations", "second"}));
+    QCOMPARE(json["count"].toString(), QStringLiteral("dreamspell"));
+    QCOMPARE(json["first"]["kin"].toInt(), 34);
+    QCOMPARE(json["second"]["name"].toString(), QStringLiteral("Ben"));
+    QCOMPARE(json["second"]["cross"]["ally"].toString(), QStringLiteral("White Wizard"));
+    QStringList relations;
+    for (const QJsonValue relation : json["relations"].toArray()) {
+        relations << relation["rule"].toString() + QLatin1Char('/') + relation["from"].toString();
+        QVERIFY(relation["text"].toString().size() > 20);
+    }
+    QCOMPARE(relations, (QStringList{"ally/first", "ally/second", "sameCastle/both"}));
+    QCOMPARE(json["combinedKin"].toObject(), QJsonDocument::fromJson(R"json({"kin": 39,
+        "tone": {"number": 13, "name": "Cosmic"},
+        "daySign": {"number": 19, "label": "KAWOK - (CAUAC)", "name": "Cauac", "english": "Storm"}})json").object());
 }
 
 // The program itself, while another instance holds the lock and with no

@@ -133,7 +133,7 @@ void TestResultWindow::window()
     QCOMPARE(visibleOffer(*result), QStringLiteral("lblFullBrand"));
     QVERIFY(!result->findChild<QAction*>(QStringLiteral("mnuMakeMoney"))->isVisible());
     QCOMPARE(captions(result->findChild<QMenu*>(QStringLiteral("mnuFile"))),
-             (QStringList{"&Back", "-", "E&xit"}));
+             (QStringList{"&Back", "&Compare With…", "-", "E&xit"}));
 }
 
 void TestResultWindow::crossText_data()

@@ -3,6 +3,7 @@
 #include "engine/tables.h"
 #include "report/reportcomposer.h"
 #include "ui/appcontext.h"
+#include "ui/frmcomparewith.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
 #include "ui/mayanumeral.h"
@@ -108,6 +109,7 @@ void frmMayanBirthchartResult::setupMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addCommand(file, "&Back", "mnuBack", &frmMayanBirthchartResult::mnuBack_Click);
+    addCommand(file, "", "mnuCompare", &frmMayanBirthchartResult::mnuCompare_Click)->setText(tr("&Compare With…"));
     file->addSeparator();
     addCommand(file, "E&xit", "mnuExit", &frmMayanBirthchartResult::mnuExit_Click);
     addSharedMenus();
@@ -144,5 +146,6 @@ void frmMayanBirthchartResult::cmdBack_Click()
 void frmMayanBirthchartResult::mnuBack_Click() { cmdBack_Click(); }
 void frmMayanBirthchartResult::cmdSave_Click() { showReportWindow(m_context, m_reading, this); }
 void frmMayanBirthchartResult::mnuExit_Click() { close(); }
+void frmMayanBirthchartResult::mnuCompare_Click() { askToCompare(m_context, m_reading, this); }
 
 } // namespace kinwheel
