@@ -154,6 +154,8 @@ QString linkRefusal(const QString& path, ThroughLink link)
     if (!info.isSymLink() || link == ThroughLink::AnyFile)
         return {};
     const QString target = QDir::toNativeSeparators(info.exists() ? info.canonicalFilePath() : info.symLinkTarget());
+    if (link == ThroughLink::None)
+        return ReadingFile::tr("It is a link to %1; nothing is written through it.").arg(target);
     if (!info.exists())
         return ReadingFile::tr("It is a link to %1, which does not exist.").arg(target);
     if (link == ThroughLink::ReadingFile && !std::holds_alternative<Person>(readReadingFile(path)))

@@ -69,6 +69,7 @@ QString replaceableFileRefusal(const QString& path);
 // What a symbolic link in the path's place may lead to for the file at its
 // end to be replaced through it (the link itself stays).
 enum class ThroughLink {
+    None,        // nothing: a link is never written through
     AnyFile,     // whatever the link names, created when missing
     ReadingFile, // only a reading file that opens
     PdfFile,     // only a PDF
@@ -77,7 +78,7 @@ enum class ThroughLink {
 // Writes the bytes to path, replacing any file there only once all of them
 // are written; on any failure that file is left as it was. Returns an empty
 // text on success, otherwise the system's reason.
-QString writeFileWhole(const QString& path, const QByteArray& bytes, ThroughLink link);
+QString writeFileWhole(const QString& path, const QByteArray& bytes, ThroughLink link = ThroughLink::None);
 
 // Writes encoded bytes to withReadingExtension(path) as writeFileWhole()
 // does, through a link only to a reading file. Returns an empty text once saved, otherwise the message for the user

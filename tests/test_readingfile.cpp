@@ -285,6 +285,7 @@ void TestReadingFile::writesThroughALinkOnlyToItsKind_data()
     QTest::newRow("PDF to a PDF") << ThroughLink::PdfFile << pdf << "";
     QTest::newRow("PDF to a reading file") << ThroughLink::PdfFile << kMarySmith << "not a PDF file";
     QTest::newRow("PDF to nothing") << ThroughLink::PdfFile << QByteArray("<none>") << "does not exist";
+    QTest::newRow("no link written through") << ThroughLink::None << kMarySmith << "nothing is written through it";
     QTest::newRow("any file to notes") << ThroughLink::AnyFile << QByteArray("notes") << "";
     QTest::newRow("any file to nothing, made") << ThroughLink::AnyFile << QByteArray("<none>") << "";
 }
