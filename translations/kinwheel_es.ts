@@ -4,35 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage:
-  kinwheel [FILE]
-  kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]
-  kinwheel --read FILE [--count COUNT] [--json]
-  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE
-  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf
-
-Draws up a Mayan astrology birth chart. With no argument the program starts;
-with a reading file alone it starts and opens that file. With options it
-prints, saves or exports one reading and opens no window.
-
-Options:
-  --date YYYY-MM-DD  the birth date, from 0001-01-01 to 9999-12-31
-  --name NAME        the person&apos;s name
-  --read FILE        the reading stored in a reading file (.man)
-  --json             print the reading as one JSON object instead of text
-  --save FILE        write a reading file (years 1900 to 2100); &quot;.man&quot; is added
-                     when FILE does not end in it
-  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display
-  --count COUNT      584283 (the default), 584285 or dreamspell
-  -h, --help         print this help
-  -v, --version      print the version
-
-Exit status: 0 done; 1 a file or the output could not be written; 2 the
-arguments or the input were refused.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>standard output is closed</source>
         <translation>la salida estándar está cerrada</translation>
     </message>
@@ -109,8 +80,264 @@ arguments or the input were refused.
         <translation>Por favor, revisa el archivo.</translation>
     </message>
     <message>
-        <source>--date takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %1.</source>
-        <translation>--date admite una fecha AAAA-MM-DD de 0001-01-01 a 9999-12-31, no %1.</translation>
+        <source>The report could not be saved to %1.
+
+%2</source>
+        <translation>No se pudo guardar el informe en %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Usage:
+  kinwheel [FILE]
+  kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]
+  kinwheel --read FILE [--count COUNT] [--json]
+  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE
+  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf
+  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE)
+           (--with-date YYYY-MM-DD --with-name NAME | --with FILE)
+           [--count COUNT] [--json | --pdf OUT.pdf]
+  Each form above also takes [--born TIME] [--day-begins AT].
+
+Draws up a Mayan astrology birth chart. With no argument the program starts;
+with a reading file alone it starts and opens that file. With options it
+prints, saves or exports one reading, or compares two, and opens no window.
+
+Options:
+  --date YYYY-MM-DD  the birth date, from 0001-01-01 to 9999-12-31
+  --name NAME        the person&apos;s name
+  --read FILE        the reading stored in a reading file (.man)
+  --json             print the reading as one JSON object instead of text
+  --save FILE        write a reading file (years 1900 to 2100); &quot;.man&quot; is added
+                     when FILE does not end in it
+  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display
+  --with-date YYYY-MM-DD, --with-name NAME, --with FILE
+                     the second reading of a comparison, as --date, --name
+                     and --read give the first
+  --count COUNT      584283 (the default), 584285 or dreamspell
+  --born TIME        the time of birth: day (not known or daytime, the default),
+                     evening (after sunset) or night (after midnight, before
+                     sunrise); it replaces the time a reading file holds
+  --day-begins AT    midnight (the default), sunset or sunrise: an evening
+                     birth takes the next date&apos;s reading when the day begins at
+                     sunset, a night birth the previous date&apos;s at sunrise
+  -h, --help         print this help
+  -v, --version      print the version
+
+Exit status: 0 done; 1 a file or the output could not be written; 2 the
+arguments or the input were refused.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--born takes day, evening or night, not %1.</source>
+        <translation>--born admite day, evening o night, no %1.</translation>
+    </message>
+    <message>
+        <source>--day-begins takes midnight, sunset or sunrise, not %1.</source>
+        <translation>--day-begins admite midnight, sunset o sunrise, no %1.</translation>
+    </message>
+    <message>
+        <source>--with-date and --with cannot be used together.</source>
+        <translation>--with-date y --with no se pueden usar juntas.</translation>
+    </message>
+    <message>
+        <source>--with-name goes with --with-date; a reading file holds its own name.</source>
+        <translation>--with-name va con --with-date; un archivo de lectura guarda su propio nombre.</translation>
+    </message>
+    <message>
+        <source>%1 takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %2.</source>
+        <translation>%1 admite una fecha AAAA-MM-DD de 0001-01-01 a 9999-12-31, no %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>Kin %1, %2</source>
+        <translation>Kin %1, %2</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>primero</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>segundo</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>tercero</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>cuarto</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <translation>quinto</translation>
+    </message>
+    <message>
+        <source>the second person</source>
+        <translation>la segunda persona</translation>
+    </message>
+    <message>
+        <source>the first person</source>
+        <translation>la primera persona</translation>
+    </message>
+    <message>
+        <source>Same kin</source>
+        <translation>Mismo kin</translation>
+    </message>
+    <message>
+        <source>Same day sign</source>
+        <translation>Mismo signo del día</translation>
+    </message>
+    <message>
+        <source>Same tone</source>
+        <translation>Mismo tono</translation>
+    </message>
+    <message>
+        <source>Ally in %1&apos;s cross</source>
+        <translation>Aliado en la cruz de %1</translation>
+    </message>
+    <message>
+        <source>Occult in %1&apos;s cross</source>
+        <translation>Oculto en la cruz de %1</translation>
+    </message>
+    <message>
+        <source>Challenge in %1&apos;s cross</source>
+        <translation>Desafío en la cruz de %1</translation>
+    </message>
+    <message>
+        <source>Guide in %1&apos;s cross</source>
+        <translation>Guía en la cruz de %1</translation>
+    </message>
+    <message>
+        <source>Same colour</source>
+        <translation>Mismo color</translation>
+    </message>
+    <message>
+        <source>Same earth family</source>
+        <translation>Misma familia terrestre</translation>
+    </message>
+    <message>
+        <source>Same trecena</source>
+        <translation>Misma trecena</translation>
+    </message>
+    <message>
+        <source>Same castle</source>
+        <translation>Mismo castillo</translation>
+    </message>
+    <message>
+        <source>%1 and %2 were both born on %3: the same day of the 260-day count.</source>
+        <translation>%1 y %2 nacieron en %3: el mismo día de la cuenta de 260 días.</translation>
+    </message>
+    <message>
+        <source>Both birth days carry the day sign %1 (%2); a kin&apos;s sign is its place in the cycle of twenty signs.</source>
+        <translation>Los dos días de nacimiento llevan el signo %1 (%2); el signo de un kin es su lugar en el ciclo de veinte signos.</translation>
+    </message>
+    <message>
+        <source>Both birth days carry tone %1, %2; a kin&apos;s tone is its place in the cycle of thirteen.</source>
+        <translation>Los dos días de nacimiento llevan el tono %1, %2; el tono de un kin es su lugar en el ciclo de trece.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s day sign, %2, is the Ally of %3&apos;s: the numbers of the two signs (1 to 20) add up to 19 or 39.</source>
+        <translation>El signo del día de %1, %2, es el Aliado del de %3: los números de los dos signos (del 1 al 20) suman 19 o 39.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s day sign, %2, is the Occult of %3&apos;s: the numbers of the two signs (1 to 20) add up to 21.</source>
+        <translation>El signo del día de %1, %2, es el Oculto del de %3: los números de los dos signos (del 1 al 20) suman 21.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s day sign, %2, is the Challenge of %3&apos;s: it stands ten signs away in the cycle of twenty.</source>
+        <translation>El signo del día de %1, %2, es el Desafío del de %3: está a diez signos de distancia en el ciclo de veinte.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s day sign, %2, is the Guide in %3&apos;s cross: under tone %4 the Guide is the central sign itself.</source>
+        <translation>El signo del día de %1, %2, es la Guía en la cruz de %3: con el tono %4, la Guía es el propio signo central.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s day sign, %2, is the Guide in %3&apos;s cross: tone %4 sets the Guide %5 signs on from the central sign, in its colour.</source>
+        <translation>El signo del día de %1, %2, es la Guía en la cruz de %3: el tono %4 sitúa la Guía %5 signos después del signo central, en su mismo color.</translation>
+    </message>
+    <message>
+        <source>Both day signs are %1 (%2 and %3): the colours run red, white, blue, yellow round the twenty signs.</source>
+        <translation>Los dos signos del día son de color %1 (%2 y %3): los colores se suceden rojo, blanco, azul y amarillo a lo largo de los veinte signos.</translation>
+    </message>
+    <message>
+        <source>Both day signs belong to the Dreamspell earth family of %1, %2, %3 and %4, the signs five places apart.</source>
+        <translation>Los dos signos del día pertenecen a la familia terrestre Dreamspell de %1, %2, %3 y %4, los signos separados por cinco lugares.</translation>
+    </message>
+    <message>
+        <source>Both kins lie in the trecena (wavespell) of kins %1 to %2, the thirteen days that open with %3.</source>
+        <translation>Los dos kins están en la trecena (onda encantada) de los kins %1 a %2, los trece días que empiezan con %3.</translation>
+    </message>
+    <message>
+        <source>Both kins lie in the %1 of the Dreamspell&apos;s five castles, kins %2 to %3; each castle is a run of 52 kins.</source>
+        <translation>Los dos kins están en el %1 de los cinco castillos del Dreamspell, kins %2 a %3; cada castillo es una serie de 52 kins.</translation>
+    </message>
+    <message>
+        <source>combined kin: kin %1 + kin %2, counted round to 1-260</source>
+        <translation>kin combinado: kin %1 + kin %2, contado en el ciclo de 1 a 260</translation>
+    </message>
+    <message>
+        <source>%1 · tone %2, %3 · %4 (%5): %6</source>
+        <translation>%1 · tono %2, %3 · %4 (%5): %6</translation>
+    </message>
+    <message>
+        <source>Both readings follow the %1.</source>
+        <translation>Las dos lecturas siguen la %1.</translation>
+    </message>
+    <message>
+        <source>None of these rules finds a relation between the two kins.</source>
+        <translation>Ninguna de estas reglas encuentra una relación entre los dos kins.</translation>
+    </message>
+    <message>
+        <source>Two Readings Side by Side</source>
+        <translation>Dos lecturas lado a lado</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · tone %3, %4</source>
+        <translation>%1 · %2 · tono %3, %4</translation>
+    </message>
+    <message>
+        <source>Relations</source>
+        <translation>Relaciones</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The report could not be printed.
+
+%1
+
+Do you want to save it as a PDF file instead?</source>
+        <translation>No se pudo imprimir el informe.
+
+%1
+
+¿Quieres guardarlo como archivo PDF?</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The report could not be saved to %1.
@@ -190,6 +417,22 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
     <message>
         <source>It holds a value no reading file has.</source>
         <translation>Contiene un valor que ningún archivo de lectura tiene.</translation>
+    </message>
+    <message>
+        <source>It is a link to %1; nothing is written through it.</source>
+        <translation>Es un enlace a %1; no se escribe nada a través de él.</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, which does not exist.</source>
+        <translation>Es un enlace a %1, que no existe.</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, which is not a reading file.</source>
+        <translation>Es un enlace a %1, que no es un archivo de lectura.</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, which is not a PDF file.</source>
+        <translation>Es un enlace a %1, que no es un archivo PDF.</translation>
     </message>
 </context>
 <context>
@@ -417,6 +660,18 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
         <source>the Dreamspell count gives 29 February no kin of its own. It is &quot;0.0 Hunab Ku&quot;, a day outside the 260-day cycle, so this reading takes the kin of 28 February.</source>
         <translation>la cuenta Dreamspell no da al 29 de febrero un kin propio. Es «0.0 Hunab Ku», un día fuera del ciclo de 260 días, por lo que esta lectura toma el kin del 28 de febrero.</translation>
     </message>
+    <message>
+        <source>Report Generated By %1</source>
+        <translation>Informe generado por %1</translation>
+    </message>
+    <message>
+        <source>Born before sunrise on %1; the day began at sunrise, so this is the reading of %2.</source>
+        <translation>Nació antes del amanecer del %1; el día empezaba al amanecer, así que esta es la lectura del %2.</translation>
+    </message>
+    <message>
+        <source>Born in the evening of %1; the day began at sunset, so this is the reading of %2.</source>
+        <translation>Nació en la noche del %1; el día empezaba al ponerse el sol, así que esta es la lectura del %2.</translation>
+    </message>
 </context>
 <context>
     <name>Validation</name>
@@ -439,6 +694,10 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>¡Ingresa una fecha o un mes correctos!</translation>
+    </message>
+    <message>
+        <source>A birth at that time takes the reading of %1, a date outside 0001-01-01 to 9999-12-31, which the program does not read.</source>
+        <translation>Un nacimiento a esa hora toma la lectura del %1, una fecha fuera del intervalo de 0001-01-01 a 9999-12-31, que el programa no lee.</translation>
     </message>
 </context>
 <context>
@@ -471,6 +730,60 @@ You can copy the address from here and open it in your browser.</source>
 
 Puedes copiar la dirección desde aquí y abrirla en tu navegador.</translation>
     </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es una carpeta.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>It holds %1 bytes, more than settings ever take (%2 at most).</source>
+        <translation>Ocupa %1 bytes, más de lo que la configuración ocupa nunca (%2 como máximo).</translation>
+    </message>
+    <message>
+        <source>It changed while it was read.</source>
+        <translation>Cambió mientras se leía.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read from %1.
+
+%2
+
+Kinwheel runs on its default settings and leaves that file as it is.</source>
+        <translation>No se pudo leer la configuración de %1.
+
+%2
+
+Kinwheel funcionará con la configuración predeterminada y dejará ese archivo tal como está.</translation>
+    </message>
+    <message>
+        <source>a folder is in its place</source>
+        <translation>hay una carpeta en su lugar</translation>
+    </message>
+    <message>
+        <source>it names no instance and cannot be removed</source>
+        <translation>no indica ninguna instancia y no se puede quitar</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>falta su carpeta</translation>
+    </message>
+    <message>
+        <source>its folder takes no file</source>
+        <translation>su carpeta no admite archivos</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>no se puede escribir</translation>
+    </message>
+    <message>
+        <source>kinwheel: the lock %1 cannot be taken (%2); starting all the same.
+</source>
+        <translation>kinwheel: no se puede tomar el bloqueo %1 (%2); se inicia de todos modos.
+</translation>
+    </message>
 </context>
 <context>
     <name>kinwheel::ToneBadge</name>
@@ -484,6 +797,117 @@ Puedes copiar la dirección desde aquí y abrirla en tu navegador.</translation>
     </message>
 </context>
 <context>
+    <name>kinwheel::frmAbout</name>
+    <message>
+        <source>Kinwheel generates your birth chart based on Mayan principles. The different glyphs in the specific positions have their own importance and effects on our lives.</source>
+        <translation>Kinwheel genera tu carta natal según los principios mayas. Cada glifo, en su posición, tiene su propia importancia y su efecto en nuestra vida.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Haz clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <translation>Haz clic aquí para ver más detalles.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>kinwheel::frmCompare</name>
+    <message>
+        <source>Two Readings Side by Side</source>
+        <translation>Dos lecturas lado a lado</translation>
+    </message>
+    <message>
+        <source>&amp;Relations</source>
+        <translation>&amp;Relaciones</translation>
+    </message>
+    <message>
+        <source>Relations</source>
+        <translation>Relaciones</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Guardar como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>%1
+Kin %2, %3 · tone %4, %5</source>
+        <translation>%1
+Kin %2, %3 · tono %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>kinwheel::frmCompareWith</name>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparar con</translation>
+    </message>
+    <message>
+        <source>Compare %1&apos;s reading with:</source>
+        <translation>Comparar la lectura de %1 con:</translation>
+    </message>
+    <message>
+        <source>&amp;Open Reading File…</source>
+        <translation>&amp;Abrir archivo de lectura…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Readings</source>
+        <translation>Lecturas &amp;recientes</translation>
+    </message>
+    <message>
+        <source>Or a name and birth date</source>
+        <translation>O un nombre y una fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Año de nacimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Date of Birth</source>
+        <translation>&amp;Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Por favor, revisa el archivo.</translation>
+    </message>
+</context>
+<context>
     <name>kinwheel::frmMain</name>
     <message>
         <source>The count is used until the program ends, but it could not be kept for the next start: the settings could not be written.</source>
@@ -493,6 +917,73 @@ Puedes copiar la dirección desde aquí y abrirla en tu navegador.</translation>
         <source>Please Check The File.</source>
         <translation>Por favor, revisa el archivo.</translation>
     </message>
+    <message>
+        <source>Time of birth</source>
+        <translation>Hora de nacimiento</translation>
+    </message>
+    <message>
+        <source>Time of &amp;birth</source>
+        <translation>&amp;Hora de nacimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With…</source>
+        <translation>Co&amp;mparar con…</translation>
+    </message>
+    <message>
+        <source>&amp;Count</source>
+        <translation>&amp;Cuenta</translation>
+    </message>
+    <message>
+        <source>&amp;Traditional (correlation 584283)</source>
+        <translation>&amp;Tradicional (correlación 584283)</translation>
+    </message>
+    <message>
+        <source>Traditional (correlation 58428&amp;5)</source>
+        <translation>Tradicional (correlación 58428&amp;5)</translation>
+    </message>
+    <message>
+        <source>&amp;Dreamspell</source>
+        <translation>&amp;Dreamspell</translation>
+    </message>
+    <message>
+        <source>Not known / daytime</source>
+        <translation>Desconocida / de día</translation>
+    </message>
+    <message>
+        <source>Evening, after sunset</source>
+        <translation>Noche, tras ponerse el sol</translation>
+    </message>
+    <message>
+        <source>Night, after midnight and before sunrise</source>
+        <translation>Madrugada, antes del amanecer</translation>
+    </message>
+    <message>
+        <source>&amp;Day Begins At</source>
+        <translation>El &amp;día empieza</translation>
+    </message>
+    <message>
+        <source>&amp;Midnight (calendar day)</source>
+        <translation>A &amp;medianoche (día civil)</translation>
+    </message>
+    <message>
+        <source>&amp;Sunset (the previous evening)</source>
+        <translation>Al &amp;ponerse el sol (la tarde anterior)</translation>
+    </message>
+    <message>
+        <source>Sun&amp;rise</source>
+        <translation>Al a&amp;manecer</translation>
+    </message>
+    <message>
+        <source>The day start is used until the program ends, but it could not be kept for the next start: the settings could not be written.</source>
+        <translation>El inicio del día se usará hasta que cierres el programa, pero no se pudo guardar para la próxima vez: no se pudo escribir la configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>kinwheel::frmMayanBirthchartResult</name>
+    <message>
+        <source>&amp;Compare With…</source>
+        <translation>Co&amp;mparar con…</translation>
+    </message>
 </context>
 <context>
     <name>kinwheel::frmSave</name>
@@ -501,30 +992,6 @@ Puedes copiar la dirección desde aquí y abrirla en tu navegador.</translation>
 Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Quieres reemplazarlo?</translation>
-    </message>
-    <message>
-        <source>The report could not be printed.
-
-%1
-
-Do you want to save it as a PDF file instead?</source>
-        <translation>No se pudo imprimir el informe.
-
-%1
-
-¿Quieres guardarlo como archivo PDF?</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1.
-
-%2</source>
-        <translation>No se pudo guardar el informe en %1.
-
-%2</translation>
     </message>
 </context>
 </TS>
