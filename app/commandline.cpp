@@ -1,7 +1,9 @@
 #include "app/commandline.h"
 
 #include "engine/reading.h"
+#include "engine/tzolkin.h"
 #include "report/inputtext.h"
+#include "report/kinreturns.h"
 #include "report/readingfile.h"
 #include "report/readingjson.h"
 #include "report/reportcomposer.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <cerrno>
@@ -34,6 +37,8 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  kinwheel --read FILE [--count COUNT] [--json]\n"
     "  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE\n"
     "  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf\n"
+    "  kinwheel --today [--count COUNT] [--json] [--returns N]\n"
+    "  kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count COUNT] --ics FILE [--returns N]\n"
     "\n"
     "Draws up a Mayan astrology birth chart. With no argument the program starts;\n"
     "with a reading file alone it starts and opens that file. With options it\n"
@@ -48,6 +53,10 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "                     when FILE does not end in it\n"
     "  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display\n"
     "  --count COUNT      584283 (the default), 584285 or dreamspell\n"
+    "  --today            today's reading, with no name\n"
+    "  --returns N        the next N days the reading's kin comes round again (1 to 1000;\n"
+    "                     3 in the text, none in JSON, 20 in --ics unless given)\n"
+    "  --ics FILE         write those days as an iCalendar file of all-day events\n"
     "  -h, --help         print this help\n"
     "  -v, --version      print the version\n"
     "\n"
@@ -60,7 +69,7 @@ struct Cli {
 
 // The options that take a value, as QCommandLineParser would take the next
 // argument for it.
-const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count"};
+const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "returns", "ics"};
 
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
@@ -134,9 +143,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf"));
     const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("COUNT"));
     const QCommandLineOption json(QStringLiteral("json"), QString());
+    const QCommandLineOption today(QStringLiteral("today"), QString());
+    const QCommandLineOption returns(QStringLiteral("returns"), QString(), QStringLiteral("N"));
+    const QCommandLineOption ics(QStringLiteral("ics"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({date, name, read, save, pdf, count, json, help, version});
+    parser.addOptions({date, name, read, save, pdf, count, json, today, returns, ics, help, version});
 
     const auto refuse = [&line](const QString& error) {
         line.error = error + Cli::tr(" (see kinwheel --help)");
@@ -198,6 +210,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     line.save = value(save);
     line.pdf = value(pdf);
     line.json = parser.isSet(json);
+    line.today = parser.isSet(today);
+    line.ics = value(ics);
+    if (const auto n = value(returns)) {
+        bool number = false;
+        const int parsed = n->toInt(&number);
+        if (!number || parsed < 1 || parsed > kMaxReturns || *n != QString::number(parsed))
+            return refuse(Cli::tr("--returns takes a number from 1 to %1, not %2.").arg(kMaxReturns).arg(echoed(*n)));
+        line.returns = parsed;
+    }
     if (const auto key = value(count)) {
         const auto parsed = parseCount(key->toStdString());
         if (!parsed)
@@ -205,21 +226,31 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
         line.count = *parsed;
     }
 
-    if (line.date.has_value() == line.read.has_value())
+    if (line.today && (line.date || line.read || line.name))
+        return refuse(Cli::tr("--today goes without --date, --read and --name."));
+    if (line.today && (line.save || line.pdf || line.ics))
+        return refuse(Cli::tr("--today takes --count, --json and --returns alone."));
+    if (!line.today && line.date.has_value() == line.read.has_value())
         return refuse(line.date ? Cli::tr("--date and --read cannot be used together.")
                                 : Cli::tr("Give a birth date with --date or a reading file with --read."));
     if (line.read && line.name)
         return refuse(Cli::tr("--name goes with --date; a reading file holds its own name."));
-    if (line.save && (line.read || line.json || line.pdf))
+    if (line.save && (line.read || line.json || line.pdf || line.returns || line.ics))
         return refuse(Cli::tr("--save takes --date and --name alone."));
-    if (line.pdf && line.json)
-        return refuse(Cli::tr("Use one of --json and --pdf."));
+    if ((line.pdf && line.json) || (line.ics && (line.json || line.pdf)))
+        return refuse(line.ics ? Cli::tr("--ics goes without --json and --pdf.") : Cli::tr("Use one of --json and --pdf."));
+    if (line.pdf && line.returns)
+        return refuse(Cli::tr("--returns goes with a printed reading or --ics, not --pdf."));
     if (line.save)
         if (const QString refusal = outputPathRefusal(QStringLiteral("--save"), *line.save, line.read, {});
             !refusal.isEmpty())
             return refuse(refusal);
     if (line.pdf)
         if (const QString refusal = outputPathRefusal(QStringLiteral("--pdf"), *line.pdf, line.read, QStringLiteral(".man"));
+            !refusal.isEmpty())
+            return refuse(refusal);
+    if (line.ics)
+        if (const QString refusal = outputPathRefusal(QStringLiteral("--ics"), *line.ics, line.read, QStringLiteral(".man"));
             !refusal.isEmpty())
             return refuse(refusal);
     if (line.pdf)
@@ -250,8 +281,13 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
 
     // The checks of Open and Generate; only a reading printed from --date
     // may go without a name: a saved reading and a report have one.
+    const std::optional<CivilDate> today = civilDateOf(services.clock.today());
     Person person;
-    if (line.read) {
+    if (line.today) {
+        if (!today)
+            return refuse(Cli::tr("Today's date could not be read from the system."));
+        person.birthDate = *today;
+    } else if (line.read) {
         const auto read = readReadingFile(*line.read);
         const auto* stored = std::get_if<Person>(&read);
         if (!stored) {
@@ -299,9 +335,31 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
              {QDir::toNativeSeparators(*line.pdf)});
         return kExitNotWritten;
     }
-    if (line.json)
-        return written(QJsonDocument(readingJson(reading)).toJson());
-    return written(reportPlainText(reading, reportClosingLine()).toUtf8());
+    if (line.ics) {
+        const std::vector<CivilDate> dates =
+            today ? kinReturns(reading, *today, line.returns.value_or(kReturnsExported)) : std::vector<CivilDate>{};
+        if (dates.empty())
+            return refuse(Cli::tr("No return of kin %1 is left in the calendar.").arg(reading.kin));
+        const QString failure = writeKinReturnsCalendar(*line.ics, kinReturnsCalendar(reading, dates, *today));
+        if (failure.isEmpty())
+            return kExitDone;
+        tell(err, failure, {QDir::toNativeSeparators(*line.ics)});
+        return kExitNotWritten;
+    }
+    std::optional<ReturnsSection> returns;
+    if (today)
+        returns = ReturnsSection{*today, line.returns.value_or(kReturnsShown)};
+    if (line.json) {
+        QJsonObject json = readingJson(reading);
+        if (line.returns && returns) {
+            QJsonArray dates;
+            for (const CivilDate& date : kinReturns(reading, returns->today, returns->count))
+                dates.append(QString::fromStdString(isoDate(date)));
+            json.insert(QStringLiteral("returns"), dates);
+        }
+        return written(QJsonDocument(json).toJson());
+    }
+    return written(reportPlainText(reading, reportClosingLine(), returns).toUtf8());
 }
 
 } // namespace kinwheel

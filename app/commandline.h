@@ -6,6 +6,8 @@
 //   kinwheel --read FILE [--count C] [--json]
 //   kinwheel --date YYYY-MM-DD --name NAME [--count C] --save FILE
 //   kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count C] --pdf OUT.pdf
+//   kinwheel --today [--count C] [--json] [--returns N]
+//   kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count C] --ics FILE [--returns N]
 
 #include "engine/mayadate.h"
 
@@ -44,6 +46,9 @@ struct CommandLine {
     std::optional<QString> pdf;
     bool json = false;
     Count count = Count::Gmt584283;
+    bool today = false;          // today's reading, nobody's
+    std::optional<int> returns;  // the kin returns listed (text, JSON) or exported (--ics): 1..1000
+    std::optional<QString> ics;  // the calendar file of the kin returns
 };
 
 // Parses the arguments, the program's path first; needs no application

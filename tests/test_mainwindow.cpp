@@ -344,10 +344,11 @@ void TestMainWindow::countMenu()
     QCOMPARE(menu->title(), QStringLiteral("&Count"));
     QCOMPARE(captions(menu), (QStringList{"&Traditional (correlation 584283)", "Traditional (correlation 58428&5)",
                                           "&Dreamspell"}));
-    // Between File and Help on the menu bar.
+    // After File, then View and Help on the menu bar.
     const QList<QAction*> bar = window.menuBar()->actions();
     QCOMPARE(bar.value(1), menu->menuAction());
-    QCOMPARE(bar.value(2)->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QCOMPARE(bar.value(2)->menu()->objectName(), QStringLiteral("mnuView"));
+    QCOMPARE(bar.value(3)->menu()->objectName(), QStringLiteral("mnuHelp"));
 
     QCOMPARE(checkedCount(&window), 0);
     QCOMPARE(f.context.count, Count::Gmt584283);

@@ -7,6 +7,7 @@
 #include "report/validation.h"
 #include "ui/appcontext.h"
 #include "ui/frmresult.h"
+#include "ui/today.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
@@ -103,6 +104,13 @@ void frmMain::setupUi()
 
     addForumLink(twRect(938, 0, 5325, 435));
 
+    // Today's kin in one line, under the introduction and above the frame.
+    m_lblToday = makeLabel(client, "lblToday", QString(), twRect(128, 930, 6945, 255), windowFont(8.25), Qt::white,
+                           Qt::AlignHCenter | Qt::AlignVCenter);
+    m_lblToday->setWordWrap(false);
+    showToday();
+    connect(new DayWatcher(m_context, this), &DayWatcher::dayChanged, this, &frmMain::showToday);
+
     setTabOrder(m_txtName, m_cboMonth);
     setTabOrder(m_cboMonth, m_cboDate);
     setTabOrder(m_cboDate, m_cboYear);
@@ -142,6 +150,7 @@ void frmMain::setupMenus()
     addSeparator(file, "mnuSep3");
     addCommand(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
     setupCountMenu();
+    addViewMenu();
     addSharedMenus();
 }
 
@@ -190,6 +199,17 @@ void frmMain::showPerson(const Person& person)
     m_cboYear->setCurrentIndex(person.birthDate.year - kFirstYear);
     m_cboMonth->setCurrentIndex(person.birthDate.month - 1);
     m_cboDate->setCurrentIndex(person.birthDate.day - 1);
+}
+
+void frmMain::showToday()
+{
+    const std::optional<Reading> reading = todaysReading(m_context);
+    m_lblToday->setText(reading ? todayLine(*reading) : QString());
+}
+
+std::optional<Reading> frmMain::boardReading()
+{
+    return todaysReading(m_context);
 }
 
 void frmMain::refuse(const Refusal& refusal)
@@ -247,6 +267,7 @@ void frmMain::mnuCountItem_Click(int index)
     if (index < 0 || index >= static_cast<int>(kCounts.size()))
         return;
     m_context.count = kCounts[static_cast<std::size_t>(index)];
+    showToday();
     if (auto* item = findChild<QAction*>(QStringLiteral("mnuCountItem(%1)").arg(index)))
         item->setChecked(true);
     if (!WriteCountSetting(m_context.services.settings, m_context.count))

@@ -1,12 +1,15 @@
 #include "ui/frmresult.h"
 
 #include "engine/tables.h"
+#include "engine/tzolkin.h"
+#include "report/kinreturns.h"
 #include "report/reportcomposer.h"
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
 #include "ui/mayanumeral.h"
 #include "ui/richtextpanel.h"
+#include "ui/today.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
@@ -108,8 +111,11 @@ void frmMayanBirthchartResult::setupMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addCommand(file, "&Back", "mnuBack", &frmMayanBirthchartResult::mnuBack_Click);
+    file->addAction(tr("Export Kin &Returns…"), this, &frmMayanBirthchartResult::mnuExportReturns_Click)
+        ->setObjectName(QStringLiteral("mnuExportReturns"));
     file->addSeparator();
     addCommand(file, "E&xit", "mnuExit", &frmMayanBirthchartResult::mnuExit_Click);
+    addViewMenu();
     addSharedMenus();
 }
 
@@ -126,7 +132,7 @@ void frmMayanBirthchartResult::fillResultWindow()
             QStringLiteral("%1: %2").arg(positionHeading(i), QString::fromUtf8(GlyphTable[std::size_t(glyphIndex)].name)));
     }
     m_picTone->setTone(m_reading.tone, QString::fromUtf8(toneNameOf(m_reading.tone)));
-    m_RTB->setRuns(composeResultText(m_reading));
+    m_RTB->setRuns(composeResultText(m_reading, returnsFromToday(m_context)));
 }
 
 int frmMayanBirthchartResult::pictureNumber(int slot) const
@@ -144,5 +150,27 @@ void frmMayanBirthchartResult::cmdBack_Click()
 void frmMayanBirthchartResult::mnuBack_Click() { cmdBack_Click(); }
 void frmMayanBirthchartResult::cmdSave_Click() { showReportWindow(m_context, m_reading, this); }
 void frmMayanBirthchartResult::mnuExit_Click() { close(); }
+
+void frmMayanBirthchartResult::mnuExportReturns_Click()
+{
+    Services& services = m_context.services;
+    const std::optional<CivilDate> day = today(m_context);
+    const std::vector<CivilDate> dates = day ? kinReturns(m_reading, *day, kReturnsExported) : std::vector<CivilDate>{};
+    if (dates.empty()) {
+        services.messages.show(this, tr("No return of this kin is left in the calendar."), MessageIcon::Information);
+        return;
+    }
+    FileDialogOptions options;
+    options.title = tr("Export Kin Returns");
+    options.filter = tr("iCalendar (*.ics)");
+    options.defaultSuffix = QStringLiteral("ics");
+    options.confirmOverwrite = true;
+    const QString path = services.files.saveFileName(this, options);
+    if (path.isEmpty())
+        return;
+    if (const QString failure = writeKinReturnsCalendar(path, kinReturnsCalendar(m_reading, dates, *day));
+        !failure.isEmpty())
+        services.messages.show(this, failure, MessageIcon::Critical);
+}
 
 } // namespace kinwheel

@@ -35,6 +35,11 @@ public slots:
     void mnuBack_Click();
     void cmdSave_Click();
     void mnuExit_Click();
+    // File > Export Kin Returns: the next returns as a calendar file.
+    void mnuExportReturns_Click();
+
+protected:
+    std::optional<Reading> boardReading() override { return m_reading; }
 
 private:
     void setupUi();

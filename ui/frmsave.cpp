@@ -7,6 +7,7 @@
 #include "platform/weblinks.h"
 #include "ui/appcontext.h"
 #include "ui/richtextpanel.h"
+#include "ui/today.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
@@ -75,7 +76,7 @@ void frmSave::setupUi()
 
 void frmSave::Form_Load()
 {
-    m_RTB->setRuns(composeReport(m_reading, reportClosingLine()));
+    m_RTB->setRuns(composeReport(m_reading, reportClosingLine(), returnsFromToday(m_context)));
 }
 
 void frmSave::cmdSave_Click()
