@@ -41,7 +41,9 @@ QLabel* panelLabel(QWidget* parent, const char* objectName, const QFont& font)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setFont(font);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Reached by Tab and selectable, so the dates can be read out and copied.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
     return label;
 }
 
@@ -159,7 +161,7 @@ void frmBoard::setupUi()
     cream.setColor(QPalette::Window, kPanelColour);
     cream.setColor(QPalette::WindowText, kPanelInk);
     panel->setPalette(cream);
-    panel->setFixedWidth(QFontMetrics(windowFont(8.25)).averageCharWidth() * 34);
+    panel->setFixedWidth(QFontMetrics(windowFont(8.25)).averageCharWidth() * 30);
     auto* cell = new QVBoxLayout(panel);
     m_imgCell = new QLabel(panel);
     m_imgCell->setObjectName(QStringLiteral("imgCell"));
@@ -171,6 +173,8 @@ void frmBoard::setupUi()
     m_lblLastHeading = panelLabel(panel, "lblLastHeading", windowFont(8.25, true));
     m_lblCellLast = panelLabel(panel, "lblCellLast", windowFont(8.25));
     m_lblLastHeading->setText(tr("Before today:"));
+    for (QLabel* heading : {m_lblCellKin, m_lblNextHeading, m_lblLastHeading})
+        heading->setFocusPolicy(Qt::ClickFocus); // Tab passes them by
     for (QWidget* part : {static_cast<QWidget*>(m_imgCell), static_cast<QWidget*>(m_lblCellKin),
                           static_cast<QWidget*>(m_lblCellText)})
         cell->addWidget(part);
@@ -182,6 +186,8 @@ void frmBoard::setupUi()
 
     connect(m_grid, &BoardGrid::chosenChanged, this, &frmBoard::showCell);
     setTabOrder(m_grid, m_lblCellText);
+    setTabOrder(m_lblCellText, m_lblCellNext);
+    setTabOrder(m_lblCellNext, m_lblCellLast);
 }
 
 void frmBoard::showMarks()

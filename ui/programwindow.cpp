@@ -65,8 +65,12 @@ void ProgramWindow::mnuBoard_Click()
     const std::optional<Reading> reading = boardReading();
     if (!reading)
         return;
-    // One board a window: the open one when it still shows this reading.
-    auto* board = findChild<frmBoard*>(QString(), Qt::FindDirectChildrenOnly);
+    // One board a window: the open one when it still shows this reading
+    // (a closed one is only waiting to be deleted).
+    frmBoard* board = nullptr;
+    for (frmBoard* open : findChildren<frmBoard*>(QString(), Qt::FindDirectChildrenOnly))
+        if (open->isVisible())
+            board = open;
     if (board && board->reading() == *reading) {
         board->showNormal();
         board->raise();
