@@ -137,6 +137,14 @@ void TestCommandLine::prints_data()
         "\"haab\": null,\n    \"kin\": 153,\n    \"leapDay\": false,\n    \"longCount\": null,\n    \"lordOfTheNight\": null,");
     row("JSON Dreamspell 29 February", {"--json", "--date", "2000-02-29", "--count", "dreamspell"}, kExitDone,
         "\"leapDay\": true,");
+    // Today is the clock's: 7 December 2026.
+    row("today", {"--today"}, kExitDone, "Date of Birth: December 7, 2026\n");
+    row("today, Dreamspell, JSON and returns", {"--today", "--count", "dreamspell", "--json", "--returns", "2"},
+        kExitDone, "\"returns\": [\n        \"2027-08-24\",\n        \"2028-05-11\"\n    ],");
+    row("five returns in the text", {"--date", "1975-03-05", "--returns", "5"}, kExitDone,
+        "on:\n20 February 2027\n7 November 2027\n24 July 2028\n10 April 2029\n26 December 2029\n\n");
+    row("JSON returns", {"--date", "2012-12-21", "--json", "--returns", "3"}, kExitDone,
+        "\"returns\": [\n        \"2027-03-18\",\n        \"2027-12-03\",\n        \"2028-08-19\"\n    ],");
     row("read", {"--read", "<dir>/mary.man"}, kExitDone, "Name: Mary Smith\n");
     row("read 2100, JSON", {"--read", "<dir>/2100.man", "--json"}, kExitDone, "\"date\": \"2100-12-31\"");
 
@@ -173,6 +181,17 @@ void TestCommandLine::prints_data()
     row("--date and --read", {"--date", "2000-01-01", "--read", "<dir>/mary.man"}, kExitRefused,
         "cannot be used together");
     row("--name and --read", {"--read", "<dir>/mary.man", "--name", "Ann"}, kExitRefused, "--name goes with --date");
+    const QString returnsForm = "--returns takes a number from 1 to 1000, not";
+    row("no returns", {"--date", "2000-01-01", "--returns", "0"}, kExitRefused, returnsForm);
+    row("1001 returns", {"--date", "2000-01-01", "--returns", "1001"}, kExitRefused, returnsForm);
+    row("returns not a number", {"--date", "2000-01-01", "--returns", "3x"}, kExitRefused, returnsForm);
+    row("returns with a sign", {"--date", "2000-01-01", "--returns", "+3"}, kExitRefused, returnsForm);
+    row("--today and --date", {"--today", "--date", "2000-01-01"}, kExitRefused, "--today goes without");
+    row("--today and --name", {"--today", "--name", "Ann"}, kExitRefused, "--today goes without");
+    row("--today and --ics", {"--today", "--ics", "t.ics"}, kExitRefused, "--today takes --count, --json and --returns alone");
+    row("--returns and --pdf", {"--date", "2000-01-01", "--name", "A", "--returns", "3", "--pdf", "a.pdf"},
+        kExitRefused, "--returns goes with");
+    row("--ics and --json", {"--date", "2000-01-01", "--ics", "a.ics", "--json"}, kExitRefused, "--ics goes without");
     row("read MAN", {"--read", "<dir>/mary.MAN"}, kExitRefused, kCheckTheFile);
     row("read missing", {"--read", "<dir>/gone.man"}, kExitRefused, kCheckTheFile + "\nThere is no such file.");
     row("read folder", {"--read", "<dir>/folder.man"}, kExitRefused, kCheckTheFile + "\nIt is a folder.");
@@ -245,6 +264,11 @@ void TestCommandLine::writes_data()
         "could not be saved to");
     row("save with --json", mary + QStringList{"--json", "--save"}, "m.man", "m.man", none, kExitRefused,
         "--save takes --date and --name alone");
+    row("calendar file", mary + QStringList{"--count", "dreamspell", "--returns", "1000", "--ics"}, "m.ics", "m.ics",
+        "old", kExitDone, "");
+    row("calendar file from --read", {"--read", "<dir>/mary.man", "--ics"}, "m.ics", "m.ics", none, kExitDone, "");
+    row("calendar file to a folder", mary + QStringList{"--ics"}, "m.ics", "m.ics", "<folder>", kExitNotWritten,
+        "It is a folder.");
     row("PDF", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "old", kExitDone, "");
     row("PDF from --read, Dreamspell", {"--read", "<dir>/mary.man", "--count", "dreamspell", "--pdf"}, "m.pdf",
         "m.pdf", none, kExitDone, "");
@@ -286,6 +310,12 @@ void TestCommandLine::writes()
         QCOMPARE(contents(path), kMarySmith);
         return;
     }
+    if (options.contains("--ics")) {
+        const QByteArray ics = contents(path);
+        QVERIFY(ics.startsWith("BEGIN:VCALENDAR\r\n") && ics.endsWith("END:VCALENDAR\r\n"));
+        QCOMPARE(ics.count("BEGIN:VEVENT"), options.contains("1000") ? 1000 : 20);
+        return;
+    }
     QVERIFY(contents(path).startsWith("%PDF-"));
     const auto text = pdfText(path);
     if (!text)
@@ -308,6 +338,10 @@ void TestCommandLine::outputPathsThatWouldLoseData_data()
         << QStringList{"--read", "<dir>/mary.man", "--pdf", "<dir>/link.pdf"} << "names the file the reading is read from";
     QTest::newRow("PDF over another reading file") << mary + QStringList{"--pdf", "<dir>/mary.man"}
                                                    << "does not write over a reading file";
+    QTest::newRow("calendar file over a reading file") << mary + QStringList{"--ics", "<dir>/mary.man"}
+                                                      << "does not write over a reading file";
+    QTest::newRow("calendar file over the file read") << QStringList{"--read", "<dir>/mary.man", "--ics", "<dir>/link.pdf"}
+                                                     << "names the file the reading is read from";
     QTest::newRow("save to an empty path") << mary + QStringList{"--save", ""} << "--save needs a file name";
     QTest::newRow("save to a folder's path") << mary + QStringList{"--save", "<dir>/"} << "--save needs a file name";
     QTest::newRow("PDF to a folder's path") << mary + QStringList{"--pdf", "<dir>/"} << "--pdf needs a file name";
