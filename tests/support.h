@@ -8,6 +8,7 @@
 #include "engine/reading.h"
 #include "ui/appcontext.h"
 #include "ui/frmabout.h"
+#include "ui/frmboard.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
 #include "ui/frmsave.h"
@@ -35,7 +36,7 @@ inline Reading readingFor(const std::string& name, CivilDate date, Count count =
     return readingOf({name, date}, count).value_or(Reading{});
 }
 
-// One of the four windows by name, those that show a reading showing Ada's,
+// One of the windows by name, those that show a reading showing Ada's,
 // born 5 March 1975.
 inline QWidget* showWindow(Fixture& f, const QString& name)
 {
@@ -47,6 +48,8 @@ inline QWidget* showWindow(Fixture& f, const QString& name)
         window = new frmMayanBirthchartResult(f.context, ada);
     else if (name == QLatin1String("frmSave"))
         window = showReportWindow(f.context, ada, nullptr);
+    else if (name == QLatin1String("frmBoard"))
+        window = new frmBoard(f.context, ada, false);
     else
         window = showAboutBox(f.context, nullptr);
     window->show();

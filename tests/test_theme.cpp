@@ -175,6 +175,7 @@ void TestTheme::legibleUnderAnyPalette_data()
         {"frmMayanBirthchartResult", "run"},
         {"frmSave", "label", "button", "run"},
         {"frmAbout", "label", "button"},
+        {"frmBoard", "label", "menu bar", "menu"},
     };
     for (const bool dark : {false, true}) {
         for (const QStringList& row : windows) {
