@@ -15,11 +15,6 @@ struct KinReturns {
     Q_DECLARE_TR_FUNCTIONS(KinReturns)
 };
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // "20270616"
 QByteArray basicDate(const CivilDate& date)
 {
@@ -79,10 +74,10 @@ QString galacticName(int kin)
     if (kin < 1 || kin > 260)
         return {};
     // The glyph's name is its colour and its sign: the tone goes between.
-    const QString glyph = utf8(GlyphTable[static_cast<std::size_t>(glyphOfKin(kin))].name);
+    const QString glyph = QString::fromUtf8(GlyphTable[static_cast<std::size_t>(glyphOfKin(kin))].name);
     const qsizetype space = glyph.indexOf(u' ');
     return KinReturns::tr("%1 %2 %3", "colour, tone, sign: White Galactic Wizard")
-        .arg(glyph.left(space), utf8(toneNameOf(toneOfKin(kin))), glyph.mid(space + 1));
+        .arg(glyph.left(space), QString::fromUtf8(toneNameOf(toneOfKin(kin))), glyph.mid(space + 1));
 }
 
 QString kinTitle(int kin)

@@ -29,11 +29,6 @@ constexpr int kDatesShown = 5;
 const QColor kPanelColour(0xfb, 0xf6, 0xe8);
 const QColor kPanelInk(0x2a, 0x20, 0x3c);
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* panelLabel(QWidget* parent, const char* objectName, const QFont& font)
 {
     auto* label = new QLabel(parent);
@@ -231,16 +226,16 @@ void frmBoard::showCell(int kin)
     const int tone = toneOfKin(kin);
     const DaySign& sign = daySignOfGlyph(glyph);
     showGlyphCard(m_imgCell, glyph + 1);
-    m_imgCell->setAccessibleName(utf8(GlyphTable[static_cast<std::size_t>(glyph)].name));
+    m_imgCell->setAccessibleName(QString::fromUtf8(GlyphTable[static_cast<std::size_t>(glyph)].name));
     m_lblCellKin->setText(tr("Kin %1").arg(kin));
 
     QStringList text{
         QString::fromStdString(tzolkinDayName(kin)) + QStringLiteral(" / ") + galacticName(kin),
-        tr("Tone %1: %2").arg(tone).arg(utf8(toneNameOf(tone))),
+        tr("Tone %1: %2").arg(tone).arg(QString::fromUtf8(toneNameOf(tone))),
         tr("Sign: %1 (%2), %3")
-            .arg(utf8(TzolkinDayNames[static_cast<std::size_t>(glyph)]), utf8(sign.englishName),
-                 utf8(GlyphTable[static_cast<std::size_t>(glyph)].name)),
-        tr("Keywords: %1").arg(utf8(sign.keywords)),
+            .arg(QString::fromUtf8(TzolkinDayNames[static_cast<std::size_t>(glyph)]), QString::fromUtf8(sign.englishName),
+                 QString::fromUtf8(GlyphTable[static_cast<std::size_t>(glyph)].name)),
+        tr("Keywords: %1").arg(QString::fromUtf8(sign.keywords)),
     };
     QStringList marks;
     for (const BoardMark mark : m_grid->marksOf(kin))
@@ -292,12 +287,8 @@ QByteArray frmBoard::pictureBytes() const
 
 void frmBoard::mnuSavePicture_Click()
 {
-    FileDialogOptions options;
-    options.title = tr("Save Board as Picture");
-    options.filter = tr("PNG picture (*.png)");
-    options.defaultSuffix = QStringLiteral("png");
-    options.confirmOverwrite = true;
-    const QString path = m_context.services.files.saveFileName(this, options);
+    const QString path = m_context.services.files.saveFileName(
+        this, saveFileDialog(tr("Save Board as Picture"), tr("PNG picture (*.png)"), QStringLiteral("png")));
     if (path.isEmpty())
         return;
     const QByteArray bytes = pictureBytes();

@@ -160,12 +160,8 @@ void frmMayanBirthchartResult::mnuExportReturns_Click()
         services.messages.show(this, tr("No return of this kin is left in the calendar."), MessageIcon::Information);
         return;
     }
-    FileDialogOptions options;
-    options.title = tr("Export Kin Returns");
-    options.filter = tr("iCalendar (*.ics)");
-    options.defaultSuffix = QStringLiteral("ics");
-    options.confirmOverwrite = true;
-    const QString path = services.files.saveFileName(this, options);
+    const QString path = services.files.saveFileName(
+        this, saveFileDialog(tr("Export Kin Returns"), tr("iCalendar (*.ics)"), QStringLiteral("ics")));
     if (path.isEmpty())
         return;
     if (const QString failure = writeKinReturnsCalendar(path, kinReturnsCalendar(m_reading, dates, *day));

@@ -195,6 +195,11 @@ FileDialogOptions readingFileDialog(const QString& title)
     return options;
 }
 
+FileDialogOptions saveFileDialog(const QString& title, const QString& filter, const QString& suffix)
+{
+    return {title, filter, suffix, true};
+}
+
 QString glyphPictureKey(int number)
 {
     if (number < 1 || number > static_cast<int>(assets::kCardNames.size()))

@@ -57,6 +57,8 @@ void bringLabelToFront(QWidget* front, QWidget* back);
 
 // The options of the file dialogs that open and save reading files.
 FileDialogOptions readingFileDialog(const QString& title);
+// A save dialog for one kind of file, asking before it replaces one.
+FileDialogOptions saveFileDialog(const QString& title, const QString& filter, const QString& suffix);
 
 // The glyph card pictures 1..20; picture n shows glyph n - 1. Each is drawn
 // for its 87 x 113 box at 1x, 2x and 3x: glyphPicture gives the one for the
