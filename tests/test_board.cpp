@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLayout>
 #include <QLocale>
+#include <QScreen>
 #include <QTemporaryDir>
 
 using namespace kinwheel;
@@ -299,8 +300,15 @@ void TestBoard::oneBoardAWindow()
     QCOMPARE(dreamspell->reading().date, (CivilDate{2026, 12, 8}));
     QVERIFY(dreamspell->findChild<QLabel*>(QStringLiteral("lblBoardTitle"))->text().startsWith("Today · 8 December 2026 · Kin 104"));
 
-    QPointer<frmBoard> ofResult = openBoard(*new frmMayanBirthchartResult(f.context, readingFor("Ana", {1987, 7, 26})));
+    // The longest name, one word of wide letters, keeps the board on the screen.
+    const QString longest = QString(254, u'W') + QStringLiteral("\U0001F600");
+    QPointer<frmBoard> ofResult =
+        openBoard(*new frmMayanBirthchartResult(f.context, readingFor(longest.toStdString(), {1987, 7, 26})));
     QVERIFY(ofResult && !ofResult->ofToday());
+    QVERIFY(ofResult->frameGeometry().width() <= ofResult->screen()->availableGeometry().width());
+    const QLabel* title = ofResult->findChild<QLabel*>(QStringLiteral("lblBoardTitle"));
+    QVERIFY(title->text().startsWith(QStringLiteral("WWW")) && title->text().contains(QStringLiteral("… · 26 July 1987")));
+    QCOMPARE(title->toolTip(), longest);
     ofResult->parentWidget()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(ofResult.isNull());

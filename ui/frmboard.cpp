@@ -66,9 +66,10 @@ QWidget* legendItem(QWidget* parent, BoardMark mark, const QString& name)
     return item;
 }
 
-} // namespace
-
-QString boardTitle(const Reading& reading, bool ofToday)
+// The board title: "Ana · 26 July 1987 · Kin 34 · 8 Ix / White Galactic
+// Wizard · Dreamspell count", or "Today · …" for today's board. A name wider
+// than 40 average characters is cut short, so that it cannot widen the board.
+QString boardTitle(const Reading& reading, bool ofToday, const QFontMetrics& metrics)
 {
     const QString kin = kinTitle(reading.kin);
     if (ofToday)
@@ -77,8 +78,12 @@ QString boardTitle(const Reading& reading, bool ofToday)
     if (reading.person.name.empty())
         return frmBoard::tr("%1 · %2 · %3").arg(date, kin, countPhrase(reading.count));
     return frmBoard::tr("%1 · %2 · %3 · %4")
-        .arg(QString::fromStdString(reading.person.name), date, kin, countPhrase(reading.count));
+        .arg(metrics.elidedText(QString::fromStdString(reading.person.name), Qt::ElideRight,
+                                40 * metrics.averageCharWidth()),
+             date, kin, countPhrase(reading.count));
 }
+
+} // namespace
 
 frmBoard::frmBoard(AppContext& context, const Reading& reading, bool ofToday, QWidget* parent)
     : QMainWindow(parent, Qt::Window), m_context(context), m_reading(reading), m_ofToday(ofToday),
@@ -196,7 +201,8 @@ void frmBoard::showMarks()
         if (const auto today = readingOf({std::string(), *m_today}, m_reading.count))
             marks.today = today->kin;
     m_grid->setMarks(marks);
-    m_lblTitle->setText(boardTitle(m_reading, m_ofToday));
+    m_lblTitle->setText(boardTitle(m_reading, m_ofToday, m_lblTitle->fontMetrics()));
+    m_lblTitle->setToolTip(QString::fromStdString(m_reading.person.name));
 
     // The legend names the marks this board can show, two rows of them.
     delete m_legend->layout();

@@ -61,8 +61,4 @@ private:
     QLabel* m_lblCellLast = nullptr;
 };
 
-// The board title: "Ana · 26 July 1987 · Kin 34 · 8 Ix / White Galactic
-// Wizard · Dreamspell count", or "Today · …" for today's board.
-QString boardTitle(const Reading& reading, bool ofToday);
-
 } // namespace kinwheel
