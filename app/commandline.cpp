@@ -2,6 +2,7 @@
 
 #include "engine/reading.h"
 #include "engine/tzolkin.h"
+#include "report/birthtime.h"
 #include "report/inputtext.h"
 #include "report/kinreturns.h"
 #include "report/readingfile.h"
@@ -22,6 +23,7 @@
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cerrno>
 #include <variant>
@@ -37,6 +39,7 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  kinwheel --read FILE [--count COUNT] [--json]\n"
     "  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE\n"
     "  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf\n"
+    "  Each of the four above also takes [--born TIME] [--day-begins AT].\n"
     "  kinwheel --today [--count COUNT] [--json] [--returns N]\n"
     "  kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count COUNT] --ics FILE [--returns N]\n"
     "\n"
@@ -57,6 +60,12 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  --returns N        the next N days the reading's kin comes round again (1 to 1000;\n"
     "                     3 in the text, none in JSON, 20 in --ics unless given)\n"
     "  --ics FILE         write those days as an iCalendar file of all-day events\n"
+    "  --born TIME        the time of birth: day (not known or daytime, the default),\n"
+    "                     evening (after sunset) or night (after midnight, before\n"
+    "                     sunrise); it replaces the time a reading file holds\n"
+    "  --day-begins AT    midnight (the default), sunset or sunrise: an evening\n"
+    "                     birth takes the next date's reading when the day begins at\n"
+    "                     sunset, a night birth the previous date's at sunrise\n"
     "  -h, --help         print this help\n"
     "  -v, --version      print the version\n"
     "\n"
@@ -69,7 +78,7 @@ struct Cli {
 
 // The options that take a value, as QCommandLineParser would take the next
 // argument for it.
-const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "returns", "ics"};
+const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "born", "day-begins", "returns", "ics"};
 
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
@@ -142,13 +151,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     const QCommandLineOption save(QStringLiteral("save"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf"));
     const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("COUNT"));
+    const QCommandLineOption born(QStringLiteral("born"), QString(), QStringLiteral("TIME"));
+    const QCommandLineOption dayBegins(QStringLiteral("day-begins"), QString(), QStringLiteral("AT"));
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption today(QStringLiteral("today"), QString());
     const QCommandLineOption returns(QStringLiteral("returns"), QString(), QStringLiteral("N"));
     const QCommandLineOption ics(QStringLiteral("ics"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({date, name, read, save, pdf, count, json, today, returns, ics, help, version});
+    parser.addOptions({date, name, read, save, pdf, count, born, dayBegins, json, today, returns, ics, help, version});
 
     const auto refuse = [&line](const QString& error) {
         line.error = error + Cli::tr(" (see kinwheel --help)");
@@ -225,9 +236,20 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
             return refuse(Cli::tr("--count takes 584283, 584285 or dreamspell, not %1.").arg(echoed(*key)));
         line.count = *parsed;
     }
+    if (const auto key = value(born)) {
+        line.born = parseBirthTime(*key);
+        if (!line.born)
+            return refuse(Cli::tr("--born takes day, evening or night, not %1.").arg(echoed(*key)));
+    }
+    if (const auto key = value(dayBegins)) {
+        const auto parsed = parseDayStart(*key);
+        if (!parsed)
+            return refuse(Cli::tr("--day-begins takes midnight, sunset or sunrise, not %1.").arg(echoed(*key)));
+        line.dayStart = *parsed;
+    }
 
-    if (line.today && (line.date || line.read || line.name))
-        return refuse(Cli::tr("--today goes without --date, --read and --name."));
+    if (line.today && (line.date || line.read || line.name || line.born))
+        return refuse(Cli::tr("--today goes without --date, --read, --name and --born."));
     if (line.today && (line.save || line.pdf || line.ics))
         return refuse(Cli::tr("--today takes --count, --json and --returns alone."));
     if (!line.today && line.date.has_value() == line.read.has_value())
@@ -306,8 +328,9 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
                               .arg(echoed(*line.date)));
         person = {line.name.value_or(QString()).toStdString(), *date};
     }
+    person.born = line.born.value_or(person.born);
     const NameRule rule = line.read || line.save || line.pdf ? NameRule::Required : NameRule::Optional;
-    const auto checked = checkedReading(person, line.count, rule);
+    const auto checked = checkedReading(person, line.count, rule, line.dayStart);
     if (const auto* refusal = std::get_if<Refusal>(&checked))
         return refuse(refusal->message);
     const Reading& reading = std::get<Reading>(checked);
@@ -351,6 +374,9 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         returns = ReturnsSection{*today, line.returns.value_or(kReturnsShown)};
     if (line.json) {
         QJsonObject json = readingJson(reading);
+        // A daytime birth said so is not one whose time is unknown.
+        if (line.born == BirthTime::Unknown)
+            json[QStringLiteral("born")] = QStringLiteral("day");
         if (line.returns && returns) {
             QJsonArray dates;
             for (const CivilDate& date : kinReturns(reading, returns->today, returns->count))

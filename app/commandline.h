@@ -6,10 +6,11 @@
 //   kinwheel --read FILE [--count C] [--json]
 //   kinwheel --date YYYY-MM-DD --name NAME [--count C] --save FILE
 //   kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count C] --pdf OUT.pdf
+// each with [--born day|evening|night] [--day-begins midnight|sunset|sunrise].
 //   kinwheel --today [--count C] [--json] [--returns N]
 //   kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count C] --ics FILE [--returns N]
 
-#include "engine/mayadate.h"
+#include "engine/reading.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,6 +47,8 @@ struct CommandLine {
     std::optional<QString> pdf;
     bool json = false;
     Count count = Count::Gmt584283;
+    std::optional<BirthTime> born; // given: replaces a reading file's time of birth
+    DayStart dayStart = DayStart::Midnight;
     bool today = false;          // today's reading, nobody's
     std::optional<int> returns;  // the kin returns listed (text, JSON) or exported (--ics): 1..1000
     std::optional<QString> ics;  // the calendar file of the kin returns

@@ -192,11 +192,24 @@ std::optional<Reading> computeReading(const CivilDate& date, Count count)
     return reading;
 }
 
-std::optional<Reading> readingOf(const Person& person, Count count)
+CivilDate readingDate(const CivilDate& birthDate, BirthTime born, DayStart start)
 {
-    std::optional<Reading> reading = computeReading(person.birthDate, count);
-    if (reading)
+    if (born == BirthTime::Evening && start == DayStart::Sunset)
+        return addDays(birthDate, 1);
+    if (born == BirthTime::Night && start == DayStart::Sunrise)
+        return addDays(birthDate, -1);
+    return birthDate;
+}
+
+std::optional<Reading> readingOf(const Person& person, Count count, DayStart start)
+{
+    if (!isValidDate(person.birthDate))
+        return std::nullopt;
+    std::optional<Reading> reading = computeReading(readingDate(person.birthDate, person.born, start), count);
+    if (reading) {
         reading->person = person;
+        reading->dayStart = start;
+    }
     return reading;
 }
 

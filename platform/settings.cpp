@@ -1,5 +1,6 @@
 #include "platform/settings.h"
 
+#include "report/birthtime.h"
 #include "report/cp1252.h"
 #include "report/scramble.h"
 #include "platform/services.h"
@@ -16,6 +17,7 @@ const QString kSection = QStringLiteral("Settings");
 const QString kDurationKey = QStringLiteral("Duration");
 const QString kRecentKey = QStringLiteral("Recent");
 const QString kCountKey = QStringLiteral("Count");
+const QString kDayStartKey = QStringLiteral("DayStart");
 
 // The scrambling holds only Windows-1252 characters, and not all of them:
 // each path is kept as its UTF-8 bytes percent-encoded, plain ASCII, and the
@@ -128,6 +130,16 @@ Count ReadCountSetting(SettingsStore& store)
 bool WriteCountSetting(SettingsStore& store, Count count)
 {
     return WriteSetting(store, kCountKey, QString::fromLatin1(countKey(count)));
+}
+
+DayStart ReadDayStartSetting(SettingsStore& store)
+{
+    return parseDayStart(ReadSetting(store, kDayStartKey)).value_or(DayStart::Midnight);
+}
+
+bool WriteDayStartSetting(SettingsStore& store, DayStart start)
+{
+    return WriteSetting(store, kDayStartKey, dayStartKey(start));
 }
 
 void RunUpdateReminder(Services& services)

@@ -1,7 +1,7 @@
 #pragma once
 // The program's settings, scrambled in the per-user store, and the update reminder.
 
-#include "engine/mayadate.h"
+#include "engine/reading.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +25,10 @@ void RemoveRecentReading(SettingsStore& store, const QString& path);
 // chosen or the stored value is not a count's key.
 Count ReadCountSetting(SettingsStore& store);
 bool WriteCountSetting(SettingsStore& store, Count count);
+// The choice of the main window's Day Begins At menu; midnight when none was
+// chosen or the stored value is not a day start's key.
+DayStart ReadDayStartSetting(SettingsStore& store);
+bool WriteDayStartSetting(SettingsStore& store, DayStart start);
 
 // At most once in two weeks, offers to open the download page.
 void RunUpdateReminder(Services& services);

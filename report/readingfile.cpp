@@ -1,6 +1,7 @@
 #include "report/readingfile.h"
 
 #include "engine/tables.h"
+#include "report/birthtime.h"
 #include "report/cp1252.h"
 #include "report/inputtext.h"
 #include "report/scramble.h"
@@ -80,7 +81,9 @@ ReadingValues readingValuesOf(const Person& person)
     const QString month = date.month >= 1 && date.month <= 12
                               ? QString::fromLatin1(MonthNames[static_cast<std::size_t>(date.month - 1)].data())
                               : QString::number(date.month);
-    return {QString::fromStdString(person.name), QString::number(date.year), month, QString::number(date.day)};
+    // Nothing is written for a time not known, so such files stay as they always were.
+    const QString born = person.born == BirthTime::Unknown ? QString() : birthTimeKey(person.born);
+    return {QString::fromStdString(person.name), QString::number(date.year), month, QString::number(date.day), born};
 }
 
 std::optional<Person> personOf(const ReadingValues& values)
@@ -88,8 +91,13 @@ std::optional<Person> personOf(const ReadingValues& values)
     if (!isStorableName(values.name) || !isNumberIn(values.year, kFirstYear, kLastYear) || !isMonthName(values.month)
         || !isNumberIn(values.day, 1, 31))
         return std::nullopt;
+    const std::optional<BirthTime> born =
+        values.born.isEmpty() ? BirthTime::Unknown : parseBirthTime(values.born);
+    if (!born)
+        return std::nullopt;
     return Person{values.name.toStdString(),
-                  {values.year.toInt(), monthNumber(values.month.toStdString()), values.day.toInt()}};
+                  {values.year.toInt(), monthNumber(values.month.toStdString()), values.day.toInt()},
+                  *born};
 }
 
 std::variant<QByteArray, QString> encodeReadingFile(const Person& person)
@@ -111,9 +119,10 @@ std::variant<QByteArray, QString> encodeReadingFile(const Person& person)
             .arg(kFirstYear)
             .arg(kLastYear)
             .arg(values.year, values.month, values.day);
-    QByteArray bytes;
-    for (const QString* value : {&values.name, &values.year, &values.month, &values.day})
-        bytes += ScrambleText(toCp1252(*value)) + kLineEnd;
+    const auto line = [](const QString& value) { return ScrambleText(toCp1252(value)) + kLineEnd; };
+    QByteArray bytes = line(values.name) + line(values.year) + line(values.month) + line(values.day);
+    if (!values.born.isEmpty())
+        bytes += line(values.born);
     return bytes;
 }
 
@@ -228,13 +237,16 @@ std::variant<ReadingValues, ReadingFileError> decodeReadingFile(QIODevice& devic
 {
     if (!device.isOpen() || !device.isReadable())
         return ReadingFileError::Unreadable;
-    std::array<QString, 4> values;
+    // Four lines, and the time of birth when a fifth follows.
+    std::array<QString, 5> values;
     QByteArray line;
     for (QString& value : values) {
         switch (readLine(device, line)) {
         case LineResult::Ok:
             break;
         case LineResult::End:
+            if (&value == &values.back())
+                return ReadingValues{values[0], values[1], values[2], values[3]};
             return ReadingFileError::TooFewLines;
         case LineResult::TooLong:
             return ReadingFileError::LineTooLong;
@@ -243,7 +255,7 @@ std::variant<ReadingValues, ReadingFileError> decodeReadingFile(QIODevice& devic
         }
         value = fromCp1252(UnscrambleText(line));
     }
-    return ReadingValues{values[0], values[1], values[2], values[3]};
+    return ReadingValues{values[0], values[1], values[2], values[3], values[4]};
 }
 
 } // namespace kinwheel

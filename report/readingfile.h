@@ -1,6 +1,7 @@
 #pragma once
 // The ".man" reading file: four lines, each the scrambled Windows-1252 bytes
-// of one value ended by CR LF, in the order name, year, month, day.
+// of one value ended by CR LF, in the order name, year, month, day, and a
+// fifth with the time of birth when it is known ("evening" or "night").
 
 #include "engine/reading.h"
 #include "report/validation.h"
@@ -19,13 +20,15 @@ namespace kinwheel {
 // something else, and it is not read any further.
 inline constexpr qsizetype kMaxReadingLineBytes = 4096;
 
-// The four values of a file as text, unscrambled: the name, the year and
-// day in decimal and the month's English name.
+// The values of a file as text, unscrambled: the name, the year and day in
+// decimal, the month's English name and the time of birth's key (empty
+// when the file has no fifth line).
 struct ReadingValues {
     QString name;
     QString year;
     QString month;
     QString day;
+    QString born{};
     bool operator==(const ReadingValues&) const = default;
 };
 
@@ -34,8 +37,9 @@ ReadingValues readingValuesOf(const Person& person);
 // The person of a file's values, when a reading file may hold them: a name
 // of at most kMaxNameLength characters that Windows-1252 has, none a control
 // character (see unsaveableCharacters()), and a year, month and day as the
-// main window's lists hold them. An empty name and a day the month lacks
-// pass here; Generate's checks refuse them.
+// main window's lists hold them, and a time of birth that is empty or a
+// key of parseBirthTime(). An empty name and a day the month lacks pass
+// here; Generate's checks refuse them.
 std::optional<Person> personOf(const ReadingValues& values);
 
 // The exact bytes of the file, or the message that refuses to save the
@@ -80,16 +84,16 @@ QString saveReading(const QString& path, const Person& person);
 
 // Open without its window: refuses a path not ending in "man", anything but
 // a regular file (after following links), a file that does not decode, and
-// values personOf() refuses. Reads at most four bounded lines.
+// values personOf() refuses. Reads at most five bounded lines.
 std::variant<Person, ReadingFileError> readReadingFile(const QString& path);
 
 // Why a file was refused, in one sentence for a second line under "Please
 // Check The File." (the command line gives it; the windows keep to the one line).
 QString readingFileProblem(ReadingFileError error, const QString& path);
 
-// Reads the first four lines of device, which must be open for reading; what
-// follows them is not read. A line ends at CR LF, LF or CR. The values are
-// not checked.
+// Reads the first four lines of device, which must be open for reading, and
+// the fifth when there is one; what follows is not read. A line ends at CR
+// LF, LF or CR. The values are not checked.
 std::variant<ReadingValues, ReadingFileError> decodeReadingFile(QIODevice& device);
 
 } // namespace kinwheel

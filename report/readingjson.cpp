@@ -1,6 +1,7 @@
 #include "report/readingjson.h"
 
 #include "engine/tables.h"
+#include "report/birthtime.h"
 
 #include <QJsonValue>
 #include <QString>
@@ -28,6 +29,10 @@ QJsonObject readingJson(const Reading& reading)
         {QStringLiteral("name"), QString::fromStdString(reading.person.name)},
         {QStringLiteral("date"), QString::fromStdString(isoDate(reading.person.birthDate))},
         {QStringLiteral("count"), QString::fromUtf8(countKey(reading.count))},
+        {QStringLiteral("born"), reading.person.born == BirthTime::Unknown ? QJsonValue(QJsonValue::Null)
+                                                                           : QJsonValue(birthTimeKey(reading.person.born))},
+        {QStringLiteral("dayBegins"), dayStartKey(reading.dayStart)},
+        {QStringLiteral("readingDate"), QString::fromStdString(isoDate(reading.date))},
         {QStringLiteral("kin"), reading.kin},
         {QStringLiteral("tone"),
          QJsonObject{{QStringLiteral("number"), reading.tone}, {QStringLiteral("name"), QString::fromUtf8(toneNameOf(reading.tone))}}},

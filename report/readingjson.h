@@ -7,7 +7,9 @@
 
 namespace kinwheel {
 
-// name, date (ISO), count, kin, tone, daySign, cross, longCount, haab,
+// name, date (ISO, the birth date), count, born ("evening", "night", or null
+// when not known), dayBegins, readingDate (ISO, the date whose reading it
+// is), kin, tone, daySign, cross, longCount, haab,
 // calendarRound, lordOfTheNight, trecena ("1 Men"), leapDay (Dreamspell's 29
 // February, which has no kin of its own). The fields of the traditional
 // counts alone (longCount, haab, calendarRound, lordOfTheNight, trecena) are

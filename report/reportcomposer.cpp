@@ -95,6 +95,8 @@ std::vector<Entry> reportEntries(const Reading& reading, const std::optional<Ret
 
     field(Report::tr("Name: "), QString::fromStdString(reading.person.name));
     field(Report::tr("Date of Birth: "), reportDate(reading.person.birthDate));
+    if (const QString note = readingDateNote(reading); !note.isEmpty())
+        field(QString(), note);
 
     heading(Report::tr("Mayan Day Number / Galactic Tone"));
     field(Report::tr("Mayan Number: "), QString::number(chart.dayNumber));
@@ -211,6 +213,19 @@ QString readingHeadline(const Reading& reading)
         .arg(QString::fromStdString(reading.person.name), date, kin, countPhrase(reading.count));
 }
 
+QString readingDateNote(const Reading& reading)
+{
+    if (reading.date == reading.person.birthDate)
+        return {};
+    const QString born = dayMonthYear(reading.person.birthDate);
+    const QString read = dayMonthYear(reading.date);
+    if (reading.person.born == BirthTime::Night)
+        return Report::tr("Born before sunrise on %1; the day began at sunrise, so this is the reading of %2.")
+            .arg(born, read);
+    return Report::tr("Born in the evening of %1; the day began at sunset, so this is the reading of %2.")
+        .arg(born, read);
+}
+
 QString reportDate(const CivilDate& date)
 {
     // "March 4, 99" would read as 1999: years below 1000 keep four digits.
@@ -263,7 +278,8 @@ std::vector<ReportRun> composeReport(const Reading& reading, const QString& clos
     for (const Entry& entry : reportEntries(reading, returns)) {
         switch (entry.kind) {
         case Entry::Field:
-            c.bold(true).colour(kReportLabelColour).insert(entry.label, 0);
+            if (!entry.label.isEmpty())
+                c.bold(true).colour(kReportLabelColour).insert(entry.label, 0);
             c.bold(false).colour(kReportValueColour).insert(entry.value, 1);
             c.insert(closingLine, 2);
             break;
@@ -304,6 +320,8 @@ std::vector<ReportRun> composeResultText(const Reading& reading, const std::opti
     c.colour(QColor());
     if (const QString headline = readingHeadline(reading); !headline.isEmpty())
         c.bold(true).insert(headline, 2);
+    if (const QString note = readingDateNote(reading); !note.isEmpty())
+        c.bold(false).insert(note, 2);
     for (int slot = 0; slot < 5; ++slot) {
         const int glyph = reading.cross[slot];
         if (glyph < 0 || glyph >= static_cast<int>(GlyphTable.size()))

@@ -42,6 +42,11 @@ QString countPhrase(Count count);
 // date. Empty for a reading with no kin.
 QString readingHeadline(const Reading& reading);
 
+// The line that says a reading is of another date than the birth date:
+// "Born in the evening of 26 July 1987; the day began at sunset, so this is
+// the reading of 27 July 1987."; empty when it is of the birth date.
+QString readingDateNote(const Reading& reading);
+
 // One line of the whole Maya date: a label and its value, or a note alone
 // (empty label).
 struct MayaDateLine {

@@ -37,14 +37,19 @@ std::optional<Refusal> dateRefusal(const CivilDate& date)
                                                   : Validation::tr("Please Enter Correct Date Or Month !")};
 }
 
-std::variant<Reading, Refusal> checkedReading(Person person, Count count, NameRule rule)
+std::variant<Reading, Refusal> checkedReading(Person person, Count count, NameRule rule, DayStart start)
 {
     person.name = QString::fromStdString(person.name).trimmed().toStdString();
     if (auto refusal = nameRefusal(QString::fromStdString(person.name), rule))
         return *refusal;
     if (auto refusal = dateRefusal(person.birthDate))
         return *refusal;
-    return *readingOf(person, count);
+    if (std::optional<Reading> reading = readingOf(person, count, start))
+        return *reading;
+    return Refusal{Refusal::Date,
+                   Validation::tr("A birth at that time takes the reading of %1, a date outside 0001-01-01 to "
+                                  "9999-12-31, which the program does not read.")
+                       .arg(QString::fromStdString(isoDate(readingDate(person.birthDate, person.born, start))))};
 }
 
 } // namespace kinwheel

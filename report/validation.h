@@ -31,8 +31,12 @@ std::optional<Refusal> nameRefusal(const QString& name, NameRule rule = NameRule
 // any date the engine does not read; nothing for a date it reads.
 std::optional<Refusal> dateRefusal(const CivilDate& date);
 
-// The name trimmed, both checks with the name's first, then the reading.
-std::variant<Reading, Refusal> checkedReading(Person person, Count count, NameRule rule = NameRule::Required);
+// The name trimmed, both checks with the name's first, then the reading under
+// the day start. A birth whose reading would be of a date the engine does not
+// read (the evening of 31 December 9999 when the day begins at sunset) is
+// refused as a date.
+std::variant<Reading, Refusal> checkedReading(Person person, Count count, NameRule rule = NameRule::Required,
+                                              DayStart start = DayStart::Midnight);
 
 // The longest name the program keeps, in characters (a reading file holds a
 // byte for each): the name box takes no more, nor the command line.

@@ -30,10 +30,11 @@ struct Fixture {
     AppContext context{fakes.services};
 };
 
-// The reading of someone born on a day under a count.
-inline Reading readingFor(const std::string& name, CivilDate date, Count count = Count::Gmt584283)
+// The reading of someone born on a day, at a time, under a count and day start.
+inline Reading readingFor(const std::string& name, CivilDate date, Count count = Count::Gmt584283,
+                          BirthTime born = BirthTime::Unknown, DayStart start = DayStart::Midnight)
 {
-    return readingOf({name, date}, count).value_or(Reading{});
+    return readingOf({name, date, born}, count, start).value_or(Reading{});
 }
 
 // One of the windows by name, those that show a reading showing Ada's,

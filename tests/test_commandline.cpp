@@ -53,6 +53,8 @@ const QList<QPair<QString, QByteArray>> kFiles = {
     {"noname.man", "\r\n4<:8\r\nPdufk\r\n8\r\n"},
     {"april.man", "Dqq\r\n4<:8\r\nDsulo\r\n64\r\n"},
     {"feb2100.man", "Dqq\r\n5433\r\nIheuxdu|\r\n5<\r\n"},
+    {"evening.man", kMarySmith + "hyhqlqj\r\n"},
+    {"noon.man", kMarySmith + "qrrq\r\n"},
 };
 
 // The text of a PDF, or nothing where pdftotext is not installed.
@@ -147,6 +149,40 @@ void TestCommandLine::prints_data()
         "\"returns\": [\n        \"2027-03-18\",\n        \"2027-12-03\",\n        \"2028-08-19\"\n    ],");
     row("read", {"--read", "<dir>/mary.man"}, kExitDone, "Name: Mary Smith\n");
     row("read 2100, JSON", {"--read", "<dir>/2100.man", "--json"}, kExitDone, "\"date\": \"2100-12-31\"");
+    const QStringList evening{"--date", "1987-07-26", "--born", "evening"};
+    row("evening, sunset", evening + QStringList{"--day-begins", "sunset"}, kExitDone,
+        "Date of Birth: July 26, 1987\nBorn in the evening of 26 July 1987; the day began at sunset, so this is the "
+        "reading of 27 July 1987.\n\nMayan Day Number / Galactic Tone\nMayan Number: 7\n");
+    row("evening, midnight by default", evening + QStringList{"--json"}, kExitDone,
+        "\"born\": \"evening\",\n    \"calendarRound\": \"6 Ajaw 8 Xul\",\n    \"count\": \"584283\",");
+    row("JSON, evening at sunset", evening + QStringList{"--day-begins", "sunset", "--json"}, kExitDone,
+        "\"date\": \"1987-07-26\",\n    \"dayBegins\": \"sunset\",");
+    row("JSON, reading date", evening + QStringList{"--day-begins", "sunset", "--json"}, kExitDone,
+        "\"readingDate\": \"1987-07-27\",");
+    row("JSON, night at sunrise", {"--date", "2000-03-01", "--born", "night", "--day-begins", "sunrise", "--count",
+                                   "dreamspell", "--json"}, kExitDone,
+        "\"leapDay\": true,\n    \"longCount\": null,\n    \"lordOfTheNight\": null,\n    \"name\": \"\",\n"
+        "    \"readingDate\": \"2000-02-29\",");
+    row("JSON, born in the day said so", {"--date", "1987-07-26", "--born", "day", "--json"}, kExitDone,
+        "\"born\": \"day\",");
+    row("JSON, last date at sunset", {"--date", "2100-12-31", "--born", "evening", "--day-begins", "sunset", "--json"},
+        kExitDone, "\"readingDate\": \"2101-01-01\",");
+    row("read a time of birth", {"--read", "<dir>/evening.man", "--day-begins", "sunset", "--json"}, kExitDone,
+        "\"readingDate\": \"1975-03-06\",");
+    row("--born replaces the file's time", {"--read", "<dir>/evening.man", "--born", "day", "--day-begins", "sunset",
+                                            "--json"}, kExitDone, "\"readingDate\": \"1975-03-05\",");
+    row("unknown time", {"--date", "2000-01-01", "--born", "noon"}, kExitRefused,
+        "--born takes day, evening or night, not 'noon'.");
+    row("unknown day start", {"--date", "2000-01-01", "--day-begins", "Sunset"}, kExitRefused,
+        "--day-begins takes midnight, sunset or sunrise, not 'Sunset'.");
+    row("--born without a value", {"--date", "2000-01-01", "--born", "--json"}, kExitRefused,
+        "--born needs a value, not the option '--json'");
+    row("a reading after the last date", {"--date", "9999-12-31", "--born", "evening", "--day-begins", "sunset"},
+        kExitRefused, "takes the reading of 10000-01-01, a date outside 0001-01-01 to 9999-12-31");
+    row("a reading before the first date", {"--date", "0001-01-01", "--born", "night", "--day-begins", "sunrise"},
+        kExitRefused, "takes the reading of 0000-12-31, a date outside");
+    row("read a junk time", {"--read", "<dir>/noon.man"}, kExitRefused,
+        kCheckTheFile + "\nIt holds a value no reading file has.");
 
     row("29 February 2021", {"--date", "2021-02-29"}, kExitRefused, kFebruary);
     row("29 February 1900", {"--date", "1900-02-29"}, kExitRefused, kFebruary);
@@ -248,6 +284,8 @@ void TestCommandLine::writes_data()
     row("save", mary + QStringList{"--save"}, "m.man", "m.man", none, kExitDone, "");
     row("save adds .man", mary + QStringList{"--save"}, "m", "m.man", none, kExitDone, "");
     row("save replaces", mary + QStringList{"--count", "dreamspell", "--save"}, "m.man", "m.man", "old", kExitDone, "");
+    row("save the time of birth", mary + QStringList{"--born", "evening", "--day-begins", "sunset", "--save"}, "m.man",
+        "m.man", none, kExitDone, "");
     row("save 1899", {"--date", "1899-12-31", "--name", "A", "--save"}, "m.man", "m.man", "old", kExitRefused,
         "a year from 1900 to 2100");
     row("save 2101", {"--date", "2101-01-01", "--name", "A", "--save"}, "m.man", "m.man", none, kExitRefused,
@@ -271,6 +309,8 @@ void TestCommandLine::writes_data()
         "It is a folder.");
     row("PDF", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "old", kExitDone, "");
     row("PDF from --read, Dreamspell", {"--read", "<dir>/mary.man", "--count", "dreamspell", "--pdf"}, "m.pdf",
+        "m.pdf", none, kExitDone, "");
+    row("PDF, evening at sunset", mary + QStringList{"--born", "evening", "--day-begins", "sunset", "--pdf"}, "m.pdf",
         "m.pdf", none, kExitDone, "");
     row("PDF without a name", {"--date", "1975-03-05", "--pdf"}, "m.pdf", "m.pdf", "old", kExitRefused,
         "Please Enter Your Name");
@@ -306,8 +346,9 @@ void TestCommandLine::writes()
                  true);
         return;
     }
+    const bool evening = options.contains("evening");
     if (options.contains("--save")) {
-        QCOMPARE(contents(path), kMarySmith);
+        QCOMPARE(contents(path), evening ? kMarySmith + "hyhqlqj\r\n" : kMarySmith);
         return;
     }
     if (options.contains("--ics")) {
@@ -325,6 +366,7 @@ void TestCommandLine::writes()
     QVERIFY(text->contains(dreamspell ? "Count: Dreamspell" : "Trecena: 1 Chuwen"));
     QVERIFY(text->contains("Famous Personalities"));
     QCOMPARE(text->contains("Listed for the traditional count 584283 only"), dreamspell);
+    QCOMPARE(text->contains("so this is the reading of 6 March"), evening);
 }
 
 void TestCommandLine::outputPathsThatWouldLoseData_data()
@@ -379,7 +421,8 @@ void TestCommandLine::printsEveryJsonField()
                   "challenge": "White Dog", "guide": "Yellow Warrior"},
         "longCount": "13.0.0.0.0",
         "haab": {"day": 3, "month": 14, "monthName": "K'ank'in"},
-        "calendarRound": "4 Ajaw 3 K'ank'in", "lordOfTheNight": 9, "trecena": "1 Kab'an", "leapDay": false
+        "calendarRound": "4 Ajaw 3 K'ank'in", "lordOfTheNight": 9, "trecena": "1 Kab'an", "leapDay": false,
+        "born": null, "dayBegins": "midnight", "readingDate": "2012-12-21"
     })json").object();
     QCOMPARE(QJsonDocument::fromJson(outcome.out.toUtf8()).object(), expected);
 }

@@ -115,6 +115,9 @@ private slots:
     void isoDates_data();
     void isoDates();
     void dayArithmetic();
+    void timeOfBirthAndDayStart_data();
+    void timeOfBirthAndDayStart();
+    void readingDateBeyondTheEngine();
     void yearTableMatchesThePrintedGrid();
     void monthTableRanges_data();
     void monthTableRanges();
@@ -475,6 +478,61 @@ void EngineTest::isoDates()
 }
 
 // Days counted across month, year and leap-day edges, over the engine's whole range.
+void EngineTest::timeOfBirthAndDayStart_data()
+{
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("previous");
+    QTest::addColumn<QDate>("next");
+    QTest::newRow("28 February 2000") << QDate(2000, 2, 28) << QDate(2000, 2, 27) << QDate(2000, 2, 29);
+    QTest::newRow("29 February 2000") << QDate(2000, 2, 29) << QDate(2000, 2, 28) << QDate(2000, 3, 1);
+    QTest::newRow("1 March 2000") << QDate(2000, 3, 1) << QDate(2000, 2, 29) << QDate(2000, 3, 2);
+    QTest::newRow("28 February 1900") << QDate(1900, 2, 28) << QDate(1900, 2, 27) << QDate(1900, 3, 1);
+    QTest::newRow("1 March 2100") << QDate(2100, 3, 1) << QDate(2100, 2, 28) << QDate(2100, 3, 2);
+    QTest::newRow("31 July") << QDate(1987, 7, 31) << QDate(1987, 7, 30) << QDate(1987, 8, 1);
+    QTest::newRow("31 December") << QDate(1999, 12, 31) << QDate(1999, 12, 30) << QDate(2000, 1, 1);
+    QTest::newRow("1 January") << QDate(2000, 1, 1) << QDate(1999, 12, 31) << QDate(2000, 1, 2);
+    QTest::newRow("first date of the lists") << QDate(1900, 1, 1) << QDate(1899, 12, 31) << QDate(1900, 1, 2);
+    QTest::newRow("last date of the lists") << QDate(2100, 12, 31) << QDate(2100, 12, 30) << QDate(2101, 1, 1);
+}
+
+// The nine combinations of time and day start under each count: the reading
+// is that of the birth date, the next or the previous one, and keeps the person.
+void EngineTest::timeOfBirthAndDayStart()
+{
+    QFETCH(QDate, birth);
+    QFETCH(QDate, previous);
+    QFETCH(QDate, next);
+    // Rows Unknown, Evening, Night; columns Midnight, Sunset, Sunrise.
+    constexpr int kShift[3][3] = {{0, 0, 0}, {0, 1, 0}, {0, 0, -1}};
+    const auto civil = [](QDate d) { return CivilDate{d.year(), d.month(), d.day()}; };
+    for (std::size_t b = 0; b < kBirthTimes.size(); ++b)
+        for (std::size_t s = 0; s < kDayStarts.size(); ++s)
+            for (const Count count : kCounts) {
+                const int shift = kShift[b][s];
+                const CivilDate expected = civil(shift < 0 ? previous : shift > 0 ? next : birth);
+                const Person person{"Ann", civil(birth), kBirthTimes[b]};
+                const std::optional<Reading> reading = readingOf(person, count, kDayStarts[s]);
+                const std::optional<Reading> plain = computeReading(expected, count);
+                QVERIFY(reading && plain);
+                QCOMPARE(reading->date, expected);
+                QCOMPARE(readingDate(person.birthDate, person.born, kDayStarts[s]), expected);
+                QCOMPARE(reading->person, person);
+                QCOMPARE(reading->dayStart, kDayStarts[s]);
+                QCOMPARE(reading->kin, plain->kin);
+                QCOMPARE(reading->cross, plain->cross);
+                QCOMPARE(reading->maya, plain->maya);
+            }
+}
+
+// Nothing when the birth date or the reading's date is not one the engine
+// reads: 29 February 2001 is not taken for 28 February.
+void EngineTest::readingDateBeyondTheEngine()
+{
+    QVERIFY(!readingOf({"A", {9999, 12, 31}, BirthTime::Evening}, Count::Gmt584283, DayStart::Sunset));
+    QVERIFY(!readingOf({"A", {1, 1, 1}, BirthTime::Night}, Count::Dreamspell, DayStart::Sunrise));
+    QVERIFY(!readingOf({"A", {2001, 2, 29}, BirthTime::Night}, Count::Gmt584283, DayStart::Sunrise));
+}
+
 void EngineTest::dayArithmetic()
 {
     int day = daysSinceEpoch({1, 1, 1});

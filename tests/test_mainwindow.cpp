@@ -19,12 +19,13 @@ const QString kNameMessage = QStringLiteral("Please Enter Your Name");
 const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
 const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
 
-// The Count menu entry checked: -1 for none, 3 for more than one.
-int checkedCount(QWidget* window)
+// The entry checked in a choice menu of three (items named mnuCountItem(i)
+// or mnuDayBeginsItem(i)): -1 for none, 3 for more than one.
+int checkedItem(QWidget* window, const QString& items = QStringLiteral("mnuCountItem"))
 {
     int checked = -1;
     for (int i = 0; i < 3; ++i) {
-        if (window->findChild<QAction*>(QStringLiteral("mnuCountItem(%1)").arg(i))->isChecked())
+        if (window->findChild<QAction*>(QStringLiteral("%1(%2)").arg(items).arg(i))->isChecked())
             checked = checked < 0 ? i : 3;
     }
     return checked;
@@ -59,8 +60,9 @@ private slots:
     void exitCloses();
     void countMenu_data();
     void countMenu();
-    void countChoice_data();
-    void countChoice();
+    void choiceMenus_data();
+    void choiceMenus();
+    void timeOfBirthRow();
 };
 
 void TestMainWindow::windowAndLists()
@@ -104,12 +106,16 @@ void TestMainWindow::focusOrder()
 
     // Tab never stops on the Open button below the client area: it goes on
     // to the links, and the button answers its access key.
-    const QStringList expected = {"cboMonth", "cboDate", "cboYear", "cmdCalculate", "Label14", "lblFullBrand", "txtName"};
+    const QStringList expected = {"cboMonth",     "cboDate", "cboYear",      "cboBirthTime",
+                                  "cmdCalculate", "Label14", "lblFullBrand", "txtName"};
     for (const QString& name : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), name);
     }
     QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("cmdOpen"))->shortcut(), QKeySequence(Qt::ALT | Qt::Key_O));
+    // The time of birth's label gives it an access key.
+    QTest::keyClick(window, Qt::Key_B, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), window->cboBirthTime());
 }
 
 void TestMainWindow::menus()
@@ -254,7 +260,7 @@ void TestMainWindow::enterGenerates_data()
     QTest::addColumn<bool>("popup"); // the list is open
     QTest::addColumn<QString>("outcome"); // generate, choose, open or page
 
-    for (const char* control : {"txtName", "cboMonth", "cboDate", "cboYear", "cmdCalculate"}) {
+    for (const char* control : {"txtName", "cboMonth", "cboDate", "cboYear", "cboBirthTime", "cmdCalculate"}) {
         QTest::addRow("Return in %s", control) << control << int(Qt::Key_Return) << false << "generate";
         QTest::addRow("keypad Enter in %s", control) << control << int(Qt::Key_Enter) << false << "generate";
     }
@@ -322,80 +328,143 @@ void TestMainWindow::exitCloses()
 
 void TestMainWindow::countMenu_data()
 {
+    QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("stored"); // "-": nothing stored
-    QTest::newRow("never chosen") << "-";
-    QTest::newRow("not a count") << "584284";
-    QTest::newRow("wrong case") << "Dreamspell";
+    QTest::newRow("never chosen") << "mnuCount" << "-";
+    QTest::newRow("not a count") << "mnuCount" << "584284";
+    QTest::newRow("wrong case") << "mnuCount" << "Dreamspell";
+    QTest::newRow("day start never chosen") << "mnuDayBegins" << "-";
+    QTest::newRow("not a day start") << "mnuDayBegins" << "dusk";
+    QTest::newRow("day start in the wrong case") << "mnuDayBegins" << "Sunset";
 }
 
-// The menu, and the traditional 584283 count wherever no count was chosen.
+// The Count and Day Begins At menus, and the traditional 584283 count and
+// midnight wherever nothing was chosen.
 void TestMainWindow::countMenu()
 {
+    QFETCH(QString, menu);
     QFETCH(QString, stored);
+    const bool count = menu == QLatin1String("mnuCount");
     Fixture f;
     if (stored != "-")
-        WriteSetting(f.fakes.settings, "Count", stored);
+        WriteSetting(f.fakes.settings, count ? "Count" : "DayStart", stored);
     const auto before = f.fakes.settings.values;
     frmMain window(f.context);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
 
-    QMenu* menu = window.findChild<QMenu*>(QStringLiteral("mnuCount"));
-    QVERIFY(menu);
-    QCOMPARE(menu->title(), QStringLiteral("&Count"));
-    QCOMPARE(captions(menu), (QStringList{"&Traditional (correlation 584283)", "Traditional (correlation 58428&5)",
-                                          "&Dreamspell"}));
-    // After File, then View and Help on the menu bar.
-    const QList<QAction*> bar = window.menuBar()->actions();
-    QCOMPARE(bar.value(1), menu->menuAction());
-    QCOMPARE(bar.value(2)->menu()->objectName(), QStringLiteral("mnuView"));
-    QCOMPARE(bar.value(3)->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QMenu* choices = window.findChild<QMenu*>(menu);
+    QVERIFY(choices);
+    QCOMPARE(choices->title(), count ? QStringLiteral("&Count") : QStringLiteral("&Day Begins At"));
+    const QStringList expected = count ? QStringList{"&Traditional (correlation 584283)",
+                                                     "Traditional (correlation 58428&5)", "&Dreamspell"}
+                                       : QStringList{"&Midnight (calendar day)", "&Sunset (the previous evening)",
+                                                     "Sun&rise"};
+    QCOMPARE(captions(choices), expected);
+    // Side by side after File, then View and Help on the menu bar.
+    QStringList bar;
+    for (QAction* title : window.menuBar()->actions())
+        bar << (title->menu() ? title->menu()->objectName() : title->objectName());
+    QCOMPARE(bar.mid(0, 5), (QStringList{"mnuFile", "mnuCount", "mnuDayBegins", "mnuView", "mnuHelp"}));
 
-    QCOMPARE(checkedCount(&window), 0);
+    QCOMPARE(checkedItem(&window, menu + QStringLiteral("Item")), 0);
     QCOMPARE(f.context.count, Count::Gmt584283);
+    QCOMPARE(f.context.dayStart, DayStart::Midnight);
     QCOMPARE(f.fakes.settings.values, before); // loading stores nothing
 }
 
-void TestMainWindow::countChoice_data()
+void TestMainWindow::choiceMenus_data()
 {
+    QTest::addColumn<QString>("items"); // the menu's items' name
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("stored"); // empty: the store cannot be written
-    QTest::newRow("584283") << 0 << "584283";
-    QTest::newRow("584285") << 1 << "584285";
-    QTest::newRow("Dreamspell") << 2 << "dreamspell";
-    QTest::newRow("Dreamspell, store read-only") << 2 << "";
+    const QString count = QStringLiteral("mnuCountItem"), start = QStringLiteral("mnuDayBeginsItem");
+    QTest::newRow("584283") << count << 0 << "584283";
+    QTest::newRow("584285") << count << 1 << "584285";
+    QTest::newRow("Dreamspell") << count << 2 << "dreamspell";
+    QTest::newRow("Dreamspell, store read-only") << count << 2 << "";
+    QTest::newRow("midnight") << start << 0 << "midnight";
+    QTest::newRow("sunset") << start << 1 << "sunset";
+    QTest::newRow("sunrise") << start << 2 << "sunrise";
+    QTest::newRow("sunset, store read-only") << start << 1 << "";
 }
 
 // Generate and Back follow the choice; a new run reads what the store kept.
-void TestMainWindow::countChoice()
+void TestMainWindow::choiceMenus()
 {
+    QFETCH(QString, items);
     QFETCH(int, item);
     QFETCH(QString, stored);
-    const Count count = kCounts[std::size_t(item)];
+    const bool isCount = items == QLatin1String("mnuCountItem");
+    const QString key = isCount ? QStringLiteral("Count") : QStringLiteral("DayStart");
+    const auto countOf = [&](int i) { return isCount ? kCounts[std::size_t(i)] : Count::Gmt584283; };
+    const auto startOf = [&](int i) { return isCount ? DayStart::Midnight : kDayStarts[std::size_t(i)]; };
     Fixture f;
     f.fakes.settings.readOnly = stored.isEmpty();
     auto* window = new frmMain(f.context);
     window->show();
-    activate(*window, QStringLiteral("mnuCountItem(%1)").arg(item));
-    QCOMPARE(f.context.count, count);
-    QCOMPARE(checkedCount(window), item);
-    QCOMPARE(ReadSetting(f.fakes.settings, "Count"), stored);
+    activate(*window, QStringLiteral("%1(%2)").arg(items).arg(item));
+    QCOMPARE(f.context.count, countOf(item));
+    QCOMPARE(f.context.dayStart, startOf(item));
+    QCOMPARE(checkedItem(window, items), item);
+    QCOMPARE(ReadSetting(f.fakes.settings, key), stored);
     // A choice the store cannot keep is said to hold for this run only.
     QCOMPARE(f.fakes.messages.shown.size(), stored.isEmpty() ? 1 : 0);
 
-    enter(*window, "Ada", 1, 29, 2000);
+    // Born in the evening of 28 February 2000, or before sunrise on 1 March:
+    // 29 February's reading when the day begins at sunset, or at sunrise.
+    const bool night = startOf(item) == DayStart::Sunrise;
+    const CivilDate born = night ? CivilDate{2000, 3, 1} : CivilDate{2000, 2, 28};
+    const BirthTime time = night ? BirthTime::Night : BirthTime::Evening;
+    enter(*window, "Ada", born.month - 1, born.day, 2000);
+    window->cboBirthTime()->setCurrentIndex(static_cast<int>(time));
     window->cmdCalculate_Click();
-    QCOMPARE(shownReading(), readingFor("Ada", {2000, 2, 29}, count));
+    QCOMPARE(shownReading(), readingFor("Ada", born, countOf(item), time, startOf(item)));
+    QCOMPARE(shownReading().date, (startOf(item) == DayStart::Midnight ? born : CivilDate{2000, 2, 29}));
     activate(*shownWindows<frmMayanBirthchartResult>().value(0), QStringLiteral("mnuBack"));
     QTRY_COMPARE(shownWindows<frmMain>().size(), 1);
-    QCOMPARE(checkedCount(shownWindows<frmMain>()[0]), item);
+    QCOMPARE(checkedItem(shownWindows<frmMain>()[0], items), item);
 
     Fixture restarted;
     restarted.fakes.settings.values = f.fakes.settings.values;
     frmMain next(restarted.context);
     next.setAttribute(Qt::WA_DeleteOnClose, false);
     const int kept = stored.isEmpty() ? 0 : item;
-    QCOMPARE(restarted.context.count, kCounts[std::size_t(kept)]);
-    QCOMPARE(checkedCount(&next), kept);
+    QCOMPARE(restarted.context.count, countOf(kept));
+    QCOMPARE(restarted.context.dayStart, startOf(kept));
+    QCOMPARE(checkedItem(&next, items), kept);
+}
+
+// The time of birth: a row of its own in the frame, between the date and Generate.
+void TestMainWindow::timeOfBirthRow()
+{
+    Fixture f;
+    frmMain window(f.context);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QComboBox* time = window.cboBirthTime();
+    QWidget* frame = time->parentWidget();
+    QCOMPARE(frame->objectName(), QStringLiteral("Frame1"));
+    QCOMPARE(frame->geometry(), QRect(75, 80, 329, 121)); // the frame keeps its place
+    QCOMPARE(time->count(), 3);
+    QCOMPARE(time->itemText(0), QStringLiteral("Not known / daytime"));
+    QCOMPARE(time->itemText(1), QStringLiteral("Evening, after sunset"));
+    QCOMPARE(time->itemText(2), QStringLiteral("Night, after midnight and before sunrise"));
+    QCOMPARE(time->currentIndex(), 0);
+    QCOMPARE(time->accessibleName(), QStringLiteral("Time of birth"));
+    auto* label = window.findChild<QLabel*>(QStringLiteral("lblBirthTime"));
+    QCOMPARE(label->text(), QStringLiteral("Time of &birth"));
+    QCOMPARE(label->buddy(), time);
+
+    // The rows stand one below the other, none overlapping, all in the frame.
+    const QList<QWidget*> rows = {window.txtName(), window.cboMonth(), time,
+                                  window.findChild<QWidget*>(QStringLiteral("cmdCalculate"))};
+    for (qsizetype i = 1; i < rows.size(); ++i)
+        QVERIFY2(rows[i - 1]->geometry().bottom() < rows[i]->y(), qPrintable(rows[i]->objectName()));
+    QVERIFY(rows.last()->geometry().bottom() < frame->height());
+    QCOMPARE(window.cboYear()->y(), window.cboMonth()->y());
+    QVERIFY(qAbs(label->geometry().center().y() - time->geometry().center().y()) <= 1);
+
+    time->setCurrentIndex(2);
+    QCOMPARE(window.enteredPerson().born, BirthTime::Night);
 }
 
 QTEST_MAIN(TestMainWindow)

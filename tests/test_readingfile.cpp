@@ -3,9 +3,11 @@
 #include "fakes.h"
 
 #include "engine/tables.h"
+#include "report/birthtime.h"
 #include "report/cp1252.h"
 #include "report/inputtext.h"
 #include "report/readingfile.h"
+#include "report/scramble.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -23,9 +25,9 @@ Q_DECLARE_METATYPE(ReadingFileError)
 namespace {
 
 // A month name not one of the twelve is month 0.
-Person details(const QString& name, int year, const char* month, int day)
+Person details(const QString& name, int year, const char* month, int day, BirthTime born = BirthTime::Unknown)
 {
-    return {name.toStdString(), {year, monthNumber(month), day}};
+    return {name.toStdString(), {year, monthNumber(month), day}, born};
 }
 
 std::optional<QByteArray> encoded(const Person& person)
@@ -75,6 +77,8 @@ private slots:
     void saveRefusesWhatOpenWouldNot_data();
     void saveRefusesWhatOpenWouldNot();
     void failedWriteKeepsTheOldFile();
+    void timeOfBirthLine_data();
+    void timeOfBirthLine();
     void readsFilesLeniently_data();
     void readsFilesLeniently();
     void refusesBrokenFiles_data();
@@ -106,16 +110,22 @@ void TestReadingFile::exactBytes_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("born"); // the key of the fifth line, none when empty
 
-    // Each code raised by 3; the line ends are plain CR LF.
+    // Each code raised by 3; the line ends are plain CR LF. Without a time
+    // the file is what it always was, four lines.
     QTest::newRow("ASCII") << "Mary Smith" << 1975 << "March" << 5
-                           << QByteArray("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n");
+                           << QByteArray("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n") << "";
     QTest::newRow("accent") << QString::fromUtf8("José") << 1900 << "January" << 31
-                            << QByteArray("Mrv\xec\r\n4<33\r\nMdqxdu|\r\n64\r\n");
+                            << QByteArray("Mrv\xec\r\n4<33\r\nMdqxdu|\r\n64\r\n") << "";
     // Ÿ is 0x9F; ý, þ and ÿ wrap round to 0, 1 and 2.
     QTest::newRow("high codes wrap") << QString::fromUtf8("Ÿý þÿ€") << 2016 << "December" << 9
-                                     << QByteArray("\xa2\x00#\x01\x02\x83\r\n5349\r\nGhfhpehu\r\n<\r\n", 27);
-    QTest::newRow("empty name") << "" << 1999 << "May" << 1 << QByteArray("\r\n4<<<\r\nPd|\r\n4\r\n");
+                                     << QByteArray("\xa2\x00#\x01\x02\x83\r\n5349\r\nGhfhpehu\r\n<\r\n", 27) << "";
+    QTest::newRow("empty name") << "" << 1999 << "May" << 1 << QByteArray("\r\n4<<<\r\nPd|\r\n4\r\n") << "";
+    QTest::newRow("evening") << "Mary Smith" << 1975 << "March" << 5
+                             << QByteArray("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\nhyhqlqj\r\n") << "evening";
+    QTest::newRow("night") << "Mary Smith" << 2100 << "December" << 31
+                           << QByteArray("Pdu|#Vplwk\r\n5433\r\nGhfhpehu\r\n64\r\nqljkw\r\n") << "night";
 }
 
 void TestReadingFile::exactBytes()
@@ -125,15 +135,19 @@ void TestReadingFile::exactBytes()
     QFETCH(QString, month);
     QFETCH(int, day);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, born);
 
-    const auto file = encoded(details(name, year, month.toLatin1().constData(), day));
+    const Person person = details(name, year, month.toLatin1().constData(), day,
+                                  born.isEmpty() ? BirthTime::Unknown : *parseBirthTime(born));
+    const auto file = encoded(person);
     QVERIFY(file);
     QCOMPARE(*file, bytes);
 
     const auto decoded = decode(bytes);
     QVERIFY(std::holds_alternative<ReadingValues>(decoded));
-    QCOMPARE(std::get<ReadingValues>(decoded),
-             (ReadingValues{name, QString::number(year), month, QString::number(day)}));
+    const ReadingValues values{name, QString::number(year), month, QString::number(day), born};
+    QCOMPARE(std::get<ReadingValues>(decoded), values);
+    QCOMPARE(personOf(values), std::optional<Person>(person));
 }
 
 void TestReadingFile::everyWindows1252CharacterRoundTrips()
@@ -247,19 +261,58 @@ void TestReadingFile::failedWriteKeepsTheOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"mary.man"});
 }
 
+void TestReadingFile::timeOfBirthLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("born"); // index into kBirthTimes; -1: refused
+    QTest::newRow("none") << "" << 0;
+    QTest::newRow("evening") << "evening" << 1;
+    QTest::newRow("night") << "night" << 2;
+    QTest::newRow("day, as the command line writes it") << "day" << 0;
+    QTest::newRow("unknown word") << "noon" << -1;
+    QTest::newRow("capital") << "Evening" << -1;
+    QTest::newRow("blank before") << " night" << -1;
+    QTest::newRow("a date") << "1975" << -1;
+}
+
+// A file's fifth line is a time of birth or the file is refused.
+void TestReadingFile::timeOfBirthLine()
+{
+    QFETCH(QString, line);
+    QFETCH(int, born);
+    const std::optional<Person> person = personOf({"Ann", "1975", "March", "5", line});
+    QCOMPARE(person.has_value(), born >= 0);
+    if (person)
+        QCOMPARE(person->born, kBirthTimes[std::size_t(born)]);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ann.man");
+    QVERIFY(place(path, QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n8\r\n") + ScrambleText(toCp1252(line)) + "\r\n"));
+    const auto opened = readReadingFile(path);
+    if (born < 0)
+        QCOMPARE(std::get<ReadingFileError>(opened), ReadingFileError::BadValue);
+    else
+        QCOMPARE(std::get<Person>(opened), *person);
+}
+
 void TestReadingFile::readsFilesLeniently_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("born");
 
-    QTest::newRow("no final line end") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n8") << "Ann" << "5";
-    QTest::newRow("LF only") << QByteArray("Dqq\n4<:8\nPdufk\n8\n") << "Ann" << "5";
-    QTest::newRow("CR only") << QByteArray("Dqq\r4<:8\rPdufk\r8\r") << "Ann" << "5";
-    QTest::newRow("lines after the fourth ignored") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n8\r\nmore\r\n") << "Ann" << "5";
-    QTest::newRow("empty fourth line") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n\r\n") << "Ann" << "";
+    QTest::newRow("no final line end") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n8") << "Ann" << "5" << "";
+    QTest::newRow("LF only") << QByteArray("Dqq\n4<:8\nPdufk\n8\n") << "Ann" << "5" << "";
+    QTest::newRow("CR only") << QByteArray("Dqq\r4<:8\rPdufk\r8\r") << "Ann" << "5" << "";
+    QTest::newRow("lines after the fifth ignored")
+        << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n8\r\nqljkw\r\nmore\r\n") << "Ann" << "5" << "night";
+    QTest::newRow("fifth line without line end") << QByteArray("Dqq\n4<:8\nPdufk\n8\nhyhqlqj") << "Ann" << "5"
+                                                 << "evening";
+    QTest::newRow("empty fifth line") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n8\r\n\r\n") << "Ann" << "5" << "";
+    QTest::newRow("empty fourth line") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n\r\n") << "Ann" << "" << "";
     QTest::newRow("line of the largest size") << QByteArray(4096, 'D') + "\r\n4<:8\r\nPdufk\r\n8\r\n"
-                                              << QString(4096, QLatin1Char('A')) << "5";
+                                              << QString(4096, QLatin1Char('A')) << "5" << "";
 }
 
 void TestReadingFile::readsFilesLeniently()
@@ -267,10 +320,11 @@ void TestReadingFile::readsFilesLeniently()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, name);
     QFETCH(QString, day);
+    QFETCH(QString, born);
 
     const auto decoded = decode(bytes);
     QVERIFY(std::holds_alternative<ReadingValues>(decoded));
-    QCOMPARE(std::get<ReadingValues>(decoded), (ReadingValues{name, "1975", "March", day}));
+    QCOMPARE(std::get<ReadingValues>(decoded), (ReadingValues{name, "1975", "March", day, born}));
 }
 
 void TestReadingFile::refusesBrokenFiles_data()
@@ -285,6 +339,8 @@ void TestReadingFile::refusesBrokenFiles_data()
                                          << ReadingFileError::LineTooLong;
     QTest::newRow("fourth line too long") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n") + QByteArray(5000, '8')
                                           << ReadingFileError::LineTooLong;
+    QTest::newRow("fifth line too long") << QByteArray("Dqq\r\n4<:8\r\nPdufk\r\n8\r\n") + QByteArray(5000, 'h')
+                                         << ReadingFileError::LineTooLong;
 }
 
 void TestReadingFile::refusesBrokenFiles()

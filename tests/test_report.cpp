@@ -17,6 +17,8 @@
 using namespace kinwheel;
 using namespace kinwheel::testing;
 
+Q_DECLARE_METATYPE(CivilDate)
+
 namespace {
 
 int monthOf(const QString& name)
@@ -75,6 +77,8 @@ private slots:
     void valuesAreInsertedAsStored();
     void mayaDateFollowsTheCount_data();
     void mayaDateFollowsTheCount();
+    void readingDateNote_data();
+    void readingDateNote();
     void windowShowsTheComposedReport();
     void reopeningShowsTheNewReading();
     void linkLabelsOpenTheirPages_data();
@@ -278,6 +282,76 @@ void TestReport::mayaDateFollowsTheCount()
     frmSave* window = showReportWindow(f.context, reading, nullptr);
     // As stored, the no-break space included.
     QVERIFY(window->rtb()->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n').contains(lines.join('\n')));
+}
+
+void TestReport::readingDateNote_data()
+{
+    QTest::addColumn<CivilDate>("born");
+    QTest::addColumn<int>("time");  // index into kBirthTimes
+    QTest::addColumn<int>("start"); // index into kDayStarts
+    QTest::addColumn<int>("count"); // index into kCounts
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("leapDay");
+
+    QTest::newRow("evening, sunset") << CivilDate{1987, 7, 26} << 1 << 1 << 0
+                                     << "Born in the evening of 26 July 1987; the day began at sunset, so this is "
+                                        "the reading of 27 July 1987." << false;
+    QTest::newRow("night, sunrise") << CivilDate{1987, 7, 27} << 2 << 2 << 1
+                                    << "Born before sunrise on 27 July 1987; the day began at sunrise, so this is "
+                                       "the reading of 26 July 1987." << false;
+    QTest::newRow("evening, midnight: no note") << CivilDate{1987, 7, 26} << 1 << 0 << 0 << "" << false;
+    QTest::newRow("night, sunset: no note") << CivilDate{1987, 7, 26} << 2 << 1 << 0 << "" << false;
+    // Dreamspell's 29 February note follows the date of the reading, not of the birth.
+    QTest::newRow("Dreamspell, into 29 February at sunset")
+        << CivilDate{2000, 2, 28} << 1 << 1 << 2
+        << "Born in the evening of 28 February 2000; the day began at sunset, so this is the reading of "
+           "29 February 2000." << true;
+    QTest::newRow("Dreamspell, back to 29 February at sunrise")
+        << CivilDate{2000, 3, 1} << 2 << 2 << 2
+        << "Born before sunrise on 1 March 2000; the day began at sunrise, so this is the reading of "
+           "29 February 2000." << true;
+    QTest::newRow("Dreamspell, out of 29 February at sunset")
+        << CivilDate{2000, 2, 29} << 1 << 1 << 2
+        << "Born in the evening of 29 February 2000; the day began at sunset, so this is the reading of "
+           "1 March 2000." << false;
+}
+
+// One line says whose date the reading is, in the report, its terminal text
+// and the result window's text, just under the birth date.
+void TestReport::readingDateNote()
+{
+    QFETCH(CivilDate, born);
+    QFETCH(int, time);
+    QFETCH(int, start);
+    QFETCH(int, count);
+    QFETCH(QString, note);
+    QFETCH(bool, leapDay);
+    const Reading reading = readingFor("Ada", born, kCounts[std::size_t(count)], kBirthTimes[std::size_t(time)],
+                                       kDayStarts[std::size_t(start)]);
+    QCOMPARE(kinwheel::readingDateNote(reading), note);
+    QCOMPARE(reading.maya.dreamspellLeapDay, leapDay);
+    bool leapLine = false;
+    for (const MayaDateLine& line : mayaDateLines(reading))
+        leapLine = leapLine || line.label == QLatin1String("Leap day: ");
+    QCOMPARE(leapLine, leapDay);
+
+    const std::vector<ReportRun> runs = composeReport(reading, kClosing);
+    QCOMPARE(runs[4].text, reportDate(born) + "\r\n"); // the birth date, always
+    const QString plain = reportPlainText(reading, kClosing);
+    QString result;
+    for (const ReportRun& run : composeResultText(reading))
+        result += run.text;
+    if (note.isEmpty()) {
+        QCOMPARE(runs[6].text, QStringLiteral("Mayan Day Number / Galactic Tone\r\n"));
+        QVERIFY(!plain.contains("the day began"));
+        QVERIFY(!result.contains("the day began"));
+        return;
+    }
+    QCOMPARE(runs[6].text, note + "\r\n");
+    QCOMPARE(runs[6].bold, false);
+    QCOMPARE(runs[7].text, kClosing + "\r\n\r\n");
+    QVERIFY(plain.contains("Date of Birth: " + reportDate(born) + "\n" + note + "\n\n"));
+    QVERIFY(result.contains(note + "\r\n"));
 }
 
 void TestReport::windowShowsTheComposedReport()

@@ -28,12 +28,15 @@
 using namespace kinwheel;
 using namespace kinwheel::testing;
 
+Q_DECLARE_METATYPE(CivilDate)
+
 namespace {
 
 struct ReportFixture : Fixture {
-    explicit ReportFixture(const char* name = "Mary Smith", CivilDate born = {1975, 3, 5})
+    explicit ReportFixture(const char* name = "Mary Smith", CivilDate born = {1975, 3, 5},
+                           BirthTime time = BirthTime::Unknown, DayStart start = DayStart::Midnight)
     {
-        window = showReportWindow(context, readingFor(name, born), nullptr);
+        window = showReportWindow(context, readingFor(name, born, Count::Gmt584283, time, start), nullptr);
     }
     ~ReportFixture() { delete window; }
     void pressSave() { window->findChild<QPushButton*>("cmdSave")->click(); }
@@ -63,6 +66,8 @@ private slots:
 
     void openShowsTheSavedReading_data();
     void openShowsTheSavedReading();
+    void openFollowsTheTimeOfBirth_data();
+    void openFollowsTheTimeOfBirth();
     void openRefusesBadFiles_data();
     void openRefusesBadFiles();
     void openedImpossibleDateGoesToValidation_data();
@@ -300,16 +305,19 @@ void TestSaveOpenPrint::printFailureOffersAPdf()
 namespace {
 
 // The main window's controls, as Open may change them.
+const QString kNotKnown = QStringLiteral("Not known / daytime");
+
 struct MainState {
     QString name;
     QString year, month, day;
+    QString born = kNotKnown;
     bool operator==(const MainState&) const = default;
 };
 
 MainState stateOf(const frmMain& window)
 {
     return {window.txtName()->text(), window.cboYear()->currentText(), window.cboMonth()->currentText(),
-            window.cboDate()->currentText()};
+            window.cboDate()->currentText(), window.cboBirthTime()->currentText()};
 }
 
 struct MainFixture : Fixture {
@@ -322,6 +330,7 @@ struct MainFixture : Fixture {
         window->cboYear()->setCurrentText("1980");
         window->cboMonth()->setCurrentText("June");
         window->cboDate()->setCurrentText("7");
+        window->cboBirthTime()->setCurrentIndex(1);
     }
     QString file(const QString& name, const QByteArray& bytes)
     {
@@ -424,6 +433,9 @@ void TestSaveOpenPrint::openRefusesBadFiles_data()
     QTest::newRow("day 32") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n65\r\n");
     QTest::newRow("day with leading zero") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n38\r\n");
     QTest::newRow("day with a blank") << "d.man" << QByteArray("Pdu|\r\n4<:8\r\nPdufk\r\n#8\r\n");
+    QTest::newRow("junk fifth line") << "t.man" << kMarySmith + "qrrq\r\n";
+    QTest::newRow("fifth line in capitals") << "t.man" << kMarySmith + "Hyhqlqj\r\n";
+    QTest::newRow("fifth line unscrambled") << "t.man" << kMarySmith + "evening\r\n";
     // Names Save refuses: NUL, TAB, CR, DEL and U+0081 are scrambled to 3, 12, 16, 130 and 132.
     const QByteArray date("\r\n4<:8\r\nPdufk\r\n8\r\n");
     QTest::newRow("name with NUL") << "n.man" << QByteArray("Pd\x03u|", 5) + date;
@@ -494,6 +506,10 @@ void TestSaveOpenPrint::openedImpossibleDateGoesToValidation_data()
                                 << QStringList{"", "1975", "March", "5"};
     QTest::newRow("name of blanks") << QByteArray("###\r\n4<:8\r\nPdufk\r\n8\r\n") << "Please Enter Your Name"
                                     << QStringList{"   ", "1975", "March", "5"};
+    QTest::newRow("no name, born at night") << QByteArray("\r\n4<:8\r\nPdufk\r\n8\r\nqljkw\r\n")
+                                            << "Please Enter Your Name"
+                                            << QStringList{"", "1975", "March", "5",
+                                                           "Night, after midnight and before sunrise"};
 }
 
 void TestSaveOpenPrint::openedImpossibleDateGoesToValidation()
@@ -510,7 +526,7 @@ void TestSaveOpenPrint::openedImpossibleDateGoesToValidation()
     QCOMPARE(f.fakes.messages.shown.size(), 1);
     QCOMPARE(f.fakes.messages.shown[0].text, message);
     QCOMPARE(f.fakes.messages.shown[0].icon, name ? MessageIcon::Critical : MessageIcon::Information);
-    QVERIFY(stateOf(*f.window) == (MainState{shown[0], shown[1], shown[2], shown[3]}));
+    QVERIFY(stateOf(*f.window) == (MainState{shown[0], shown[1], shown[2], shown[3], shown.value(4, kNotKnown)}));
     if (name)
         QCOMPARE(f.window->focusWidget(), f.window->txtName());
     QVERIFY(shownWindows<frmMayanBirthchartResult>().isEmpty());
@@ -551,29 +567,75 @@ void TestSaveOpenPrint::openIsOnTheFileMenu()
 void TestSaveOpenPrint::savedReadingOpensAgain_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("Windows-1252 letters") << QString::fromUtf8("Ðórr Œlaf ÿ");
-    QTest::newRow("longest name") << QString::fromUtf8("J.R. Ÿ€x").repeated(kMaxNameLength / 8);
+    QTest::addColumn<CivilDate>("born");
+    QTest::addColumn<int>("time");  // index into kBirthTimes
+    QTest::addColumn<int>("start"); // index into kDayStarts
+    QTest::newRow("Windows-1252 letters") << QString::fromUtf8("Ðórr Œlaf ÿ") << CivilDate{1988, 10, 30} << 0 << 0;
+    QTest::newRow("longest name") << QString::fromUtf8("J.R. Ÿ€x").repeated(kMaxNameLength / 8)
+                                  << CivilDate{1988, 10, 30} << 0 << 0;
+    // The reading is of a date after the lists; the file keeps the birth date.
+    QTest::newRow("evening of the last date, sunset") << "Eve" << CivilDate{2100, 12, 31} << 1 << 1;
+    QTest::newRow("night of the first date, sunrise") << "Nye" << CivilDate{1900, 1, 1} << 2 << 2;
 }
 
 void TestSaveOpenPrint::savedReadingOpensAgain()
 {
     QFETCH(QString, name);
+    QFETCH(CivilDate, born);
+    QFETCH(int, time);
+    QFETCH(int, start);
+    const BirthTime birthTime = kBirthTimes[std::size_t(time)];
+    const DayStart dayStart = kDayStarts[std::size_t(start)];
     // Save from the report window of one reading, open it in a fresh main window.
     QTemporaryDir dir;
     const QString path = dir.filePath("J.R. round");
     {
-        ReportFixture saved(name.toUtf8().constData(), {1988, 10, 30});
+        ReportFixture saved(name.toUtf8().constData(), born, birthTime, dayStart);
         saved.fakes.files.saveAnswer = path;
         saved.pressSave();
         QVERIFY(saved.fakes.messages.shown.isEmpty());
     }
     MainFixture f;
+    f.context.dayStart = dayStart;
     // The name box takes exactly what Save writes and Open reads.
     QCOMPARE(f.window->txtName()->maxLength(), kMaxNameLength);
     f.fakes.files.openAnswer = path + ".man";
     f.window->cmdOpen_Click();
     QVERIFY(f.fakes.messages.shown.isEmpty());
-    QCOMPARE(shownReading(), readingFor(name.toStdString(), {1988, 10, 30}));
+    const Reading expected = readingFor(name.toStdString(), born, Count::Gmt584283, birthTime, dayStart);
+    QVERIFY(expected.kin > 0);
+    QCOMPARE(shownReading(), expected);
+}
+
+void TestSaveOpenPrint::openFollowsTheTimeOfBirth_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("start"); // index into kDayStarts, the program's setting
+    QTest::addColumn<int>("time");  // index into kBirthTimes, as the file holds it
+    QTest::addColumn<CivilDate>("date"); // whose reading is shown
+
+    QTest::newRow("four lines, sunset") << kMarySmith << 1 << 0 << CivilDate{1975, 3, 5};
+    QTest::newRow("empty fifth line, sunset") << kMarySmith + "\r\n" << 1 << 0 << CivilDate{1975, 3, 5};
+    QTest::newRow("evening, sunset") << kMarySmith + "hyhqlqj\r\n" << 1 << 1 << CivilDate{1975, 3, 6};
+    QTest::newRow("night, sunrise") << kMarySmith + "qljkw\r\n" << 2 << 2 << CivilDate{1975, 3, 4};
+}
+
+// The time a file holds and the program's day start decide whose date the
+// reading is; the birth date stays the person's.
+void TestSaveOpenPrint::openFollowsTheTimeOfBirth()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, start);
+    QFETCH(int, time);
+    QFETCH(CivilDate, date);
+    MainFixture f;
+    f.context.dayStart = kDayStarts[std::size_t(start)];
+    QVERIFY(f.window->openReading(f.file("mary.man", bytes)));
+    QVERIFY(f.fakes.messages.shown.isEmpty());
+    const Reading shown = shownReading();
+    QCOMPARE(shown, readingFor("Mary Smith", {1975, 3, 5}, Count::Gmt584283, kBirthTimes[std::size_t(time)],
+                               f.context.dayStart));
+    QCOMPARE(shown.date, date);
 }
 
 QTEST_MAIN(TestSaveOpenPrint)

@@ -1,9 +1,9 @@
 #pragma once
-// What the windows of one run share: the platform services, the count
-// readings follow and the outcome of the offer-label draw. A reading is not
-// kept here: each window is handed the one it shows.
+// What the windows of one run share: the platform services, the count and
+// day start readings follow and the outcome of the offer-label draw. A
+// reading is not kept here: each window is handed the one it shows.
 
-#include "engine/mayadate.h"
+#include "engine/reading.h"
 #include "platform/services.h"
 
 namespace kinwheel {
@@ -12,9 +12,11 @@ struct AppContext {
     explicit AppContext(Services& s) : services(s) {}
 
     Services& services;
-    // The Count menu's choice, which Generate and Open follow; read from the
-    // settings store when the first main window of a run loads.
+    // The Count and Day Begins At menus' choices, which Generate and Open
+    // follow; read from the settings store when the first main window of a
+    // run loads.
     Count count = Count::Gmt584283;
+    DayStart dayStart = DayStart::Midnight;
     bool countRead = false;
     int coBrandRandomNumber = 0; // 1..6 once drawn; 0 before the draw
 };

@@ -41,21 +41,21 @@ void frmAbout::setupUi()
     m_Label2->setWordWrap(false);
 
     m_Label1 = makeLabel(this, "Label1",
-                         QStringLiteral("Kinwheel generates your birth chart based on Mayan principles. The different "
-                                        "glyphs in the specific positions have their own importance and effects on "
-                                        "our lives."),
+                         tr("Kinwheel generates your birth chart based on Mayan principles. The different "
+                            "glyphs in the specific positions have their own importance and effects on "
+                            "our lives."),
                          twRect(120, 630, 6765, 615), windowFont(8.25), Qt::white);
 
     const QFont linkFont = windowFont(8.25, false, true);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-    m_lblHomePage = makeClickableLabel(this, "lblHomePage", QStringLiteral("Click here to visit ") + siteRoot(),
+    m_lblHomePage = makeClickableLabel(this, "lblHomePage", tr("Click here to visit %1").arg(siteRoot()),
                                        twRect(2865, 1245, 4050, 195), linkFont, kLinkYellow, right);
     connect(m_lblHomePage, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
-    m_Label3 = makeLabel(this, "Label3", QString::fromUtf8(labelText(LabelText::AboutOffer)),
+    m_Label3 = makeLabel(this, "Label3", shownLabelText(LabelText::AboutOffer),
                          twRect(120, 1680, 6795, 435), windowFont(8.25, true), Qt::white);
 
-    m_lblCoBrand = makeClickableLabel(this, "lblCoBrand", QStringLiteral("Click here for more details."),
+    m_lblCoBrand = makeClickableLabel(this, "lblCoBrand", tr("Click here for more details."),
                                       twRect(4560, 2115, 2355, 195), linkFont, kLinkYellow, right);
     connect(m_lblCoBrand, &ClickableLabel::clicked, this, &frmAbout::lblCoBrand_Click);
 
@@ -67,7 +67,7 @@ void frmAbout::setupUi()
     m_Line1->setPalette(rule);
     m_Line1->setAutoFillBackground(true);
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK = new QPushButton(tr("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setGeometry(twRect(5655, 2640, 1260, 345));
     // Default button for Enter; Esc rejects the dialog, which closes it the same way.

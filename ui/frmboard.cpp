@@ -198,7 +198,7 @@ void frmBoard::showMarks()
     marks.dreamspell = m_reading.count == Count::Dreamspell;
     marks.cross = crossKins(m_reading.kin);
     if (m_today)
-        if (const auto today = readingOf({std::string(), *m_today}, m_reading.count))
+        if (const auto today = readingOf({std::string(), *m_today}, m_reading.count, m_reading.dayStart))
             marks.today = today->kin;
     m_grid->setMarks(marks);
     m_lblTitle->setText(boardTitle(m_reading, m_ofToday, m_lblTitle->fontMetrics()));
@@ -270,7 +270,7 @@ void frmBoard::refreshToday()
 {
     m_today = today(m_context);
     if (m_ofToday && m_today)
-        if (const auto reading = readingOf({std::string(), *m_today}, m_reading.count))
+        if (const auto reading = readingOf({std::string(), *m_today}, m_reading.count, m_reading.dayStart))
             m_reading = *reading;
     showMarks();
     showCell(m_grid->chosen());

@@ -11,7 +11,6 @@
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
-#include <QActionGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -20,17 +19,18 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <iterator>
+#include <algorithm>
 
 namespace kinwheel {
 
 frmMain::frmMain(AppContext& context, QWidget* parent)
     : ProgramWindow(context, "frmMain", QSize(tw(7200), tw(4020)), parent)
 {
-    // The stored count is read once a run; a choice made since holds until
-    // the program ends, even when it could not be stored.
+    // The stored count and day start are read once a run; a choice made
+    // since holds until the program ends, even when it could not be stored.
     if (!m_context.countRead) {
         m_context.count = ReadCountSetting(m_context.services.settings);
+        m_context.dayStart = ReadDayStartSetting(m_context.services.settings);
         m_context.countRead = true;
     }
     setupUi();
@@ -63,7 +63,7 @@ void frmMain::setupUi()
     m_txtName = new QLineEdit(m_Frame1);
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setFont(windowFont(8.25));
-    m_txtName->setGeometry(twRect(1530, 360, 3300, 285));
+    m_txtName->setGeometry(twRect(1530, 315, 3300, 285));
     m_txtName->setAccessibleName(QStringLiteral("Name"));
     // No longer than a reading file keeps, so every name typed can be saved and opened again.
     m_txtName->setMaxLength(kMaxNameLength);
@@ -71,31 +71,38 @@ void frmMain::setupUi()
     m_cmdCalculate = new QPushButton(QStringLiteral("&Generate Mayan Astrology Birth Chart"), m_Frame1);
     m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
     m_cmdCalculate->setFont(windowFont(8.25, true));
-    m_cmdCalculate->setGeometry(twRect(105, 1260, 4740, 375));
+    m_cmdCalculate->setGeometry(twRect(105, 1395, 4740, 360));
 
     // Drop-down lists take no typed text; their height follows the font.
-    auto makeList = [this](const char* name, int left, int width, const char* accessibleName) {
+    // The rows of the frame: name, date, time of birth, then Generate.
+    auto makeList = [this](const char* name, int left, int top, int width, const QString& accessibleName) {
         auto* list = new QComboBox(m_Frame1);
         list->setObjectName(QString::fromLatin1(name));
         list->setFont(windowFont(8.25));
         list->setEditable(false);
         list->setMaxVisibleItems(12);
-        list->setAccessibleName(QString::fromLatin1(accessibleName));
-        list->setGeometry(QRect(tw(left), tw(765), tw(width), list->sizeHint().height()));
+        list->setAccessibleName(accessibleName);
+        list->setGeometry(QRect(tw(left), tw(top), tw(width), list->sizeHint().height()));
         return list;
     };
-    m_cboYear = makeList("cboYear", 3825, 1000, "Year of birth");
-    m_cboDate = makeList("cboDate", 3030, 700, "Day of birth");
-    m_cboMonth = makeList("cboMonth", 1530, 1400, "Month of birth");
+    m_cboYear = makeList("cboYear", 3825, 645, 1000, QStringLiteral("Year of birth"));
+    m_cboDate = makeList("cboDate", 3030, 645, 700, QStringLiteral("Day of birth"));
+    m_cboMonth = makeList("cboMonth", 1530, 645, 1400, QStringLiteral("Month of birth"));
+    m_cboBirthTime = makeList("cboBirthTime", 1530, 1020, 3300, tr("Time of birth"));
+    // Its longest choice is elided in the box; the whole of it shows on hover.
+    connect(m_cboBirthTime, &QComboBox::currentTextChanged, m_cboBirthTime, &QWidget::setToolTip);
 
     const QFont bold = windowFont(8.25, true);
-    m_Label1[0] = makeLabel(m_Frame1, "Label1(0)", QStringLiteral("Name"), twRect(120, 450, 555, 195), bold, Qt::black);
-    m_Label1[1] = makeLabel(m_Frame1, "Label1(1)", QStringLiteral("Date of Birth"), twRect(120, 855, 1230, 195), bold,
+    m_Label1[0] = makeLabel(m_Frame1, "Label1(0)", QStringLiteral("Name"), twRect(120, 360, 555, 195), bold, Qt::black);
+    m_Label1[1] = makeLabel(m_Frame1, "Label1(1)", QStringLiteral("Date of Birth"), twRect(120, 720, 1230, 195), bold,
                             Qt::black);
-    for (QLabel* label : {m_Label1[0], m_Label1[1]})
+    m_lblBirthTime = makeLabel(m_Frame1, "lblBirthTime", tr("Time of &birth"), twRect(120, 1080, 1350, 195), bold,
+                               Qt::black);
+    for (QLabel* label : {m_Label1[0], m_Label1[1], m_lblBirthTime})
         label->setWordWrap(false);
     m_Label1[0]->setBuddy(m_txtName);
     m_Label1[1]->setBuddy(m_cboMonth);
+    m_lblBirthTime->setBuddy(m_cboBirthTime);
 
     m_Label1[2] = makeLabel(client, "Label1(2)",
                             QStringLiteral("Kinwheel generates your birth chart based on Mayan principles. Just input "
@@ -114,7 +121,8 @@ void frmMain::setupUi()
     setTabOrder(m_txtName, m_cboMonth);
     setTabOrder(m_cboMonth, m_cboDate);
     setTabOrder(m_cboDate, m_cboYear);
-    setTabOrder(m_cboYear, m_cmdCalculate);
+    setTabOrder(m_cboYear, m_cboBirthTime);
+    setTabOrder(m_cboBirthTime, m_cmdCalculate);
     // The links come after the entry controls, so they too can be reached by keyboard.
     chainLinksAfter(m_cmdCalculate);
 
@@ -150,27 +158,18 @@ void frmMain::setupMenus()
     addSeparator(file, "mnuSep3");
     addCommand(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
     setupCountMenu();
+    setupDayStartMenu();
     addViewMenu();
     addSharedMenus();
 }
 
 void frmMain::setupCountMenu()
 {
-    static constexpr const char* kCaptions[] = {"&Traditional (correlation 584283)",
-                                                "Traditional (correlation 58428&5)", "&Dreamspell"};
-    static_assert(std::size(kCaptions) == kCounts.size());
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Count"));
-    menu->setObjectName(QStringLiteral("mnuCount"));
-    auto* group = new QActionGroup(menu);
-    group->setExclusive(true);
-    for (int i = 0; i < static_cast<int>(kCounts.size()); ++i) {
-        QAction* item = menu->addAction(QString::fromLatin1(kCaptions[i]));
-        item->setObjectName(QStringLiteral("mnuCountItem(%1)").arg(i));
-        item->setCheckable(true);
-        item->setChecked(kCounts[static_cast<std::size_t>(i)] == m_context.count);
-        group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, i] { mnuCountItem_Click(i); });
-    }
+    const auto checked = std::find(kCounts.begin(), kCounts.end(), m_context.count) - kCounts.begin();
+    addChoiceMenu(QT_TR_NOOP("&Count"), "mnuCount", "mnuCountItem",
+                  {QT_TR_NOOP("&Traditional (correlation 584283)"), QT_TR_NOOP("Traditional (correlation 58428&5)"),
+                   QT_TR_NOOP("&Dreamspell")},
+                  static_cast<int>(checked), &frmMain::mnuCountItem_Click);
 }
 
 void frmMain::Form_Load()
@@ -181,16 +180,21 @@ void frmMain::Form_Load()
         m_cboDate->addItem(QString::number(day));
     for (int year = kFirstYear; year <= kLastYear; ++year)
         m_cboYear->addItem(QString::number(year));
+    // In the order of kBirthTimes.
+    m_cboBirthTime->addItems({tr("Not known / daytime"), tr("Evening, after sunset"),
+                              tr("Night, after midnight and before sunrise")});
     m_cboMonth->setCurrentIndex(0);
     m_cboDate->setCurrentIndex(0);
     m_cboYear->setCurrentIndex(0);
+    m_cboBirthTime->setCurrentIndex(0);
 }
 
 Person frmMain::enteredPerson() const
 {
     // The lists' positions are the data; their texts are for the eye.
     return {m_txtName->text().trimmed().toStdString(),
-            {kFirstYear + m_cboYear->currentIndex(), m_cboMonth->currentIndex() + 1, m_cboDate->currentIndex() + 1}};
+            {kFirstYear + m_cboYear->currentIndex(), m_cboMonth->currentIndex() + 1, m_cboDate->currentIndex() + 1},
+            kBirthTimes[static_cast<std::size_t>(std::max(0, m_cboBirthTime->currentIndex()))]};
 }
 
 void frmMain::showPerson(const Person& person)
@@ -199,6 +203,7 @@ void frmMain::showPerson(const Person& person)
     m_cboYear->setCurrentIndex(person.birthDate.year - kFirstYear);
     m_cboMonth->setCurrentIndex(person.birthDate.month - 1);
     m_cboDate->setCurrentIndex(person.birthDate.day - 1);
+    m_cboBirthTime->setCurrentIndex(static_cast<int>(person.born));
 }
 
 void frmMain::showToday()
@@ -234,7 +239,7 @@ bool frmMain::validateBirthDetails()
 
 bool frmMain::generate(const Person& person)
 {
-    const auto checked = checkedReading(person, m_context.count);
+    const auto checked = checkedReading(person, m_context.count, NameRule::Required, m_context.dayStart);
     if (const auto* refusal = std::get_if<Refusal>(&checked))
         return refuse(*refusal), false;
     auto* result = new frmMayanBirthchartResult(m_context, std::get<Reading>(checked));
@@ -268,13 +273,9 @@ void frmMain::mnuCountItem_Click(int index)
         return;
     m_context.count = kCounts[static_cast<std::size_t>(index)];
     showToday();
-    if (auto* item = findChild<QAction*>(QStringLiteral("mnuCountItem(%1)").arg(index)))
-        item->setChecked(true);
-    if (!WriteCountSetting(m_context.services.settings, m_context.count))
-        m_context.services.messages.show(this,
-                                         tr("The count is used until the program ends, but it could not be "
-                                            "kept for the next start: the settings could not be written."),
-                                         MessageIcon::Information);
+    keepChoice("mnuCountItem", index, WriteCountSetting(m_context.services.settings, m_context.count),
+               tr("The count is used until the program ends, but it could not be kept for the next start: the "
+                  "settings could not be written."));
 }
 void frmMain::mnuExit_Click() { close(); }
 

@@ -4,6 +4,8 @@
 #include "engine/reading.h"
 #include "ui/programwindow.h"
 
+#include <initializer_list>
+
 namespace kinwheel {
 struct Refusal;
 }
@@ -30,6 +32,8 @@ public:
     QComboBox* cboYear() const { return m_cboYear; }
     QComboBox* cboMonth() const { return m_cboMonth; }
     QComboBox* cboDate() const { return m_cboDate; }
+    // The time of birth, in the order of kBirthTimes.
+    QComboBox* cboBirthTime() const { return m_cboBirthTime; }
 
     // Opens the reading file at path as File > Open does once a file is
     // chosen: its reading replaces this window. False when it was refused,
@@ -42,7 +46,7 @@ public:
 
     // Checks the entered details; shows at most one message. True: Generate may go on.
     bool validateBirthDetails();
-    // The person the controls show: the name trimmed, the date from the lists' positions.
+    // The person the controls show: the name trimmed, the date and time from the lists' positions.
     Person enteredPerson() const;
 
 public slots:
@@ -52,6 +56,8 @@ public slots:
     void mnuExit_Click();
     // Count > item index (0..2, in the order of kCounts): the count readings follow.
     void mnuCountItem_Click(int index);
+    // Day Begins At > item index (0..2, in the order of kDayStarts).
+    void mnuDayBeginsItem_Click(int index);
 
 protected:
     // Today's reading under the chosen count.
@@ -70,6 +76,13 @@ private:
     void setupMenus();
     void fillRecentMenu();
     void setupCountMenu();
+    void setupDayStartMenu();
+    // A menu of exclusive items named itemName(i), item checked one checked;
+    // choosing item i runs click(i).
+    void addChoiceMenu(const char* title, const char* objectName, const char* itemName,
+                       std::initializer_list<const char*> captions, int checked, void (frmMain::*click)(int));
+    // Checks item index of a choice menu; says so when the choice could not be stored.
+    void keepChoice(const char* itemName, int index, bool stored, const QString& notStored);
     void Form_Load();
     // Shows the controls holding person (whose values the lists hold).
     void showPerson(const Person& person);
@@ -90,6 +103,8 @@ private:
     QComboBox* m_cboDate = nullptr;
     QComboBox* m_cboMonth = nullptr;
     QLabel* m_Label1[3] = {};
+    QLabel* m_lblBirthTime = nullptr;
+    QComboBox* m_cboBirthTime = nullptr;
     QLabel* m_lblToday = nullptr;
 };
 

@@ -24,7 +24,7 @@ std::optional<Reading> todaysReading(AppContext& context)
     const std::optional<CivilDate> day = today(context);
     if (!day)
         return std::nullopt;
-    return readingOf({std::string(), *day}, context.count);
+    return readingOf({std::string(), *day}, context.count, context.dayStart);
 }
 
 std::optional<ReturnsSection> returnsFromToday(AppContext& context)

@@ -17,7 +17,7 @@ struct AppContext;
 
 // Today's date from the clock service; nothing when it gives no date the engine reads.
 std::optional<CivilDate> today(AppContext& context);
-// Today's reading under the context's count: nobody's, of today's date.
+// Today's reading under the context's count and day start: nobody's, of today's date.
 std::optional<Reading> todaysReading(AppContext& context);
 // The returns section of a reading's texts, from today.
 std::optional<ReturnsSection> returnsFromToday(AppContext& context);

@@ -63,6 +63,15 @@ void drawFocusMark(QPainter& painter, const QRect& rect, const QColor& colour)
 void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const
 {
+    // A list's choice too long for its box ends in "…" rather than being cut off mid-letter.
+    if (const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        box && element == CE_ComboBoxLabel && !box->editable) {
+        QStyleOptionComboBox elided(*box);
+        const QRect field = subControlRect(CC_ComboBox, box, SC_ComboBoxEditField, widget);
+        elided.currentText = box->fontMetrics.elidedText(box->currentText, Qt::ElideRight, field.width() - 2);
+        QProxyStyle::drawControl(element, &elided, painter, widget);
+        return;
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
     if (element == CE_PushButton && (option->state & State_HasFocus))
         drawFocusMark(*painter, option->rect.adjusted(3, 3, -3, -3), option->palette.color(QPalette::ButtonText));

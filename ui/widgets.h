@@ -42,7 +42,8 @@ protected:
 
 // The desktop's style, with a focus mark every style shows the same way: a
 // button with the keyboard focus is framed in its text colour, so that the
-// mark stands out on the program's colours in a light or a dark palette.
+// mark stands out on the program's colours in a light or a dark palette. A
+// drop-down list's choice wider than its box is elided.
 class FocusMarkStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;

@@ -1,4 +1,4 @@
-// Reading a file's bytes gives four values or a refusal, never more than a
+// Reading a file's bytes gives four or five values or a refusal, never more than a
 // line's worth per value; what it accepts reads back the same once written again.
 
 #include "report/cp1252.h"
@@ -30,9 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
 
     QByteArray again;
-    for (const QString* value : {&values->name, &values->year, &values->month, &values->day}) {
+    for (const QString* value : {&values->name, &values->year, &values->month, &values->day, &values->born}) {
         FUZZ_CHECK(value->size() <= kMaxReadingLineBytes);
-        again += ScrambleText(toCp1252(*value)) + "\r\n";
+        if (value != &values->born || !value->isEmpty())
+            again += ScrambleText(toCp1252(*value)) + "\r\n";
     }
     const auto reread = decode(again);
     FUZZ_CHECK(std::holds_alternative<ReadingValues>(reread));

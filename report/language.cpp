@@ -1,0 +1,209 @@
+#include "report/language.h"
+
+#include "engine/tables.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QLibraryInfo>
+#include <QStringList>
+#include <QTranslator>
+
+#include <memory>
+
+namespace kinwheel {
+namespace {
+
+QString current = QString::fromLatin1(kEnglish.data(), kEnglish.size());
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+struct TableInfo {
+    std::string_view file;
+    int size;
+};
+constexpr TableInfo kTables[kTextTableCount] = {
+    {"tone-names.txt", 13},         {"tone-descriptions.txt", 13}, {"glyph-names.txt", 20},
+    {"glyph-descriptions.txt", 20}, {"sign-names.txt", 20},        {"sign-keywords.txt", 20},
+    {"sign-gemstones.txt", 20},     {"sign-significance.txt", 20}, {"sign-descriptions.txt", 20},
+    {"labels.txt", 6},
+};
+
+const TableInfo& info(TextTable table)
+{
+    return kTables[static_cast<int>(table)];
+}
+
+std::string_view englishText(TextTable table, int index)
+{
+    const auto at = static_cast<std::size_t>(index);
+    switch (table) {
+    case TextTable::ToneNames:
+        return ToneTable[at].name;
+    case TextTable::ToneDescriptions:
+        return ToneTable[at].description;
+    case TextTable::GlyphNames:
+        return GlyphTable[at].name;
+    case TextTable::GlyphDescriptions:
+        return GlyphTable[at].description;
+    case TextTable::SignNames:
+        return DaySignTable[at].englishName;
+    case TextTable::SignKeywords:
+        return DaySignTable[at].keywords;
+    case TextTable::SignGemstones:
+        return DaySignTable[at].gemstone;
+    case TextTable::SignSignificance:
+        return DaySignTable[at].significance;
+    case TextTable::SignDescriptions:
+        return DaySignTable[at].description;
+    case TextTable::Labels:
+        return labelText(static_cast<LabelText>(at));
+    }
+    return {};
+}
+
+// The lines of a language's table, read once from the resources; empty when
+// the language has no such file.
+const QStringList& languageLines(TextTable table, const QString& language)
+{
+    static QHash<QString, QStringList> cache;
+    const QString key = language + QLatin1Char('/') + fromView(info(table).file);
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    QStringList lines;
+    QFile file(QStringLiteral(":/text/") + key);
+    if (file.open(QIODevice::ReadOnly)) {
+        QString text = QString::fromUtf8(file.readAll());
+        if (text.endsWith(QLatin1Char('\n')))
+            text.chop(1);
+        lines = text.split(QLatin1Char('\n'));
+        if (lines.size() != info(table).size)
+            lines.clear(); // a file out of step with the English is not used
+    }
+    return *cache.insert(key, lines);
+}
+
+std::unique_ptr<QTranslator>& programTranslator()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+std::unique_ptr<QTranslator>& qtTranslator()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+void removeTranslator(std::unique_ptr<QTranslator>& translator)
+{
+    if (translator)
+        QCoreApplication::removeTranslator(translator.get());
+    translator.reset();
+}
+
+} // namespace
+
+bool isKnownLanguage(QStringView code)
+{
+    for (const LanguageInfo& language : kLanguages)
+        if (code == fromView(language.code))
+            return true;
+    return false;
+}
+
+QString languageOfLocaleName(QStringView name)
+{
+    // "es", "es_MX", "es_MX.UTF-8", "es-419", "es_ES@euro": the language is
+    // what comes before the first separator.
+    qsizetype end = 0;
+    while (end < name.size() && name[end].isLetter())
+        ++end;
+    const QString code = name.left(end).toString().toLower();
+    return isKnownLanguage(code) ? code : fromView(kEnglish);
+}
+
+QString languageOfLocale(const QLocale& locale)
+{
+    return languageOfLocaleName(locale.name());
+}
+
+QString languageOfEnvironment()
+{
+    // GNU's order for messages: LANGUAGE (a list, the first one wins), then
+    // the locale categories from the most to the least particular.
+    const QString list = qEnvironmentVariable("LANGUAGE");
+    if (!list.isEmpty())
+        return languageOfLocaleName(list.section(QLatin1Char(':'), 0, 0));
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const QString value = qEnvironmentVariable(variable); !value.isEmpty())
+            return languageOfLocaleName(value);
+    return languageOfLocale(QLocale::system());
+}
+
+QString currentLanguage()
+{
+    return current;
+}
+
+QLocale currentLocale()
+{
+    return current == fromView(kEnglish) ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(current);
+}
+
+bool installLanguage(const QString& code)
+{
+    removeTranslator(programTranslator());
+    removeTranslator(qtTranslator());
+    current = fromView(kEnglish);
+    const bool english = code == current;
+    if (english || !isKnownLanguage(code))
+        return english;
+
+    auto program = std::make_unique<QTranslator>();
+    if (!program->load(QStringLiteral(":/i18n/kinwheel_%1.qm").arg(code)))
+        return false;
+    QCoreApplication::installTranslator(program.get());
+    programTranslator() = std::move(program);
+    // Qt's own texts: from the system's Qt translations, where installed.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_%1").arg(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        qtTranslator() = std::move(qt);
+    }
+    current = code;
+    return true;
+}
+
+std::string_view textTableFile(TextTable table)
+{
+    return info(table).file;
+}
+
+int textTableSize(TextTable table)
+{
+    return info(table).size;
+}
+
+QString localText(TextTable table, int index, QStringView language)
+{
+    if (index < 0 || index >= info(table).size)
+        return {};
+    if (language != fromView(kEnglish)) {
+        const QStringList& lines = languageLines(table, language.toString());
+        if (!lines.isEmpty())
+            return lines[index];
+    }
+    return fromView(englishText(table, index));
+}
+
+QString localText(TextTable table, int index)
+{
+    return localText(table, index, current);
+}
+
+} // namespace kinwheel
