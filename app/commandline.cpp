@@ -3,6 +3,8 @@
 #include "engine/reading.h"
 #include "engine/tzolkin.h"
 #include "report/birthtime.h"
+#include "report/comparison.h"
+#include "report/comparisonjson.h"
 #include "report/inputtext.h"
 #include "report/kinreturns.h"
 #include "report/readingfile.h"
@@ -11,6 +13,7 @@
 #include "report/validation.h"
 #include "platform/weblinks.h"
 #include "ui/appcontext.h"
+#include "ui/frmcompare.h"
 #include "ui/frmsave.h"
 #include "ui/richtextpanel.h"
 
@@ -39,13 +42,16 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  kinwheel --read FILE [--count COUNT] [--json]\n"
     "  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE\n"
     "  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf\n"
-    "  Each of the four above also takes [--born TIME] [--day-begins AT].\n"
+    "  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE)\n"
+    "           (--with-date YYYY-MM-DD --with-name NAME | --with FILE)\n"
+    "           [--count COUNT] [--json | --pdf OUT.pdf]\n"
+    "  Each form above also takes [--born TIME] [--day-begins AT].\n"
     "  kinwheel --today [--count COUNT] [--json] [--returns N]\n"
     "  kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count COUNT] --ics FILE [--returns N]\n"
     "\n"
     "Draws up a Mayan astrology birth chart. With no argument the program starts;\n"
     "with a reading file alone it starts and opens that file. With options it\n"
-    "prints, saves or exports one reading and opens no window.\n"
+    "prints, saves or exports one reading, or compares two, and opens no window.\n"
     "\n"
     "Options:\n"
     "  --date YYYY-MM-DD  the birth date, from 0001-01-01 to 9999-12-31\n"
@@ -55,17 +61,20 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  --save FILE        write a reading file (years 1900 to 2100); \".man\" is added\n"
     "                     when FILE does not end in it\n"
     "  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display\n"
+    "  --with-date YYYY-MM-DD, --with-name NAME, --with FILE\n"
+    "                     the second reading of a comparison, as --date, --name\n"
+    "                     and --read give the first\n"
     "  --count COUNT      584283 (the default), 584285 or dreamspell\n"
-    "  --today            today's reading, with no name\n"
-    "  --returns N        the next N days the reading's kin comes round again (1 to 1000;\n"
-    "                     3 in the text, none in JSON, 20 in --ics unless given)\n"
-    "  --ics FILE         write those days as an iCalendar file of all-day events\n"
     "  --born TIME        the time of birth: day (not known or daytime, the default),\n"
     "                     evening (after sunset) or night (after midnight, before\n"
     "                     sunrise); it replaces the time a reading file holds\n"
     "  --day-begins AT    midnight (the default), sunset or sunrise: an evening\n"
     "                     birth takes the next date's reading when the day begins at\n"
     "                     sunset, a night birth the previous date's at sunrise\n"
+    "  --today            today's reading, with no name\n"
+    "  --returns N        the next N days the reading's kin comes round again (1 to 1000;\n"
+    "                     3 in the text, none in JSON, 20 in --ics unless given)\n"
+    "  --ics FILE         write those days as an iCalendar file of all-day events\n"
     "  -h, --help         print this help\n"
     "  -v, --version      print the version\n"
     "\n"
@@ -78,7 +87,8 @@ struct Cli {
 
 // The options that take a value, as QCommandLineParser would take the next
 // argument for it.
-const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "born", "day-begins", "returns", "ics"};
+const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "born", "day-begins", "with-date", "with-name", "with",
+                                   "returns", "ics"};
 
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
@@ -151,6 +161,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     const QCommandLineOption save(QStringLiteral("save"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf"));
     const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("COUNT"));
+    const QCommandLineOption withDate(QStringLiteral("with-date"), QString(), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption withName(QStringLiteral("with-name"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption with(QStringLiteral("with"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption born(QStringLiteral("born"), QString(), QStringLiteral("TIME"));
     const QCommandLineOption dayBegins(QStringLiteral("day-begins"), QString(), QStringLiteral("AT"));
     const QCommandLineOption json(QStringLiteral("json"), QString());
@@ -159,7 +172,8 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     const QCommandLineOption ics(QStringLiteral("ics"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({date, name, read, save, pdf, count, born, dayBegins, json, today, returns, ics, help, version});
+    parser.addOptions({date, name, read, save, pdf, count, born, dayBegins, json, help, version, withDate, withName, with,
+                       today, returns, ics});
 
     const auto refuse = [&line](const QString& error) {
         line.error = error + Cli::tr(" (see kinwheel --help)");
@@ -221,6 +235,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     line.save = value(save);
     line.pdf = value(pdf);
     line.json = parser.isSet(json);
+    line.withDate = value(withDate);
+    line.withName = value(withName);
+    line.with = value(with);
     line.today = parser.isSet(today);
     line.ics = value(ics);
     if (const auto n = value(returns)) {
@@ -250,17 +267,23 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
 
     if (line.today && (line.date || line.read || line.name || line.born))
         return refuse(Cli::tr("--today goes without --date, --read, --name and --born."));
-    if (line.today && (line.save || line.pdf || line.ics))
+    if (line.today && (line.save || line.pdf || line.ics || line.withDate || line.with))
         return refuse(Cli::tr("--today takes --count, --json and --returns alone."));
     if (!line.today && line.date.has_value() == line.read.has_value())
         return refuse(line.date ? Cli::tr("--date and --read cannot be used together.")
                                 : Cli::tr("Give a birth date with --date or a reading file with --read."));
     if (line.read && line.name)
         return refuse(Cli::tr("--name goes with --date; a reading file holds its own name."));
-    if (line.save && (line.read || line.json || line.pdf || line.returns || line.ics))
+    if (line.withDate && line.with)
+        return refuse(Cli::tr("--with-date and --with cannot be used together."));
+    if (line.withName && !line.withDate)
+        return refuse(Cli::tr("--with-name goes with --with-date; a reading file holds its own name."));
+    if (line.save && (line.read || line.json || line.pdf || line.withDate || line.with || line.returns || line.ics))
         return refuse(Cli::tr("--save takes --date and --name alone."));
     if ((line.pdf && line.json) || (line.ics && (line.json || line.pdf)))
         return refuse(line.ics ? Cli::tr("--ics goes without --json and --pdf.") : Cli::tr("Use one of --json and --pdf."));
+    if ((line.returns || line.ics) && (line.withDate || line.with))
+        return refuse(Cli::tr("--returns and --ics go with one reading, not a comparison."));
     if (line.pdf && line.returns)
         return refuse(Cli::tr("--returns goes with a printed reading or --ics, not --pdf."));
     if (line.save)
@@ -268,9 +291,10 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
             !refusal.isEmpty())
             return refuse(refusal);
     if (line.pdf)
-        if (const QString refusal = outputPathRefusal(QStringLiteral("--pdf"), *line.pdf, line.read, QStringLiteral(".man"));
-            !refusal.isEmpty())
-            return refuse(refusal);
+        for (const auto& input : {line.read, line.with})
+            if (const QString refusal = outputPathRefusal(QStringLiteral("--pdf"), *line.pdf, input, QStringLiteral(".man"));
+                !refusal.isEmpty())
+                return refuse(refusal);
     if (line.ics)
         if (const QString refusal = outputPathRefusal(QStringLiteral("--ics"), *line.ics, line.read, QStringLiteral(".man"));
             !refusal.isEmpty())
@@ -302,38 +326,56 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         return written("kinwheel " KINWHEEL_VERSION "\n");
 
     // The checks of Open and Generate; only a reading printed from --date
-    // may go without a name: a saved reading and a report have one.
-    const std::optional<CivilDate> today = civilDateOf(services.clock.today());
-    Person person;
-    if (line.today) {
-        if (!today)
-            return refuse(Cli::tr("Today's date could not be read from the system."));
-        person.birthDate = *today;
-    } else if (line.read) {
-        const auto read = readReadingFile(*line.read);
-        const auto* stored = std::get_if<Person>(&read);
-        if (!stored) {
-            // The windows' one message, and the reason on a line of its own.
-            tell(err,
-                 Cli::tr("Please Check The File.") + QLatin1Char('\n')
-                     + readingFileProblem(std::get<ReadingFileError>(read), *line.read),
-                 {*line.read});
-            return kExitRefused;
+    // may go without a name: a saved reading, a report and a reading file have one.
+    const auto load = [&](const std::optional<QString>& file, const std::optional<QString>& date,
+                          const std::optional<QString>& name, const QString& dateOption,
+                          std::optional<BirthTime> born) -> std::optional<Reading> {
+        Person person;
+        if (file) {
+            const auto read = readReadingFile(*file);
+            const auto* stored = std::get_if<Person>(&read);
+            if (!stored) {
+                // The windows' one message, and the reason on a line of its own.
+                tell(err,
+                     Cli::tr("Please Check The File.") + QLatin1Char('\n')
+                         + readingFileProblem(std::get<ReadingFileError>(read), *file),
+                     {*file});
+                return std::nullopt;
+            }
+            person = *stored;
+        } else {
+            const auto parsed = parseIsoDate(date->toStdString());
+            if (!parsed) {
+                tell(err, Cli::tr("%1 takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %2.")
+                              .arg(dateOption, echoed(*date)));
+                return std::nullopt;
+            }
+            person = {name.value_or(QString()).toStdString(), *parsed};
         }
-        person = *stored;
-    } else {
-        const auto date = parseIsoDate(line.date->toStdString());
-        if (!date)
-            return refuse(Cli::tr("--date takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %1.")
-                              .arg(echoed(*line.date)));
-        person = {line.name.value_or(QString()).toStdString(), *date};
+        person.born = born.value_or(person.born);
+        const NameRule rule = file || line.save || line.pdf ? NameRule::Required : NameRule::Optional;
+        auto checked = checkedReading(person, line.count, rule, line.dayStart);
+        if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+            tell(err, refusal->message);
+            return std::nullopt;
+        }
+        return std::get<Reading>(std::move(checked));
+    };
+    const std::optional<CivilDate> today = civilDateOf(services.clock.today());
+    if (line.today && !today)
+        return refuse(Cli::tr("Today's date could not be read from the system."));
+    const std::optional<Reading> first =
+        line.today ? readingOf({std::string(), *today}, line.count, line.dayStart)
+                   : load(line.read, line.date, line.name, QStringLiteral("--date"), line.born);
+    if (!first)
+        return kExitRefused;
+    const Reading& reading = *first;
+    std::optional<Reading> second;
+    if (line.withDate || line.with) {
+        second = load(line.with, line.withDate, line.withName, QStringLiteral("--with-date"), std::nullopt);
+        if (!second)
+            return kExitRefused;
     }
-    person.born = line.born.value_or(person.born);
-    const NameRule rule = line.read || line.save || line.pdf ? NameRule::Required : NameRule::Optional;
-    const auto checked = checkedReading(person, line.count, rule, line.dayStart);
-    if (const auto* refusal = std::get_if<Refusal>(&checked))
-        return refuse(refusal->message);
-    const Reading& reading = std::get<Reading>(checked);
 
     if (line.save) {
         // As the report window's Save writes it; only the window's years are taken.
@@ -347,17 +389,20 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         return kExitNotWritten;
     }
     if (line.pdf) {
-        // The report window's own document, written as its Print writes a PDF.
+        // The report window's own document, or the comparison window's, written as Print writes a PDF.
         AppContext context(services);
         context.count = line.count;
-        frmSave report(context, reading);
-        const QString failure = report.rtb()->printToPdf(services.printer, *line.pdf);
+        const QString failure = second ? services.printer.printToPdf(*comparisonDocument(reading, *second), *line.pdf)
+                                       : frmSave(context, reading).rtb()->printToPdf(services.printer, *line.pdf);
         if (failure.isEmpty())
             return kExitDone;
         tell(err, Cli::tr("The report could not be saved to %1.\n\n%2").arg(QDir::toNativeSeparators(*line.pdf), failure),
              {QDir::toNativeSeparators(*line.pdf)});
         return kExitNotWritten;
     }
+    if (second)
+        return written(line.json ? QJsonDocument(comparisonJson(reading, *second)).toJson()
+                                 : comparisonPlainText(reading, *second).toUtf8());
     if (line.ics) {
         const std::vector<CivilDate> dates =
             today ? kinReturns(reading, *today, line.returns.value_or(kReturnsExported)) : std::vector<CivilDate>{};

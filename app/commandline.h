@@ -7,6 +7,8 @@
 //   kinwheel --date YYYY-MM-DD --name NAME [--count C] --save FILE
 //   kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count C] --pdf OUT.pdf
 // each with [--born day|evening|night] [--day-begins midnight|sunset|sunrise].
+// and compares it with a second reading, from --with-date and --with-name
+// or a reading file given with --with.
 //   kinwheel --today [--count C] [--json] [--returns N]
 //   kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count C] --ics FILE [--returns N]
 
@@ -45,6 +47,10 @@ struct CommandLine {
     std::optional<QString> read;
     std::optional<QString> save;
     std::optional<QString> pdf;
+    // The second reading of a comparison: a date and name, or a reading file.
+    std::optional<QString> withDate;
+    std::optional<QString> withName;
+    std::optional<QString> with;
     bool json = false;
     Count count = Count::Gmt584283;
     std::optional<BirthTime> born; // given: replaces a reading file's time of birth

@@ -1,12 +1,13 @@
 // Times, on the offscreen platform, Generate (from the click until the result
-// window is shown and filled), the report window's load (its composition) and
-// View > Tzolk'in Board (from the menu until the board is painted), and
-// prints the medians.
+// window is shown and filled), the report window's load (its composition),
+// the comparison window (built, shown and painted) and View > Tzolk'in Board
+// (from the menu until the board is painted), and prints the medians.
 
 #include "benchsupport.h"
 
 #include "ui/boardgrid.h"
 #include "ui/frmboard.h"
+#include "ui/frmcompare.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
 #include "ui/frmsave.h"
@@ -55,7 +56,7 @@ int main(int argc, char* argv[])
     kinwheel::AppContext& context = session.context;
 
     constexpr int kRuns = 101;
-    std::vector<double> generateMs, reportMs;
+    std::vector<double> generateMs, reportMs, compareMs;
     QElapsedTimer timer;
     for (int i = 0; i < kRuns; ++i) {
         kinwheel::frmMain* main = findWindow<kinwheel::frmMain>();
@@ -75,6 +76,15 @@ int main(int argc, char* argv[])
         kinwheel::frmSave* report = kinwheel::showReportWindow(context, result->reading(), result);
         reportMs.push_back(double(timer.nsecsElapsed()) / 1e6);
         report->close();
+        settle();
+
+        // The reading beside the one before it: a different pair each run.
+        const kinwheel::Reading second = *kinwheel::readingOf({"Ben", kinwheel::addDays(result->reading().date, 97 * i + 1)});
+        timer.start();
+        kinwheel::frmCompare* compare = kinwheel::showComparisonWindow(context, result->reading(), second, result);
+        compare->repaint();
+        compareMs.push_back(double(timer.nsecsElapsed()) / 1e6);
+        compare->close();
         settle();
         result->cmdBack_Click();
         settle();
@@ -103,6 +113,7 @@ int main(int argc, char* argv[])
     std::printf("runs                        %d\n", kRuns);
     std::printf("generate median ms          %.2f (target 15)\n", median(generateMs));
     std::printf("report load median ms       %.2f (target 10)\n", median(reportMs));
+    std::printf("compare shown median ms     %.2f (target 50)\n", median(compareMs));
     std::printf("board window median ms      %.2f (target 50)\n", median(boardMs));
     kinwheel::EndProgram();
     return 0;

@@ -1,7 +1,7 @@
 #pragma once
 // The 260-day round as a whole: on which dates a kin falls under a count,
-// the kins of a destiny cross, the galactic activation portals and the five
-// castles of 52 kins.
+// the kins of a destiny cross and the galactic activation portals (the five
+// castles of 52 kins are relations.h's castleOfKin()).
 
 #include "engine/reading.h"
 
@@ -36,7 +36,5 @@ std::array<int, 5> crossKins(int kin);
 // Whether a kin is one of the 52 galactic activation portals (the "Loom of
 // Maya" of the Dreamspell count).
 bool isActivationPortal(int kin);
-// The castle 0..4 of a kin: kins 1-52, 53-104, 105-156, 157-208, 209-260.
-constexpr int castleOfKin(int kin) { return (kin - 1) / 52; }
 
 } // namespace kinwheel

@@ -16,11 +16,26 @@ QString glyphName(int index)
 
 } // namespace
 
+QJsonObject toneJson(int tone)
+{
+    return {{QStringLiteral("number"), tone}, {QStringLiteral("name"), QString::fromUtf8(toneNameOf(tone))}};
+}
+
+QJsonObject daySignJson(int glyph)
+{
+    const DaySign& sign = daySignOfGlyph(glyph);
+    return {
+        {QStringLiteral("number"), glyph + 1},
+        {QStringLiteral("label"), QString::fromUtf8(sign.label)},
+        {QStringLiteral("name"), QString::fromUtf8(sign.shortName)},
+        {QStringLiteral("english"), QString::fromUtf8(sign.englishName)},
+    };
+}
+
 QJsonObject readingJson(const Reading& reading)
 {
     const MayaDate& maya = reading.maya;
     const DestinyCross& cross = reading.cross;
-    const DaySign& sign = daySignOfGlyph(reading.sign);
     const auto traditional = [&](const QJsonValue& value) {
         return maya.hasTraditionalFields ? value : QJsonValue(QJsonValue::Null);
     };
@@ -34,15 +49,8 @@ QJsonObject readingJson(const Reading& reading)
         {QStringLiteral("dayBegins"), dayStartKey(reading.dayStart)},
         {QStringLiteral("readingDate"), QString::fromStdString(isoDate(reading.date))},
         {QStringLiteral("kin"), reading.kin},
-        {QStringLiteral("tone"),
-         QJsonObject{{QStringLiteral("number"), reading.tone}, {QStringLiteral("name"), QString::fromUtf8(toneNameOf(reading.tone))}}},
-        {QStringLiteral("daySign"),
-         QJsonObject{
-             {QStringLiteral("number"), reading.sign + 1},
-             {QStringLiteral("label"), QString::fromUtf8(sign.label)},
-             {QStringLiteral("name"), QString::fromUtf8(sign.shortName)},
-             {QStringLiteral("english"), QString::fromUtf8(sign.englishName)},
-         }},
+        {QStringLiteral("tone"), toneJson(reading.tone)},
+        {QStringLiteral("daySign"), daySignJson(reading.sign)},
         {QStringLiteral("cross"),
          QJsonObject{
              {QStringLiteral("central"), glyphName(cross[DestinyCross::Central])},

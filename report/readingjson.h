@@ -16,5 +16,8 @@ namespace kinwheel {
 // null under Dreamspell. Names and values are the program's English ones in
 // every language, so scripts can rely on them.
 QJsonObject readingJson(const Reading& reading);
+// Its tone {number, name} and daySign {number, label, name, english} objects.
+QJsonObject toneJson(int tone);
+QJsonObject daySignJson(int glyph);
 
 } // namespace kinwheel

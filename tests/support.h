@@ -8,6 +8,8 @@
 #include "engine/reading.h"
 #include "ui/appcontext.h"
 #include "ui/frmabout.h"
+#include "ui/frmcompare.h"
+#include "ui/frmcomparewith.h"
 #include "ui/frmboard.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
@@ -37,8 +39,8 @@ inline Reading readingFor(const std::string& name, CivilDate date, Count count =
     return readingOf({name, date, born}, count, start).value_or(Reading{});
 }
 
-// One of the windows by name, those that show a reading showing Ada's,
-// born 5 March 1975.
+// One of the windows by name, those that show a reading showing Ada's, born
+// 5 March 1975 (the comparison beside Ben's, born 3 May 1990).
 inline QWidget* showWindow(Fixture& f, const QString& name)
 {
     const Reading ada = readingFor("Ada", {1975, 3, 5});
@@ -49,6 +51,10 @@ inline QWidget* showWindow(Fixture& f, const QString& name)
         window = new frmMayanBirthchartResult(f.context, ada);
     else if (name == QLatin1String("frmSave"))
         window = showReportWindow(f.context, ada, nullptr);
+    else if (name == QLatin1String("frmCompare"))
+        window = showComparisonWindow(f.context, ada, readingFor("Ben", {1990, 5, 3}), nullptr);
+    else if (name == QLatin1String("frmCompareWith"))
+        window = askToCompare(f.context, ada, nullptr);
     else if (name == QLatin1String("frmBoard"))
         window = new frmBoard(f.context, ada, false);
     else

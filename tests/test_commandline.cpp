@@ -84,6 +84,7 @@ private slots:
     void outputPathsThatWouldLoseData_data();
     void outputPathsThatWouldLoseData();
     void printsEveryJsonField();
+    void printsComparisonJson();
     void wholeProgram();
 };
 
@@ -239,6 +240,33 @@ void TestCommandLine::prints_data()
     row("read no name", {"--read", "<dir>/noname.man"}, kExitRefused, "Please Enter Your Name");
     row("read 31 April", {"--read", "<dir>/april.man"}, kExitRefused, "Please Enter Correct Date Or Month !");
     row("read 29 February 2100", {"--read", "<dir>/feb2100.man"}, kExitRefused, kFebruary);
+
+    // Two readings compared: the second from --with-date and --with-name, or a file.
+    const QStringList ada{"--date", "1987-07-26", "--name", "Ada"};
+    row("compare", ada + QStringList{"--with-date", "1990-05-03", "--with-name", "Ben"}, kExitDone,
+        "Relations\nSame colour: Both day signs are yellow");
+    row("compare with a file", {"--read", "<dir>/mary.man", "--with", "<dir>/mary.man", "--count", "dreamspell"},
+        kExitDone, "Both readings follow the Dreamspell count.\n\nMary Smith\n");
+    row("compare without names", {"--date", "1987-07-26", "--with-date", "1987-07-26"}, kExitDone,
+        "Same kin: The first person and the second person were both born on Kin 240");
+    row("compare, JSON", ada + QStringList{"--with", "<dir>/mary.man", "--json"}, kExitDone, "\"second\": {");
+    row("compare with a missing file", ada + QStringList{"--with", "<dir>/gone.man"}, kExitRefused,
+        kCheckTheFile + "\nThere is no such file.");
+    row("compare with 31 April", ada + QStringList{"--with", "<dir>/april.man"}, kExitRefused,
+        "Please Enter Correct Date Or Month !");
+    row("compare with no date", ada + QStringList{"--with-date", "1990-5-3"}, kExitRefused,
+        "--with-date takes a date YYYY-MM-DD");
+    row("compare with 29 February", ada + QStringList{"--with-date", "2021-02-29"}, kExitRefused, kFebruary);
+    row("compare with a name too long", ada + QStringList{"--with-date", "2000-01-01", "--with-name", QString(257, 'n')},
+        kExitRefused, "257 characters");
+    row("--with-date and --with", ada + QStringList{"--with-date", "2000-01-01", "--with", "<dir>/mary.man"},
+        kExitRefused, "cannot be used together");
+    row("--with-name alone", ada + QStringList{"--with-name", "Ben"}, kExitRefused, "--with-name goes with --with-date");
+    row("--with-name like an option", ada + QStringList{"--with-date", "2000-01-01", "--with-name", "--json"},
+        kExitRefused, "--with-name needs a value");
+    row("--with alone", {"--with", "<dir>/mary.man"}, kExitRefused, "Give a birth date");
+    row("--save a comparison", ada + QStringList{"--with-date", "2000-01-01", "--save", "x.man"}, kExitRefused,
+        "--save takes --date and --name alone");
 }
 
 void TestCommandLine::prints()
@@ -318,6 +346,12 @@ void TestCommandLine::writes_data()
         "It is a folder.");
     row("PDF to a pipe", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<fifo>", kExitNotWritten,
         "It is not a regular file.");
+    const QStringList ben{"--with-date", "1990-05-03", "--with-name", "Ben"};
+    row("PDF of two", mary + ben + QStringList{"--pdf"}, "m.pdf", "m.pdf", "old", kExitDone, "");
+    row("PDF of two, without the second name", mary + QStringList{"--with-date", "1990-05-03", "--pdf"}, "m.pdf",
+        "m.pdf", "old", kExitRefused, "Please Enter Your Name");
+    row("PDF of two to a folder", mary + ben + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<folder>", kExitNotWritten,
+        "It is a folder.");
 }
 
 void TestCommandLine::writes()
@@ -361,6 +395,11 @@ void TestCommandLine::writes()
     const auto text = pdfText(path);
     if (!text)
         QSKIP("pdftotext is not installed: the PDF's text is not checked");
+    if (options.contains("--with-date")) {
+        for (const char* line : {"Two Readings Side by Side", "Mary Smith\n", "Ben\n", "Relations", "combined kin:"})
+            QVERIFY2(text->contains(QLatin1String(line)), line);
+        return;
+    }
     const bool dreamspell = options.contains("dreamspell");
     QVERIFY(text->contains("Name: Mary Smith"));
     QVERIFY(text->contains(dreamspell ? "Count: Dreamspell" : "Trecena: 1 Chuwen"));
@@ -380,6 +419,9 @@ void TestCommandLine::outputPathsThatWouldLoseData_data()
         << QStringList{"--read", "<dir>/mary.man", "--pdf", "<dir>/link.pdf"} << "names the file the reading is read from";
     QTest::newRow("PDF over another reading file") << mary + QStringList{"--pdf", "<dir>/mary.man"}
                                                    << "does not write over a reading file";
+    QTest::newRow("PDF over the file compared with")
+        << mary + QStringList{"--with", "<dir>/mary.man", "--pdf", "<dir>/link.pdf"}
+        << "names the file the reading is read from";
     QTest::newRow("calendar file over a reading file") << mary + QStringList{"--ics", "<dir>/mary.man"}
                                                       << "does not write over a reading file";
     QTest::newRow("calendar file over the file read") << QStringList{"--read", "<dir>/mary.man", "--ics", "<dir>/link.pdf"}
@@ -425,6 +467,30 @@ void TestCommandLine::printsEveryJsonField()
         "born": null, "dayBegins": "midnight", "readingDate": "2012-12-21"
     })json").object();
     QCOMPARE(QJsonDocument::fromJson(outcome.out.toUtf8()).object(), expected);
+}
+
+// A comparison's JSON: both readings whole, each relation with its rule and
+// side, and the combined kin, as the README shows them.
+void TestCommandLine::printsComparisonJson()
+{
+    const Outcome outcome = run({"--date", "1987-07-26", "--name", "Ada", "--with-date", "1990-05-03", "--with-name",
+                                 "Ben", "--count", "dreamspell", "--json"});
+    QCOMPARE(outcome.status, kExitDone);
+    const QJsonObject json = QJsonDocument::fromJson(outcome.out.toUtf8()).object();
+    QCOMPARE(json.keys(), (QStringList{"combinedKin", "count", "first", "relations", "second"}));
+    QCOMPARE(json["count"].toString(), QStringLiteral("dreamspell"));
+    QCOMPARE(json["first"]["kin"].toInt(), 34);
+    QCOMPARE(json["second"]["name"].toString(), QStringLiteral("Ben"));
+    QCOMPARE(json["second"]["cross"]["ally"].toString(), QStringLiteral("White Wizard"));
+    QStringList relations;
+    for (const QJsonValue relation : json["relations"].toArray()) {
+        relations << relation["rule"].toString() + QLatin1Char('/') + relation["from"].toString();
+        QVERIFY(relation["text"].toString().size() > 20);
+    }
+    QCOMPARE(relations, (QStringList{"ally/first", "ally/second", "sameCastle/both"}));
+    QCOMPARE(json["combinedKin"].toObject(), QJsonDocument::fromJson(R"json({"kin": 39,
+        "tone": {"number": 13, "name": "Cosmic"},
+        "daySign": {"number": 19, "label": "KAWOK - (CAUAC)", "name": "Cauac", "english": "Storm"}})json").object());
 }
 
 // The program itself, while another instance holds the lock and with no

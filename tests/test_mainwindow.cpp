@@ -140,7 +140,7 @@ void TestMainWindow::menus()
     const QStringList file = captions(window.findChild<QMenu*>(QStringLiteral("mnuFile")));
     const qsizetype mayan = file.indexOf(QStringLiteral("&Generate Mayan Birth Chart"));
     QVERIFY(mayan >= 0);
-    QCOMPARE(file.mid(mayan), (QStringList{"&Generate Mayan Birth Chart", "-", "E&xit"}));
+    QCOMPARE(file.mid(mayan), (QStringList{"&Generate Mayan Birth Chart", "&Compare With…", "-", "E&xit"}));
 }
 
 void TestMainWindow::validation_data()

@@ -134,7 +134,7 @@ void TestResultWindow::window()
     QCOMPARE(visibleOffer(*result), QStringLiteral("lblFullBrand"));
     QVERIFY(!result->findChild<QAction*>(QStringLiteral("mnuMakeMoney"))->isVisible());
     QCOMPARE(captions(result->findChild<QMenu*>(QStringLiteral("mnuFile"))),
-             (QStringList{"&Back", "Export Kin &Returns…", "-", "E&xit"}));
+             (QStringList{"&Back", "&Compare With…", "Export Kin &Returns…", "-", "E&xit"}));
 }
 
 void TestResultWindow::crossText_data()

@@ -175,6 +175,8 @@ void TestTheme::legibleUnderAnyPalette_data()
         {"frmMayanBirthchartResult", "run"},
         {"frmSave", "label", "button", "run"},
         {"frmAbout", "label", "button"},
+        {"frmCompare", "label", "button", "run"},
+        {"frmCompareWith", "label", "button", "frame title", "list", "list entries", "text box"},
         {"frmBoard", "label", "menu bar", "menu"},
     };
     for (const bool dark : {false, true}) {
@@ -246,6 +248,7 @@ void TestTheme::focusIsMarked_data()
         QTest::addRow("offer link, %s", palette) << "frmMayanBirthchartResult" << "lblFullBrand" << dark;
         QTest::addRow("Print, %s", palette) << "frmSave" << "cmdPrint" << dark;
         QTest::addRow("OK, %s", palette) << "frmAbout" << "cmdOK" << dark;
+        QTest::addRow("Compare, %s", palette) << "frmCompareWith" << "cmdCompare" << dark;
     }
 }
 

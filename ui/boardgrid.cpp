@@ -1,5 +1,6 @@
 #include "ui/boardgrid.h"
 
+#include "engine/relations.h"
 #include "engine/tzolkin.h"
 #include "report/kinreturns.h"
 #include "report/reportcomposer.h"

@@ -6,6 +6,7 @@
 #include "report/readingfile.h"
 #include "report/validation.h"
 #include "ui/appcontext.h"
+#include "ui/frmcomparewith.h"
 #include "ui/frmresult.h"
 #include "ui/today.h"
 #include "ui/widgets.h"
@@ -155,6 +156,7 @@ void frmMain::setupMenus()
     connect(m_mnuRecent, &QMenu::aboutToShow, this, &frmMain::fillRecentMenu);
     fillRecentMenu();
     addCommand(file, "&Generate Mayan Birth Chart", "mnuMayan", &frmMain::mnuMayan_Click);
+    addCommand(file, "", "mnuCompare", &frmMain::mnuCompare_Click)->setText(tr("&Compare With…"));
     addSeparator(file, "mnuSep3");
     addCommand(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
     setupCountMenu();
@@ -174,35 +176,23 @@ void frmMain::setupCountMenu()
 
 void frmMain::Form_Load()
 {
-    for (std::string_view month : MonthNames)
-        m_cboMonth->addItem(QString::fromUtf8(month));
-    for (int day = 1; day <= 31; ++day)
-        m_cboDate->addItem(QString::number(day));
-    for (int year = kFirstYear; year <= kLastYear; ++year)
-        m_cboYear->addItem(QString::number(year));
+    fillBirthDateLists(m_cboMonth, m_cboDate, m_cboYear);
     // In the order of kBirthTimes.
     m_cboBirthTime->addItems({tr("Not known / daytime"), tr("Evening, after sunset"),
                               tr("Night, after midnight and before sunrise")});
-    m_cboMonth->setCurrentIndex(0);
-    m_cboDate->setCurrentIndex(0);
-    m_cboYear->setCurrentIndex(0);
     m_cboBirthTime->setCurrentIndex(0);
 }
 
 Person frmMain::enteredPerson() const
 {
-    // The lists' positions are the data; their texts are for the eye.
-    return {m_txtName->text().trimmed().toStdString(),
-            {kFirstYear + m_cboYear->currentIndex(), m_cboMonth->currentIndex() + 1, m_cboDate->currentIndex() + 1},
-            kBirthTimes[static_cast<std::size_t>(std::max(0, m_cboBirthTime->currentIndex()))]};
+    Person person = birthDatePerson(m_txtName, m_cboMonth, m_cboDate, m_cboYear);
+    person.born = kBirthTimes[static_cast<std::size_t>(std::max(0, m_cboBirthTime->currentIndex()))];
+    return person;
 }
 
 void frmMain::showPerson(const Person& person)
 {
-    m_txtName->setText(QString::fromStdString(person.name));
-    m_cboYear->setCurrentIndex(person.birthDate.year - kFirstYear);
-    m_cboMonth->setCurrentIndex(person.birthDate.month - 1);
-    m_cboDate->setCurrentIndex(person.birthDate.day - 1);
+    showBirthDatePerson(person, m_txtName, m_cboMonth, m_cboDate, m_cboYear);
     m_cboBirthTime->setCurrentIndex(static_cast<int>(person.born));
 }
 
@@ -266,6 +256,15 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 }
 
 void frmMain::mnuMayan_Click() { cmdCalculate_Click(); }
+
+// The entered details, checked as Generate checks them, are the first reading.
+void frmMain::mnuCompare_Click()
+{
+    const auto checked = checkedReading(enteredPerson(), m_context.count, NameRule::Required, m_context.dayStart);
+    if (const auto* refusal = std::get_if<Refusal>(&checked))
+        return refuse(*refusal);
+    askToCompare(m_context, std::get<Reading>(checked), this);
+}
 
 void frmMain::mnuCountItem_Click(int index)
 {

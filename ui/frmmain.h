@@ -53,6 +53,8 @@ public slots:
     void cmdCalculate_Click();
     void cmdOpen_Click();
     void mnuMayan_Click();
+    // File > Compare With…: the entered person's reading beside another.
+    void mnuCompare_Click();
     void mnuExit_Click();
     // Count > item index (0..2, in the order of kCounts): the count readings follow.
     void mnuCountItem_Click(int index);

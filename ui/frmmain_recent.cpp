@@ -2,6 +2,7 @@
 
 #include "platform/settings.h"
 #include "ui/appcontext.h"
+#include "ui/windowparts.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -37,24 +38,8 @@ bool frmMain::openAndRemember(const QString& path)
 
 void frmMain::fillRecentMenu()
 {
-    m_mnuRecent->clear();
-    const QStringList paths = RecentReadings(m_context.services.settings);
-    if (paths.isEmpty()) {
-        QAction* none = m_mnuRecent->addAction(QStringLiteral("(None)"));
-        none->setObjectName(QStringLiteral("mnuRecentNone"));
-        none->setEnabled(false);
-        return;
-    }
-    for (int i = 0; i < paths.size(); ++i) {
-        const QString& path = paths[i];
-        QString name = QFileInfo(path).fileName();
-        name.replace(QLatin1Char('&'), QLatin1String("&&"));
-        QAction* entry = m_mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
-        entry->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
-        entry->setToolTip(QDir::toNativeSeparators(path));
-        entry->setStatusTip(entry->toolTip());
-        connect(entry, &QAction::triggered, this, [this, path] { openAndRemember(path); });
-    }
+    fillRecentReadingsMenu(m_mnuRecent, m_context.services.settings,
+                           [this](const QString& path) { openAndRemember(path); });
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)

@@ -5,6 +5,7 @@
 #include "report/kinreturns.h"
 #include "report/reportcomposer.h"
 #include "ui/appcontext.h"
+#include "ui/frmcomparewith.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
 #include "ui/mayanumeral.h"
@@ -111,8 +112,9 @@ void frmMayanBirthchartResult::setupMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addCommand(file, "&Back", "mnuBack", &frmMayanBirthchartResult::mnuBack_Click);
-    file->addAction(tr("Export Kin &Returns…"), this, &frmMayanBirthchartResult::mnuExportReturns_Click)
-        ->setObjectName(QStringLiteral("mnuExportReturns"));
+    addCommand(file, "", "mnuCompare", &frmMayanBirthchartResult::mnuCompare_Click)->setText(tr("&Compare With…"));
+    addCommand(file, "", "mnuExportReturns", &frmMayanBirthchartResult::mnuExportReturns_Click)
+        ->setText(tr("Export Kin &Returns…"));
     file->addSeparator();
     addCommand(file, "E&xit", "mnuExit", &frmMayanBirthchartResult::mnuExit_Click);
     addViewMenu();
@@ -150,6 +152,7 @@ void frmMayanBirthchartResult::cmdBack_Click()
 void frmMayanBirthchartResult::mnuBack_Click() { cmdBack_Click(); }
 void frmMayanBirthchartResult::cmdSave_Click() { showReportWindow(m_context, m_reading, this); }
 void frmMayanBirthchartResult::mnuExit_Click() { close(); }
+void frmMayanBirthchartResult::mnuCompare_Click() { askToCompare(m_context, m_reading, this); }
 
 void frmMayanBirthchartResult::mnuExportReturns_Click()
 {

@@ -35,6 +35,8 @@ public slots:
     void mnuBack_Click();
     void cmdSave_Click();
     void mnuExit_Click();
+    // File > Compare With…: this reading beside another.
+    void mnuCompare_Click();
     // File > Export Kin Returns: the next returns as a calendar file.
     void mnuExportReturns_Click();
 

@@ -6,6 +6,7 @@
 #include "platform/settings.h"
 #include "platform/weblinks.h"
 #include "ui/appcontext.h"
+#include "ui/printing.h"
 #include "ui/richtextpanel.h"
 #include "ui/today.h"
 #include "ui/widgets.h"
@@ -112,29 +113,8 @@ void frmSave::cmdSave_Click()
 
 void frmSave::cmdPrint_Click()
 {
-    Services& services = m_context.services;
     m_RTB->clearSelection();
-    const QString failure = m_RTB->printTo(services.printer);
-    if (failure.isEmpty())
-        return;
-    // Without a printer the report can still leave the program, as a PDF.
-    if (!services.messages.ask(this,
-                               tr("The report could not be printed.\n\n%1\n\n"
-                                  "Do you want to save it as a PDF file instead?")
-                                   .arg(failure),
-                               MessageIcon::Critical))
-        return;
-    FileDialogOptions options;
-    options.title = QString::fromLatin1(kAppTitle);
-    options.filter = tr("PDF files (*.pdf)");
-    options.defaultSuffix = QStringLiteral("pdf");
-    options.confirmOverwrite = true;
-    const QString path = services.files.saveFileName(this, options);
-    if (path.isEmpty())
-        return;
-    if (const QString pdfFailure = m_RTB->printToPdf(services.printer, path); !pdfFailure.isEmpty())
-        services.messages.show(this, tr("The report could not be saved to %1.\n\n%2").arg(path, pdfFailure),
-                               MessageIcon::Critical);
+    printWithPdfOffer(m_context.services, this, *m_RTB->document());
 }
 
 void frmSave::Label1_Click()

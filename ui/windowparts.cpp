@@ -1,18 +1,23 @@
 #include "ui/windowparts.h"
 
+#include "platform/settings.h"
 #include "platform/weblinks.h"
 #include "ui/widgets.h"
 
 #include "kinwheel_assets.h"
 
 #include <QEvent>
+#include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
@@ -50,13 +55,15 @@ public:
             ;
         auto* box = static_cast<QLabel*>(watched);
         if (screenChange)
-            box->setPixmap(glyphPicture(box->property(kCardProperty).toInt(), box->devicePixelRatioF(),
-                                        box->property(kLanguageProperty).toString()));
+            box->setPixmap((box->property(kSmallProperty).toBool() ? smallGlyphPicture : glyphPicture)(
+                box->property(kCardProperty).toInt(), box->devicePixelRatioF(),
+                box->property(kLanguageProperty).toString()));
         return false;
     }
 
     static constexpr char kCardProperty[] = "glyphCard";
     static constexpr char kLanguageProperty[] = "glyphCardLanguage";
+    static constexpr char kSmallProperty[] = "glyphCardSmall";
 };
 
 } // namespace
@@ -200,6 +207,54 @@ FileDialogOptions saveFileDialog(const QString& title, const QString& filter, co
     return {title, filter, suffix, true};
 }
 
+void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year)
+{
+    for (std::string_view name : MonthNames)
+        month->addItem(fromView(name));
+    for (int d = 1; d <= 31; ++d)
+        day->addItem(QString::number(d));
+    for (int y = kFirstYear; y <= kLastYear; ++y)
+        year->addItem(QString::number(y));
+    for (QComboBox* list : {month, day, year})
+        list->setCurrentIndex(0);
+}
+
+Person birthDatePerson(const QLineEdit* name, const QComboBox* month, const QComboBox* day, const QComboBox* year)
+{
+    return {name->text().trimmed().toStdString(),
+            {kFirstYear + year->currentIndex(), month->currentIndex() + 1, day->currentIndex() + 1}};
+}
+
+void showBirthDatePerson(const Person& person, QLineEdit* name, QComboBox* month, QComboBox* day, QComboBox* year)
+{
+    name->setText(QString::fromStdString(person.name));
+    year->setCurrentIndex(person.birthDate.year - kFirstYear);
+    month->setCurrentIndex(person.birthDate.month - 1);
+    day->setCurrentIndex(person.birthDate.day - 1);
+}
+
+void fillRecentReadingsMenu(QMenu* menu, SettingsStore& settings, const std::function<void(const QString&)>& open)
+{
+    menu->clear();
+    const QStringList paths = RecentReadings(settings);
+    if (paths.isEmpty()) {
+        QAction* none = menu->addAction(QStringLiteral("(None)"));
+        none->setObjectName(QStringLiteral("mnuRecentNone"));
+        none->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        QString name = QFileInfo(path).fileName();
+        name.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        entry->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setStatusTip(entry->toolTip());
+        QObject::connect(entry, &QAction::triggered, menu, [open, path] { open(path); });
+    }
+}
+
 QString glyphPictureKey(int number)
 {
     if (number < 1 || number > static_cast<int>(assets::kCardNames.size()))
@@ -207,7 +262,10 @@ QString glyphPictureKey(int number)
     return QFileInfo(fromView(assets::kCardFiles.front()[static_cast<std::size_t>(number - 1)].front())).fileName();
 }
 
-QPixmap glyphPicture(int number, qreal devicePixelRatio, QStringView language)
+namespace {
+
+template <class Files>
+QPixmap cardPicture(const Files& files, int number, qreal devicePixelRatio, QStringView language)
 {
     if (glyphPictureKey(number).isEmpty())
         return {};
@@ -216,10 +274,21 @@ QPixmap glyphPicture(int number, qreal devicePixelRatio, QStringView language)
         if (language == fromView(assets::kCardLanguages[i]))
             languageIndex = i;
     const std::size_t scale = scaleFor(assets::kCardScales, devicePixelRatio);
-    QPixmap picture(QStringLiteral(":/")
-                    + fromView(assets::kCardFiles[languageIndex][static_cast<std::size_t>(number - 1)][scale]));
+    QPixmap picture(QStringLiteral(":/") + fromView(files[languageIndex][static_cast<std::size_t>(number - 1)][scale]));
     picture.setDevicePixelRatio(assets::kCardScales[scale]);
     return picture;
+}
+
+} // namespace
+
+QPixmap glyphPicture(int number, qreal devicePixelRatio, QStringView language)
+{
+    return cardPicture(assets::kCardFiles, number, devicePixelRatio, language);
+}
+
+QPixmap smallGlyphPicture(int number, qreal devicePixelRatio, QStringView language)
+{
+    return cardPicture(assets::kSmallCardFiles, number, devicePixelRatio, language);
 }
 
 QPixmap boardGlyphPicture(int number, qreal devicePixelRatio)
@@ -233,13 +302,14 @@ QPixmap boardGlyphPicture(int number, qreal devicePixelRatio)
     return picture;
 }
 
-void showGlyphCard(QLabel* box, int number, QStringView language)
+void showGlyphCard(QLabel* box, int number, QStringView language, bool small)
 {
     if (!box->findChild<GlyphCardKeeper*>(QString(), Qt::FindDirectChildrenOnly))
         box->installEventFilter(new GlyphCardKeeper(box));
     box->setProperty(GlyphCardKeeper::kCardProperty, number);
     box->setProperty(GlyphCardKeeper::kLanguageProperty, language.toString());
-    box->setPixmap(glyphPicture(number, box->devicePixelRatioF(), language));
+    box->setProperty(GlyphCardKeeper::kSmallProperty, small);
+    box->setPixmap((small ? smallGlyphPicture : glyphPicture)(number, box->devicePixelRatioF(), language));
 }
 
 } // namespace kinwheel

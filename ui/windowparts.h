@@ -2,6 +2,7 @@
 // Pieces every window of the program is built from: the caption, the icon,
 // labels plain and clickable, offer labels and their frame, the glyph cards.
 
+#include "engine/reading.h"
 #include "engine/tables.h"
 #include "platform/services.h"
 
@@ -11,9 +12,14 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QGroupBox;
 class QLabel;
+class QComboBox;
+class QLineEdit;
 class QMainWindow;
+class QMenu;
 
 namespace kinwheel {
 
@@ -59,6 +65,17 @@ void bringLabelToFront(QWidget* front, QWidget* back);
 FileDialogOptions readingFileDialog(const QString& title);
 // A save dialog for one kind of file, asking before it replaces one.
 FileDialogOptions saveFileDialog(const QString& title, const QString& filter, const QString& suffix);
+// The birth-date lists of the main window: the twelve months, days 1 to 31
+// and the years it takes, each at its first entry.
+void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year);
+// The person a name box and those lists show: the name trimmed, the date
+// from the lists' positions (their texts are for the eye).
+Person birthDatePerson(const QLineEdit* name, const QComboBox* month, const QComboBox* day, const QComboBox* year);
+// Shows person, whose values the lists hold, in the name box and the lists.
+void showBirthDatePerson(const Person& person, QLineEdit* name, QComboBox* month, QComboBox* day, QComboBox* year);
+// The recent reading files as menu entries ("&1 Ada.man", the path as tip),
+// each running open with its path; "(None)", greyed, when there are none.
+void fillRecentReadingsMenu(QMenu* menu, SettingsStore& settings, const std::function<void(const QString&)>& open);
 
 // The glyph card pictures 1..20; picture n shows glyph n - 1. Each is drawn
 // for its 87 x 113 box at 1x, 2x and 3x: glyphPicture gives the one for the
@@ -71,8 +88,11 @@ QPixmap glyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView langu
 // The small glyph of sign 1..20 for the 260-day board, drawn for 24 x 24 at
 // 1x, 2x and 3x, chosen and set up for the ratio as glyphPicture does.
 QPixmap boardGlyphPicture(int number, qreal devicePixelRatio = 1.0);
-// Shows card `number` in box at the box's device-pixel ratio, and again
-// whenever the box moves to a screen of another ratio.
-void showGlyphCard(QLabel* box, int number, QStringView language = u"en");
+// The small card of the comparison window, drawn for its 68 x 88 box and
+// chosen for a ratio as glyphPicture chooses.
+QPixmap smallGlyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView language = u"en");
+// Shows card `number`, full or small, in box at the box's device-pixel
+// ratio, and again whenever the box moves to a screen of another ratio.
+void showGlyphCard(QLabel* box, int number, QStringView language = u"en", bool small = false);
 
 } // namespace kinwheel

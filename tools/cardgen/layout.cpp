@@ -18,24 +18,37 @@
 namespace kinwheel::cardgen {
 namespace {
 
-constexpr int kCardWidth = assets::kCardWidth;
-constexpr int kCardHeight = assets::kCardHeight;
+// A card is laid out in its picture box's own pixels (87 x 113 for the
+// full card) and drawn at each scale from the same numbers; lines that
+// should stay sharp sit on half pixels with whole-pixel widths. The title
+// banner closes the card at the bottom; the emblem is centred in the field
+// above it. The small card keeps the frame and shrinks the rest.
+struct CardSpec {
+    int width;
+    int height;
+    qreal emblemScale;
+    qreal bandInset;   // the banner's band from either side of the card
+    qreal textPadding; // the room kept around the banner's text
+    int namePixels;
+    int colourPixels;
+    qreal rayStart; // the faint rays behind the emblem begin this far from its centre
+    qreal glowRadius;
 
-// The card is laid out in the picture box's own pixels (87 x 113) and drawn
-// at each scale from the same numbers; lines that should stay sharp sit on
-// half pixels with whole-pixel widths. The title banner closes the card at
-// the bottom; the emblem is centred in the field above it.
+    qreal emblemHalf() const { return 50 * emblemScale; }
+    qreal bandLeft() const { return bandInset; }
+    qreal bandRight() const { return width - bandInset; }
+    qreal bandBottom() const { return height - 2; }
+    qreal textWidth() const { return bandRight() - bandLeft() - 2 * textPadding; }
+};
 
-constexpr qreal kEmblemScale = 0.64;
-constexpr qreal kEmblemHalf = 50 * kEmblemScale;
-// The banner: its band, the room kept around the text, and the text sizes.
-constexpr qreal kBandLeft = 5.5;
-constexpr qreal kBandRight = kCardWidth - 5.5;
-constexpr qreal kBandBottom = kCardHeight - 2;
-constexpr qreal kTextPadding = 3;
-constexpr qreal kTextWidth = kBandRight - kBandLeft - 2 * kTextPadding;
-constexpr int kNamePixels = 9;
-constexpr int kColourPixels = 7;
+constexpr CardSpec kFullCard{assets::kCardWidth, assets::kCardHeight, 0.64, 5.5, 3, 9, 7, 14, 40};
+constexpr CardSpec kSmallCard{assets::kSmallCardWidth, assets::kSmallCardHeight, 0.46, 4.5, 2, 7, 6, 11, 31};
+
+const CardSpec& specOf(CardSize size)
+{
+    return size == CardSize::Small ? kSmallCard : kFullCard;
+}
+
 // A line narrower than this share of its natural width would be hard to read.
 constexpr qreal kNarrowestCondensing = 0.8;
 
@@ -78,14 +91,14 @@ QFont titleFont(int px, qreal spacing)
     return f;
 }
 
-QFont nameFont()
+QFont nameFont(const CardSpec& spec)
 {
-    return titleFont(kNamePixels, 0.2);
+    return titleFont(spec.namePixels, 0.2);
 }
 
-QFont colourFont()
+QFont colourFont(const CardSpec& spec)
 {
-    return titleFont(kColourPixels, 0.9);
+    return titleFont(spec.colourPixels, 0.9);
 }
 
 struct Title {
@@ -95,12 +108,12 @@ struct Title {
 };
 
 // The name wrapped at spaces: as many words on a line as fit the width.
-QStringList wrapped(const QString& name)
+QStringList wrapped(const CardSpec& spec, const QString& name)
 {
-    const QFontMetricsF metrics(nameFont());
+    const QFontMetricsF metrics(nameFont(spec));
     QStringList lines;
     for (const QString& word : name.split(QLatin1Char(' '))) {
-        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + QLatin1Char(' ') + word) <= kTextWidth)
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + QLatin1Char(' ') + word) <= spec.textWidth())
             lines.back() += QLatin1Char(' ') + word;
         else
             lines << word;
@@ -108,58 +121,58 @@ QStringList wrapped(const QString& name)
     return lines;
 }
 
-Title titleOf(int index, std::string_view language)
+Title titleOf(const CardSpec& spec, int index, std::string_view language)
 {
     Title title;
     if (language == "es") {
         QStringList words =
             QString::fromUtf8(kSpanishNames[static_cast<std::size_t>(index)]).toUpper().split(QLatin1Char(' '));
         title.colour = words.takeLast();
-        title.nameLines = wrapped(words.join(QLatin1Char(' ')));
+        title.nameLines = wrapped(spec, words.join(QLatin1Char(' ')));
         title.colourFirst = false;
     } else {
         title.colour = QString::fromLatin1(kEnglishColours[static_cast<std::size_t>(index % 4)]);
-        title.nameLines = wrapped(QString::fromLatin1(kEnglishNames[static_cast<std::size_t>(index)]));
+        title.nameLines = wrapped(spec, QString::fromLatin1(kEnglishNames[static_cast<std::size_t>(index)]));
     }
     return title;
 }
 
 // The height of a line of the name, room for an accent on a capital
 // included, and of the colour's line; and the gaps between lines.
-qreal nameLineHeight()
+qreal nameLineHeight(const CardSpec& spec)
 {
-    return QFontMetricsF(nameFont()).capHeight() + 0.25 * kNamePixels;
+    return QFontMetricsF(nameFont(spec)).capHeight() + 0.25 * spec.namePixels;
 }
 
-qreal colourLineHeight()
+qreal colourLineHeight(const CardSpec& spec)
 {
-    return QFontMetricsF(colourFont()).capHeight();
+    return QFontMetricsF(colourFont(spec)).capHeight();
 }
 
 constexpr qreal kNameLineGap = 1.0;
 constexpr qreal kColourGap = 2.5;
 
-qreal textHeight(int nameLines)
+qreal textHeight(const CardSpec& spec, int nameLines)
 {
-    return colourLineHeight() + kColourGap + nameLines * nameLineHeight() + (nameLines - 1) * kNameLineGap;
+    return colourLineHeight(spec) + kColourGap + nameLines * nameLineHeight(spec) + (nameLines - 1) * kNameLineGap;
 }
 
 // Every card of a language has the same banner, tall enough for its longest
 // name; the top, on a whole pixel.
-qreal bannerTop(std::string_view language)
+qreal bannerTop(const CardSpec& spec, std::string_view language)
 {
     int lines = 1;
     for (int index = 0; index < 20; ++index)
-        lines = std::max(lines, int(titleOf(index, language).nameLines.size()));
-    return std::floor(kBandBottom - textHeight(lines) - 2 * kTextPadding);
+        lines = std::max(lines, int(titleOf(spec, index, language).nameLines.size()));
+    return std::floor(spec.bandBottom() - textHeight(spec, lines) - 2 * spec.textPadding);
 }
 
 // Draws line centred on x with its baseline at y, condensed if it is wider
 // than the banner's text.
-void drawLine(QPainter& painter, const QString& line, qreal x, qreal y)
+void drawLine(QPainter& painter, const CardSpec& spec, const QString& line, qreal x, qreal y)
 {
     const qreal width = QFontMetricsF(painter.font()).horizontalAdvance(line);
-    const qreal condensing = std::min<qreal>(1, kTextWidth / width);
+    const qreal condensing = std::min<qreal>(1, spec.textWidth() / width);
     painter.save();
     painter.translate(x, y);
     painter.scale(condensing, 1);
@@ -167,44 +180,45 @@ void drawLine(QPainter& painter, const QString& line, qreal x, qreal y)
     painter.restore();
 }
 
-void drawBanner(QPainter& painter, const Palette& palette, const Title& title, qreal top)
+void drawBanner(QPainter& painter, const CardSpec& spec, const Palette& palette, const Title& title, qreal top)
 {
-    const qreal bottom = kBandBottom;
+    const qreal width = spec.width, left = spec.bandLeft(), right = spec.bandRight();
+    const qreal bottom = spec.bandBottom();
     // folded tails behind the band, reaching out to the card's edge
     for (int side : {-1, 1}) {
-        const qreal x0 = side < 0 ? 2.5 : kCardWidth - 2.5;
-        const qreal x1 = side < 0 ? kBandLeft + 3 : kBandRight - 3;
+        const qreal x0 = side < 0 ? 2.5 : width - 2.5;
+        const qreal x1 = side < 0 ? left + 3 : right - 3;
         const qreal middle = (top + 3 + bottom) / 2;
         QPainterPath tail =
             polygon({{x1, top + 3}, {x0, top + 3}, {x0 - side * 2.5, middle}, {x0, bottom}, {x1, bottom}});
         shape(painter, tail, palette.bannerShade, palette.edge, 1.0);
     }
     QPainterPath band;
-    band.moveTo(kBandLeft, top);
-    band.quadTo(kCardWidth / 2.0, top - 2, kBandRight, top);
-    band.lineTo(kBandRight, bottom);
-    band.lineTo(kBandLeft, bottom);
+    band.moveTo(left, top);
+    band.quadTo(width / 2.0, top - 2, right, top);
+    band.lineTo(right, bottom);
+    band.lineTo(left, bottom);
     band.closeSubpath();
     shape(painter, band, palette.bannerFill, palette.edge, 1.0);
 
     // the text block, centred in the band
     const int lines = int(title.nameLines.size());
-    qreal y = (top + bottom) / 2 - textHeight(lines) / 2;
-    const qreal x = kCardWidth / 2.0;
+    qreal y = (top + bottom) / 2 - textHeight(spec, lines) / 2;
+    const qreal x = width / 2.0;
     painter.setPen(palette.bannerText);
     auto colourLine = [&] {
-        painter.setFont(colourFont());
-        y += colourLineHeight();
-        drawLine(painter, title.colour, x, y);
+        painter.setFont(colourFont(spec));
+        y += colourLineHeight(spec);
+        drawLine(painter, spec, title.colour, x, y);
     };
     if (title.colourFirst) {
         colourLine();
         y += kColourGap;
     }
-    painter.setFont(nameFont());
+    painter.setFont(nameFont(spec));
     for (int i = 0; i < lines; ++i) {
-        y += nameLineHeight() + (i > 0 ? kNameLineGap : 0);
-        drawLine(painter, title.nameLines[i], x, y);
+        y += nameLineHeight(spec) + (i > 0 ? kNameLineGap : 0);
+        drawLine(painter, spec, title.nameLines[i], x, y);
     }
     if (!title.colourFirst) {
         y += kColourGap;
@@ -216,30 +230,37 @@ void drawBanner(QPainter& painter, const Palette& palette, const Title& title, q
 
 QString cardLayoutProblem()
 {
-    for (std::string_view language : assets::kCardLanguages) {
-        const QString name = QString::fromLatin1(language.data(), qsizetype(language.size()));
-        const qreal top = bannerTop(language);
-        if (top - 2 - 7 < 2 * kEmblemHalf)
-            return QStringLiteral("the %1 banner leaves too little room for the emblem").arg(name);
-        for (int index = 0; index < 20; ++index) {
-            const Title title = titleOf(index, language);
-            for (const QString& line : title.nameLines)
-                if (QFontMetricsF(nameFont()).horizontalAdvance(line) * kNarrowestCondensing > kTextWidth)
-                    return QStringLiteral("\"%1\" is too wide for its banner").arg(line);
-            if (QFontMetricsF(colourFont()).horizontalAdvance(title.colour) > kTextWidth)
-                return QStringLiteral("\"%1\" is too wide for its banner").arg(title.colour);
+    for (const CardSpec& spec : {kFullCard, kSmallCard}) {
+        for (std::string_view language : assets::kCardLanguages) {
+            const QString name = QString::fromLatin1(language.data(), qsizetype(language.size()));
+            const qreal top = bannerTop(spec, language);
+            if (top - 2 - 7 < 2 * spec.emblemHalf() || 2 * spec.emblemHalf() > spec.width - 13)
+                return QStringLiteral("the %1 banner of the %2 x %3 card leaves too little room for the emblem")
+                    .arg(name)
+                    .arg(spec.width)
+                    .arg(spec.height);
+            for (int index = 0; index < 20; ++index) {
+                const Title title = titleOf(spec, index, language);
+                for (const QString& line : title.nameLines)
+                    if (QFontMetricsF(nameFont(spec)).horizontalAdvance(line) * kNarrowestCondensing > spec.textWidth())
+                        return QStringLiteral("\"%1\" is too wide for its banner").arg(line);
+                if (QFontMetricsF(colourFont(spec)).horizontalAdvance(title.colour) > spec.textWidth())
+                    return QStringLiteral("\"%1\" is too wide for its banner").arg(title.colour);
+            }
         }
     }
     return {};
 }
 
-QImage drawCard(int index, int scale, std::string_view language)
+QImage drawCard(int index, int scale, std::string_view language, CardSize size)
 {
+    const CardSpec& spec = specOf(size);
+    const int width = spec.width, height = spec.height;
     const Palette palette = paletteFor(index % 4);
-    const qreal top = bannerTop(language);
+    const qreal top = bannerTop(spec, language);
     // the emblem in the middle of the field between the frame and the banner
-    const QPointF emblemCentre(kCardWidth / 2.0, std::round((7 + top - 2) / 2));
-    QImage img(kCardWidth * scale, kCardHeight * scale, QImage::Format_RGB32);
+    const QPointF emblemCentre(width / 2.0, std::round((7 + top - 2) / 2));
+    QImage img(width * scale, height * scale, QImage::Format_RGB32);
     img.setDevicePixelRatio(scale);
     img.fill(palette.edge);
     QPainter painter(&img);
@@ -247,7 +268,7 @@ QImage drawCard(int index, int scale, std::string_view language)
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     // field
-    const QRectF field(2, 2, kCardWidth - 4, kCardHeight - 4);
+    const QRectF field(2, 2, width - 4, height - 4);
     QLinearGradient fg(QPointF(0, field.top()), QPointF(0, field.bottom()));
     fg.setColorAt(0, palette.fieldTop);
     fg.setColorAt(1, palette.fieldBottom);
@@ -255,46 +276,46 @@ QImage drawCard(int index, int scale, std::string_view language)
     painter.setBrush(fg);
     painter.drawRoundedRect(field, 4, 4);
 
-    const QRectF inner(6.5, 6.5, kCardWidth - 13, kCardHeight - 13);
+    const QRectF inner(6.5, 6.5, width - 13, height - 13);
     painter.save();
     painter.setClipRect(inner.adjusted(0, 0, 0, top - inner.bottom()));
     // faint rays and a glow behind the emblem
     painter.setPen(QPen(withAlpha(palette.frame, 60), 0.8));
     for (int i = 0; i < 32; ++i) {
         const qreal ang = i * kPi / 16;
-        painter.drawLine(emblemCentre + QPointF(std::cos(ang), std::sin(ang)) * 14,
+        painter.drawLine(emblemCentre + QPointF(std::cos(ang), std::sin(ang)) * spec.rayStart,
                          emblemCentre + QPointF(std::cos(ang), std::sin(ang)) * 80);
     }
-    QRadialGradient glow(emblemCentre, 40);
+    QRadialGradient glow(emblemCentre, spec.glowRadius);
     glow.setColorAt(0, withAlpha(palette.glow, 230));
     glow.setColorAt(0.6, withAlpha(palette.glow, 120));
     glow.setColorAt(1, withAlpha(palette.glow, 0));
     painter.setPen(Qt::NoPen);
     painter.setBrush(glow);
-    painter.drawEllipse(emblemCentre, 40, 40);
+    painter.drawEllipse(emblemCentre, spec.glowRadius, spec.glowRadius);
     painter.restore();
 
     // frame: a strong line and a fine one inside it, running on under the
     // banner, which closes the card
     painter.save();
-    painter.setClipRect(QRectF(0, 0, kCardWidth, top + 3));
+    painter.setClipRect(QRectF(0, 0, width, top + 3));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(palette.frame, 1.0));
-    painter.drawRoundedRect(QRectF(4.5, 4.5, kCardWidth - 9, kCardHeight - 9), 3, 3);
+    painter.drawRoundedRect(QRectF(4.5, 4.5, width - 9, height - 9), 3, 3);
     painter.setPen(QPen(withAlpha(palette.frame, 150), 1.0));
     painter.drawRoundedRect(inner, 1.5, 1.5);
     painter.restore();
-    for (QPointF c : {QPointF(10.5, 10.5), QPointF(kCardWidth - 10.5, 10.5)})
+    for (QPointF c : {QPointF(10.5, 10.5), QPointF(width - 10.5, 10.5)})
         shape(painter, polygon({c + QPointF(0, -2.5), c + QPointF(2.5, 0), c + QPointF(0, 2.5), c + QPointF(-2.5, 0)}),
               palette.frame, palette.edge, 0);
 
     painter.save();
     painter.translate(emblemCentre);
-    painter.scale(kEmblemScale, kEmblemScale);
+    painter.scale(spec.emblemScale, spec.emblemScale);
     drawEmblem(painter, index, palette);
     painter.restore();
 
-    drawBanner(painter, palette, titleOf(index, language), top);
+    drawBanner(painter, spec, palette, titleOf(spec, index, language), top);
     painter.end();
     return img;
 }

@@ -2,7 +2,7 @@
 //
 //   kinwheel-cardgen <assets directory>
 //
-// writes every card, each drawn for the card's picture box at each
+// writes every card, full and small, each drawn for its picture box at each
 // device-pixel ratio, and every icon size with kinwheel.ico, under the file
 // names that assets/assets.cmake lists. Everything is drawn with QPainter from
 // fixed numbers on the offscreen platform and encoded without time stamps, so
@@ -34,10 +34,11 @@ QString fromView(std::string_view text)
 bool makeFolders(const QDir& assetsDir)
 {
     QStringList files;
-    for (const auto& language : assets::kCardFiles)
-        for (const auto& card : language)
-            for (std::string_view file : card)
-                files << fromView(file);
+    for (const auto* size : {&assets::kCardFiles, &assets::kSmallCardFiles})
+        for (const auto& language : *size)
+            for (const auto& card : language)
+                for (std::string_view file : card)
+                    files << fromView(file);
     for (const auto& glyph : assets::kBoardGlyphFiles)
         for (std::string_view file : glyph)
             files << fromView(file);
@@ -76,14 +77,17 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kinwheel-cardgen: %s\n", qPrintable(problem));
         return 1;
     }
-    for (std::size_t language = 0; language < assets::kCardLanguages.size(); ++language) {
-        const auto& files = assets::kCardFiles[language];
-        for (std::size_t card = 0; card < files.size(); ++card) {
-            for (std::size_t scale = 0; scale < assets::kCardScales.size(); ++scale) {
-                const QImage picture =
-                    drawCard(int(card), assets::kCardScales[scale], assets::kCardLanguages[language]);
-                if (!write(files[card][scale], pngBytes(picture)))
-                    return 1;
+    for (const auto& [cards, size] : {std::pair{&assets::kCardFiles, CardSize::Full},
+                                       std::pair{&assets::kSmallCardFiles, CardSize::Small}}) {
+        for (std::size_t language = 0; language < assets::kCardLanguages.size(); ++language) {
+            const auto& files = (*cards)[language];
+            for (std::size_t card = 0; card < files.size(); ++card) {
+                for (std::size_t scale = 0; scale < assets::kCardScales.size(); ++scale) {
+                    const QImage picture =
+                        drawCard(int(card), assets::kCardScales[scale], assets::kCardLanguages[language], size);
+                    if (!write(files[card][scale], pngBytes(picture)))
+                        return 1;
+                }
             }
         }
     }

@@ -1,0 +1,48 @@
+#include "ui/printing.h"
+
+#include "platform/services.h"
+
+#include <QCoreApplication>
+
+namespace kinwheel {
+namespace {
+
+struct Printing {
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
+
+} // namespace
+
+void printWithPdfOffer(Services& services, QWidget* parent, const QTextDocument& document)
+{
+    const QString failure = services.printer.print(document);
+    if (failure.isEmpty())
+        return;
+    // Without a printer the document can still leave the program, as a PDF.
+    if (services.messages.ask(parent,
+                              Printing::tr("The report could not be printed.\n\n%1\n\n"
+                                           "Do you want to save it as a PDF file instead?")
+                                  .arg(failure),
+                              MessageIcon::Critical))
+        saveAsPdf(services, parent, document);
+}
+
+bool saveAsPdf(Services& services, QWidget* parent, const QTextDocument& document)
+{
+    FileDialogOptions options;
+    options.title = QString::fromLatin1(kAppTitle);
+    options.filter = Printing::tr("PDF files (*.pdf)");
+    options.defaultSuffix = QStringLiteral("pdf");
+    options.confirmOverwrite = true;
+    const QString path = services.files.saveFileName(parent, options);
+    if (path.isEmpty())
+        return false;
+    const QString failure = services.printer.printToPdf(document, path);
+    if (failure.isEmpty())
+        return true;
+    services.messages.show(parent, Printing::tr("The report could not be saved to %1.\n\n%2").arg(path, failure),
+                           MessageIcon::Critical);
+    return false;
+}
+
+} // namespace kinwheel
