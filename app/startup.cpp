@@ -23,6 +23,9 @@ frmMain* RunStartup(InstanceGuard& guard, AppContext& context, const std::option
         EndProgram();
         return nullptr;
     }
+    // Settings that could not be read are left as they are; the user is told once.
+    if (const QString problem = services.settings.readProblem(); !problem.isEmpty())
+        services.messages.show(nullptr, problem, MessageIcon::Critical);
     RunUpdateReminder(services);
 
     // Qt 6.4's pixmap cache keeps every text key it was ever given, and the

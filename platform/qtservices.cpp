@@ -18,11 +18,11 @@
 #include <QPrinterInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QThread>
 
-#include <filesystem>
+#include <cstdio>
 
 namespace kinwheel {
 namespace {
@@ -172,14 +172,11 @@ QString QtPrinterService::printToPdf(const QTextDocument& document, const QStrin
         if (!paintPages(document, writer))
             return QCoreApplication::translate("kinwheel", "The pages could not be drawn.");
     }
-    return writeFileWhole(path, pages.data());
+    return writeFileWhole(path, pages.data(), ThroughLink::PdfFile);
 }
 
-QtSettingsStore::QtSettingsStore() = default;
-
-QtSettingsStore::QtSettingsStore(const QString& iniPath) : m_iniPath(iniPath) {}
-
 namespace {
+
 // Windows keeps native settings in the registry and macOS in its preferences;
 // elsewhere the native store is an ini file.
 constexpr bool nativeStoreIsRegistry()
@@ -191,83 +188,108 @@ constexpr bool nativeStoreIsRegistry()
 #endif
 }
 
-std::unique_ptr<QSettings> openStore(const QString& iniPath)
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(kinwheel)
+};
+
+// Makes the folder a file goes in. A home folder that is not there (HOME
+// naming a missing folder) is never made, nor anything in it.
+bool makeFolderFor(const QString& file)
 {
-    if (!iniPath.isEmpty())
-        return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, programName(), programName());
+    const QString folder = QFileInfo(file).absolutePath();
+    if (QFileInfo(folder).isDir())
+        return true;
+    const QString home = QDir::homePath();
+    if (!QFileInfo(home).isDir() && (folder == home || folder.startsWith(home + QLatin1Char('/'))))
+        return false;
+    return QDir().mkpath(folder);
 }
+
 } // namespace
+
+// Where QSettings keeps the native store as a file, without reading it there.
+QtSettingsStore::QtSettingsStore()
+    : m_path(nativeStoreIsRegistry()
+                 ? QString()
+                 : QStringLiteral("%1/%2/%2.conf")
+                       .arg(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), programName()))
+{
+}
+
+QtSettingsStore::QtSettingsStore(const QString& iniPath) : m_path(iniPath) {}
+
+void QtSettingsStore::load()
+{
+    if (m_loaded || m_path.isEmpty())
+        return;
+    m_loaded = true;
+    const QFileInfo info(m_path);
+    if (!info.exists())
+        return; // a first start: the first change makes the file
+    QString reason;
+    QFile file(m_path);
+    if (info.isDir())
+        reason = Text::tr("It is a folder.");
+    else if (!info.isFile())
+        reason = Text::tr("It is not a regular file.");
+    else if (info.size() > kMaxSettingsFileBytes)
+        reason = Text::tr("It holds %1 bytes, more than settings ever take (%2 at most).")
+                     .arg(info.size())
+                     .arg(kMaxSettingsFileBytes);
+    else if (!file.open(QIODevice::ReadOnly))
+        reason = file.errorString();
+    if (reason.isEmpty()) {
+        // A byte more than it held when looked at tells that it has grown since.
+        const QByteArray bytes = file.read(info.size() + 1);
+        if (file.error() != QFileDevice::NoError)
+            reason = file.errorString();
+        else if (bytes.size() > info.size())
+            reason = Text::tr("It changed while it was read.");
+        else
+            m_entries = parseSettingsFile(bytes);
+    }
+    if (!reason.isEmpty())
+        m_problem = Text::tr("The settings could not be read from %1.\n\n%2\n\nKinwheel runs on its default "
+                              "settings and leaves that file as it is.")
+                        .arg(QDir::toNativeSeparators(m_path), reason);
+}
+
+QString QtSettingsStore::readProblem()
+{
+    load();
+    return m_problem;
+}
 
 QString QtSettingsStore::value(const QString& section, const QString& key)
 {
-    const auto store = openStore(m_iniPath);
-    return store->value(section + QLatin1Char('/') + key).toString();
+    if (m_path.isEmpty())
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, programName(), programName())
+            .value(section + QLatin1Char('/') + key)
+            .toString();
+    load();
+    return m_entries.value({section, key});
 }
-
-namespace {
-
-// QSettings writes its file through a buffer and, in Qt 6.4, does not notice
-// when the disk refuses the bytes: the file is cut off and status() stays
-// NoError. A file store is therefore written to a new file beside it, read
-// back under a name QSettings has never cached, and only then moved into place.
-bool writeFileStore(const QString& path, const QString& name, const QString& value)
-{
-    QMap<QString, QVariant> wanted;
-    {
-        QSettings current(path, QSettings::IniFormat);
-        const QStringList keys = current.allKeys();
-        for (const QString& k : keys)
-            wanted.insert(k, current.value(k));
-    }
-    wanted.insert(name, value);
-
-    const QFileInfo target(path);
-    if ((target.exists() && !target.isFile()) || !QDir().mkpath(target.absolutePath()))
-        return false;
-    QTemporaryFile written(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    QTemporaryFile readBack(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    if (!written.open() || !readBack.open())
-        return false;
-    written.close();
-    readBack.close();
-    {
-        QSettings out(written.fileName(), QSettings::IniFormat);
-        for (auto it = wanted.cbegin(); it != wanted.cend(); ++it)
-            out.setValue(it.key(), it.value());
-        out.sync();
-        if (out.status() != QSettings::NoError)
-            return false;
-    }
-    if (!QFile::remove(readBack.fileName()) || !QFile::copy(written.fileName(), readBack.fileName()))
-        return false;
-    {
-        QSettings check(readBack.fileName(), QSettings::IniFormat);
-        const QStringList keys = check.allKeys();
-        if (check.status() != QSettings::NoError || keys.size() != wanted.size())
-            return false;
-        for (const QString& k : keys) {
-            if (!wanted.contains(k) || check.value(k) != wanted.value(k))
-                return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(written.fileName().toStdU16String()),
-                            std::filesystem::path(path.toStdU16String()), error);
-    return !error;
-}
-
-} // namespace
 
 bool QtSettingsStore::setValue(const QString& section, const QString& key, const QString& value)
 {
-    const QString name = section + QLatin1Char('/') + key;
-    const auto store = openStore(m_iniPath);
-    if (store->format() == QSettings::IniFormat || !nativeStoreIsRegistry())
-        return writeFileStore(store->fileName(), name, value);
-    store->setValue(name, value);
-    store->sync();
-    return store->status() == QSettings::NoError;
+    if (m_path.isEmpty()) {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, programName(), programName());
+        store.setValue(section + QLatin1Char('/') + key, value);
+        store.sync();
+        return store.status() == QSettings::NoError;
+    }
+    load();
+    if (!m_problem.isEmpty())
+        return false;
+    const auto found = m_entries.constFind({section, key});
+    if (found != m_entries.cend() && *found == value)
+        return true;
+    SettingsEntries changed = m_entries;
+    changed.insert({section, key}, value);
+    if (!makeFolderFor(m_path) || !writeFileWhole(m_path, settingsFileBytes(changed), ThroughLink::AnyFile).isEmpty())
+        return false;
+    m_entries = std::move(changed);
+    return true;
 }
 
 QDate SystemClock::today()
@@ -275,7 +297,8 @@ QDate SystemClock::today()
     return QDate::currentDate();
 }
 
-LockFileGuard::LockFileGuard(const QString& lockPath) : m_lock(std::make_unique<QLockFile>(lockPath))
+LockFileGuard::LockFileGuard(const QString& lockPath)
+    : m_path(lockPath), m_lock(std::make_unique<QLockFile>(lockPath))
 {
     // A lock is stale only when its holder is gone; a live instance never loses it.
     m_lock->setStaleLockTime(0);
@@ -283,9 +306,52 @@ LockFileGuard::LockFileGuard(const QString& lockPath) : m_lock(std::make_unique<
 
 LockFileGuard::~LockFileGuard() = default;
 
+namespace {
+
+// Whether the lock file names its holder. A holder writes itself in just
+// after making the file, so one that names none is looked at once more.
+bool namesItsHolder(QLockFile& lock)
+{
+    for (int look = 0; look < 2; ++look) {
+        qint64 pid = 0;
+        QString host, application;
+        if (lock.getLockInfo(&pid, &host, &application))
+            return true;
+        if (look == 0)
+            QThread::msleep(100);
+    }
+    return false;
+}
+
+} // namespace
+
 bool LockFileGuard::acquire()
 {
-    return m_lock->tryLock(0);
+    if (m_lock->tryLock(0))
+        return true;
+    QString reason;
+    if (m_lock->error() == QLockFile::LockFailedError) {
+        // Qt takes over a lock whose holder has gone: one that names its
+        // holder is held by a live instance.
+        if (namesItsHolder(*m_lock))
+            return false;
+        // Junk or an empty file, which no instance holds.
+        if (m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+            return true;
+        if (namesItsHolder(*m_lock)) // another start took it meanwhile
+            return false;
+        reason = QFileInfo(m_path).isDir() ? Text::tr("a folder is in its place")
+                                           : Text::tr("it names no instance and cannot be removed");
+    } else if (!QFileInfo(QFileInfo(m_path).absolutePath()).isDir()) {
+        reason = Text::tr("its folder is missing");
+    } else {
+        reason = m_lock->error() == QLockFile::PermissionError ? Text::tr("its folder takes no file")
+                                                              : Text::tr("it cannot be written");
+    }
+    const QString line = Text::tr("kinwheel: the lock %1 cannot be taken (%2); starting all the same.\n")
+                             .arg(QDir::toNativeSeparators(m_path), reason);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    return true;
 }
 
 QString LockFileGuard::defaultLockPath()
@@ -294,8 +360,9 @@ QString LockFileGuard::defaultLockPath()
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(dir);
-    return QDir(dir).filePath(QStringLiteral("kinwheel.lock"));
+    const QString path = QDir(dir).filePath(QStringLiteral("kinwheel.lock"));
+    makeFolderFor(path);
+    return path;
 }
 
 } // namespace kinwheel

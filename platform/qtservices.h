@@ -2,6 +2,7 @@
 // The real platform services, on Qt.
 
 #include "platform/services.h"
+#include "platform/settingsfile.h"
 
 #include <QRandomGenerator>
 #include <QString>
@@ -38,17 +39,27 @@ public:
     static QString printOn(QPrinter& printer, const QTextDocument& document);
 };
 
-// The per-user native store (registry on Windows, an ini file elsewhere),
-// addressed by the running program's file name; or an ini file at a given path.
+// The per-user native store (the registry on Windows and macOS, an ini file
+// elsewhere), addressed by the running program's file name; or an ini file at
+// a given path. A file is read once, at the first use, and kept; each change
+// writes it anew, whole (through a link, the file the link names).
 class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore();
     explicit QtSettingsStore(const QString& iniPath);
     QString value(const QString& section, const QString& key) override;
     bool setValue(const QString& section, const QString& key, const QString& value) override;
+    QString readProblem() override;
+    // The store's file; empty for the registry.
+    QString fileName() const { return m_path; }
 
 private:
-    QString m_iniPath; // empty: the native store
+    void load();
+
+    QString m_path;
+    bool m_loaded = false;
+    QString m_problem;
+    SettingsEntries m_entries;
 };
 
 class SystemClock final : public Clock {
@@ -65,7 +76,10 @@ private:
     QRandomGenerator m_generator;
 };
 
-// One instance per user: a lock file whose holder's death frees it.
+// One instance per user: a lock file whose holder's death frees it. Only a
+// live holder refuses it; a lock that cannot be had for another reason (junk
+// in the file, a folder in its place, a folder that takes no file) lets the
+// program start, with one line on standard error.
 class LockFileGuard final : public InstanceGuard {
 public:
     explicit LockFileGuard(const QString& lockPath = defaultLockPath());
@@ -74,6 +88,7 @@ public:
     static QString defaultLockPath();
 
 private:
+    QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };
 

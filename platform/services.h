@@ -69,6 +69,10 @@ public:
     virtual QString value(const QString& section, const QString& key) = 0;
     // False when the store could not be written.
     virtual bool setValue(const QString& section, const QString& key, const QString& value) = 0;
+    // Why the store could not be read, naming it, for the user; an empty text
+    // when it was. Until then value() gives nothing and setValue() writes
+    // nothing over it.
+    virtual QString readProblem() = 0;
 };
 
 class Clock {

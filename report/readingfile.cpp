@@ -143,9 +143,38 @@ QString replaceableFileRefusal(const QString& path)
     return {};
 }
 
-QString writeFileWhole(const QString& path, const QByteArray& bytes)
+namespace {
+
+// Why nothing is written through the link at path, or an empty text. A link
+// is followed to a file of the kind written, never to one the user keeps
+// for something else.
+QString linkRefusal(const QString& path, ThroughLink link)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink() || link == ThroughLink::AnyFile)
+        return {};
+    const QString target = QDir::toNativeSeparators(info.exists() ? info.canonicalFilePath() : info.symLinkTarget());
+    if (link == ThroughLink::None)
+        return ReadingFile::tr("It is a link to %1; nothing is written through it.").arg(target);
+    if (!info.exists())
+        return ReadingFile::tr("It is a link to %1, which does not exist.").arg(target);
+    if (link == ThroughLink::ReadingFile && !std::holds_alternative<Person>(readReadingFile(path)))
+        return ReadingFile::tr("It is a link to %1, which is not a reading file.").arg(target);
+    if (link == ThroughLink::PdfFile) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || file.read(5) != "%PDF-")
+            return ReadingFile::tr("It is a link to %1, which is not a PDF file.").arg(target);
+    }
+    return {};
+}
+
+} // namespace
+
+QString writeFileWhole(const QString& path, const QByteArray& bytes, ThroughLink link)
 {
     if (const QString refusal = replaceableFileRefusal(path); !refusal.isEmpty())
+        return refusal;
+    if (const QString refusal = linkRefusal(path, link); !refusal.isEmpty())
         return refusal;
     QSaveFile file(path);
     // Unbuffered: QSaveFile::commit() replaces the file even when writing out
@@ -171,7 +200,7 @@ QString writeFileWhole(const QString& path, const QByteArray& bytes)
 QString writeReadingFile(const QString& path, const QByteArray& bytes)
 {
     const QString target = withReadingExtension(path);
-    if (const QString reason = writeFileWhole(target, bytes); !reason.isEmpty())
+    if (const QString reason = writeFileWhole(target, bytes, ThroughLink::ReadingFile); !reason.isEmpty())
         return ReadingFile::tr("The reading could not be saved to %1.\n\n%2")
             .arg(QDir::toNativeSeparators(target), reason);
     return {};

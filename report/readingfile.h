@@ -66,13 +66,22 @@ QString withReadingExtension(const QString& path);
 // place of a pipe or a device.
 QString replaceableFileRefusal(const QString& path);
 
+// What a symbolic link in the path's place may lead to for the file at its
+// end to be replaced through it (the link itself stays).
+enum class ThroughLink {
+    None,        // nothing: a link is never written through
+    AnyFile,     // whatever the link names, created when missing
+    ReadingFile, // only a reading file that opens
+    PdfFile,     // only a PDF
+};
+
 // Writes the bytes to path, replacing any file there only once all of them
 // are written; on any failure that file is left as it was. Returns an empty
 // text on success, otherwise the system's reason.
-QString writeFileWhole(const QString& path, const QByteArray& bytes);
+QString writeFileWhole(const QString& path, const QByteArray& bytes, ThroughLink link = ThroughLink::None);
 
 // Writes encoded bytes to withReadingExtension(path) as writeFileWhole()
-// does. Returns an empty text once saved, otherwise the message for the user
+// does, through a link only to a reading file. Returns an empty text once saved, otherwise the message for the user
 // (the file's native path and the system's reason).
 QString writeReadingFile(const QString& path, const QByteArray& bytes);
 

@@ -110,13 +110,15 @@ public:
     QString value(const QString& section, const QString& key) override { return values.value(section + '/' + key); }
     bool setValue(const QString& section, const QString& key, const QString& value) override
     {
-        if (readOnly)
+        if (readOnly || !problem.isEmpty())
             return false;
         values.insert(section + '/' + key, value);
         return true;
     }
+    QString readProblem() override { return problem; }
     QMap<QString, QString> values;
     bool readOnly = false;
+    QString problem; // non-empty: the store could not be read
 };
 
 class FakeClock final : public Clock {
@@ -171,30 +173,47 @@ inline bool place(const QString& path, const QByteArray& what)
     return file.open(QIODevice::WriteOnly) && file.write(what) == what.size();
 }
 
-// A folder this thread may not write into while it lives. Root writes
-// anywhere, so the thread also gives up CAP_DAC_OVERRIDE for that time;
-// writable() tells whether the folder stays writable all the same.
-class ReadOnlyFolder {
+// While it lives, this thread is held to files' permissions even as root: it
+// gives up CAP_DAC_OVERRIDE and CAP_DAC_READ_SEARCH.
+class PermissionsHeld {
 public:
-    explicit ReadOnlyFolder(const QString& path) : m_path(path)
+    PermissionsHeld()
     {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
 #ifdef Q_OS_LINUX
         if (syscall(SYS_capget, &m_header, m_caps) == 0) {
             __user_cap_data_struct lowered[2] = {m_caps[0], m_caps[1]};
-            lowered[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+            lowered[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH);
             m_lowered = syscall(SYS_capset, &m_header, lowered) == 0;
         }
 #endif
     }
-    ~ReadOnlyFolder()
+    ~PermissionsHeld()
     {
 #ifdef Q_OS_LINUX
         if (m_lowered)
             syscall(SYS_capset, &m_header, m_caps);
 #endif
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+    PermissionsHeld(const PermissionsHeld&) = delete;
+    PermissionsHeld& operator=(const PermissionsHeld&) = delete;
+
+private:
+#ifdef Q_OS_LINUX
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_caps[2]{};
+    bool m_lowered = false;
+#endif
+};
+
+// A folder this thread may not write into while it lives; writable() tells
+// whether it stays writable all the same.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path) : m_path(path)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~ReadOnlyFolder() { QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
     bool writable() const
     {
         QFile probe(QDir(m_path).filePath(QStringLiteral("probe")));
@@ -203,11 +222,24 @@ public:
 
 private:
     QString m_path;
-#ifdef Q_OS_LINUX
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_caps[2]{};
-    bool m_lowered = false;
-#endif
+    PermissionsHeld m_held;
+};
+
+// A file this thread may not read while it lives (mode 000); readable()
+// tells whether it can be read all the same.
+class UnreadableFile {
+public:
+    explicit UnreadableFile(const QString& path) : m_path(path) { QFile::setPermissions(path, {}); }
+    ~UnreadableFile() { QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner); }
+    bool readable() const
+    {
+        QFile probe(m_path);
+        return probe.open(QIODevice::ReadOnly);
+    }
+
+private:
+    QString m_path;
+    PermissionsHeld m_held;
 };
 
 // A disk with room for only so many bytes of any one file while it lives:

@@ -377,15 +377,17 @@ void TestMainWindow::choiceMenus_data()
     QTest::addColumn<QString>("items"); // the menu's items' name
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("stored"); // empty: the store cannot be written
+    QTest::addColumn<bool>("unread");    // the store could not be read, as start-up said
     const QString count = QStringLiteral("mnuCountItem"), start = QStringLiteral("mnuDayBeginsItem");
-    QTest::newRow("584283") << count << 0 << "584283";
-    QTest::newRow("584285") << count << 1 << "584285";
-    QTest::newRow("Dreamspell") << count << 2 << "dreamspell";
-    QTest::newRow("Dreamspell, store read-only") << count << 2 << "";
-    QTest::newRow("midnight") << start << 0 << "midnight";
-    QTest::newRow("sunset") << start << 1 << "sunset";
-    QTest::newRow("sunrise") << start << 2 << "sunrise";
-    QTest::newRow("sunset, store read-only") << start << 1 << "";
+    QTest::newRow("584283") << count << 0 << "584283" << false;
+    QTest::newRow("584285") << count << 1 << "584285" << false;
+    QTest::newRow("Dreamspell") << count << 2 << "dreamspell" << false;
+    QTest::newRow("Dreamspell, store read-only") << count << 2 << "" << false;
+    QTest::newRow("midnight") << start << 0 << "midnight" << false;
+    QTest::newRow("sunset") << start << 1 << "sunset" << false;
+    QTest::newRow("sunrise") << start << 2 << "sunrise" << false;
+    QTest::newRow("sunset, store read-only") << start << 1 << "" << false;
+    QTest::newRow("Dreamspell, store unreadable") << count << 2 << "" << true;
 }
 
 // Generate and Back follow the choice; a new run reads what the store kept.
@@ -394,12 +396,15 @@ void TestMainWindow::choiceMenus()
     QFETCH(QString, items);
     QFETCH(int, item);
     QFETCH(QString, stored);
+    QFETCH(bool, unread);
     const bool isCount = items == QLatin1String("mnuCountItem");
     const QString key = isCount ? QStringLiteral("Count") : QStringLiteral("DayStart");
     const auto countOf = [&](int i) { return isCount ? kCounts[std::size_t(i)] : Count::Gmt584283; };
     const auto startOf = [&](int i) { return isCount ? DayStart::Midnight : kDayStarts[std::size_t(i)]; };
     Fixture f;
     f.fakes.settings.readOnly = stored.isEmpty();
+    if (unread)
+        f.fakes.settings.problem = QStringLiteral("Permission denied");
     auto* window = new frmMain(f.context);
     window->show();
     activate(*window, QStringLiteral("%1(%2)").arg(items).arg(item));
@@ -407,8 +412,9 @@ void TestMainWindow::choiceMenus()
     QCOMPARE(f.context.dayStart, startOf(item));
     QCOMPARE(checkedItem(window, items), item);
     QCOMPARE(ReadSetting(f.fakes.settings, key), stored);
-    // A choice the store cannot keep is said to hold for this run only.
-    QCOMPARE(f.fakes.messages.shown.size(), stored.isEmpty() ? 1 : 0);
+    // A choice the store cannot keep is said to hold for this run only,
+    // unless start-up has said already that the store could not be read.
+    QCOMPARE(f.fakes.messages.shown.size(), stored.isEmpty() && !unread ? 1 : 0);
 
     // Born in the evening of 28 February 2000, or before sunrise on 1 March:
     // 29 February's reading when the day begins at sunset, or at sunrise.

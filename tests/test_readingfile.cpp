@@ -77,6 +77,8 @@ private slots:
     void saveRefusesWhatOpenWouldNot_data();
     void saveRefusesWhatOpenWouldNot();
     void failedWriteKeepsTheOldFile();
+    void writesThroughALinkOnlyToItsKind_data();
+    void writesThroughALinkOnlyToItsKind();
     void timeOfBirthLine_data();
     void timeOfBirthLine();
     void readsFilesLeniently_data();
@@ -98,8 +100,14 @@ void TestReadingFile::everyByteHasOneCharacter()
         seen.insert(character.at(0));
     }
     QCOMPARE(seen.size(), 256);
-    // A few fixed points of the table.
-    QCOMPARE(fromCp1252("\x80\x8a\x99\x9f\xe9"), QString::fromUtf8("€Š™Ÿé"));
+    // 0x80 to 0x9F as Windows-1252 has them, the five it leaves unassigned
+    // the C1 controls of their codes; 0xE9 a Latin-1 point.
+    const QString high = QString::fromUtf8("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ");
+    QByteArray bytes;
+    for (int b = 0x80; b <= 0x9F; ++b)
+        bytes.append(static_cast<char>(b));
+    QCOMPARE(fromCp1252(bytes), high);
+    QCOMPARE(fromCp1252("\xe9"), QString::fromUtf8("é"));
     QCOMPARE(toCp1252(QString::fromUtf8("Ω€")), QByteArray("?\x80"));
 }
 
@@ -259,6 +267,48 @@ void TestReadingFile::failedWriteKeepsTheOldFile()
     QVERIFY2(message.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(message));
     QCOMPARE(contents(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"mary.man"});
+}
+
+Q_DECLARE_METATYPE(ThroughLink)
+
+void TestReadingFile::writesThroughALinkOnlyToItsKind_data()
+{
+    QTest::addColumn<ThroughLink>("kind");
+    QTest::addColumn<QByteArray>("target"); // what the link at "link.man" names, outside/file
+    QTest::addColumn<QString>("refusal");   // empty: written through the link
+
+    const QByteArray pdf("%PDF-1.4 old");
+    QTest::newRow("reading file to a reading file") << ThroughLink::ReadingFile << kMarySmith << "";
+    QTest::newRow("reading file to notes") << ThroughLink::ReadingFile << QByteArray("notes") << "not a reading file";
+    QTest::newRow("reading file to a PDF") << ThroughLink::ReadingFile << pdf << "not a reading file";
+    QTest::newRow("reading file to nothing") << ThroughLink::ReadingFile << QByteArray("<none>") << "does not exist";
+    QTest::newRow("PDF to a PDF") << ThroughLink::PdfFile << pdf << "";
+    QTest::newRow("PDF to a reading file") << ThroughLink::PdfFile << kMarySmith << "not a PDF file";
+    QTest::newRow("PDF to nothing") << ThroughLink::PdfFile << QByteArray("<none>") << "does not exist";
+    QTest::newRow("no link written through") << ThroughLink::None << kMarySmith << "nothing is written through it";
+    QTest::newRow("any file to notes") << ThroughLink::AnyFile << QByteArray("notes") << "";
+    QTest::newRow("any file to nothing, made") << ThroughLink::AnyFile << QByteArray("<none>") << "";
+}
+
+// The link stays a link, to where it pointed; a refused write leaves the
+// file at its end as it was.
+void TestReadingFile::writesThroughALinkOnlyToItsKind()
+{
+    QFETCH(ThroughLink, kind);
+    QFETCH(QByteArray, target);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    const QString outside = dir.filePath("outside/file"), link = dir.filePath("link.man");
+    QVERIFY(QDir().mkpath(dir.filePath("outside")) && place(outside, target));
+    QVERIFY(QFile::link(outside, link));
+
+    const QByteArray bytes = encoded(details("Ann Lee", 1990, "May", 1)).value();
+    const QString message = kind == ThroughLink::ReadingFile ? writeReadingFile(link, bytes)
+                                                             : writeFileWhole(link, bytes, kind);
+    QVERIFY2(refusal.isEmpty() ? message.isEmpty() : message.contains(refusal), qPrintable(message));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), outside);
+    QCOMPARE(contents(outside), refusal.isEmpty() ? bytes : target);
+    QCOMPARE(QDir(dir.filePath("outside")).entryList(QDir::Files | QDir::Hidden).size(), contents(outside) == "<none>" ? 0 : 1);
 }
 
 void TestReadingFile::timeOfBirthLine_data()

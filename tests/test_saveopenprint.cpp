@@ -89,6 +89,7 @@ void TestSaveOpenPrint::saveWritesTheReading_data()
     QTest::newRow("other extension") << "mary.txt" << "mary.txt.man";
     QTest::newRow("dots in the name") << "J.R. Smith" << "J.R. Smith.man";
     QTest::newRow("dot between names") << "Ana.Smith" << "Ana.Smith.man";
+    QTest::newRow("ends in man, no dot") << "Truman" << "Truman.man";
     QTest::newRow("replaces, the dialog having asked") << "existing.man" << "existing.man";
 }
 

@@ -16,6 +16,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -98,6 +99,9 @@ private slots:
     void settingsStore_data();
     void settingsStore();
     void settingsStoreOnAFullDisk();
+    void settingsFileAsFound_data();
+    void settingsFileAsFound();
+    void settingsUnderAMissingHome();
 };
 
 void TestServices::messageBox_data()
@@ -372,6 +376,94 @@ void TestServices::settingsStoreOnAFullDisk()
     QCOMPARE(contents(path), before);
     QCOMPARE(QtSettingsStore(path).value(QStringLiteral("Settings"), QStringLiteral("old")), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 1);
+}
+
+void TestServices::settingsFileAsFound_data()
+{
+    QTest::addColumn<QByteArray>("found"); // the file's bytes, or as place() puts, or "<qt>", "<link>",
+                                           // "<huge>" (26 MB), "<unreadable>" (mode 000)
+    QTest::addColumn<QString>("old");      // what the store reads under Settings/old
+    QTest::addColumn<bool>("readable");
+
+    const QString awkward = QStringLiteral("=;\"\\[]#,%/ @\u00e9\u20ac\t");
+    QTest::newRow("written by QSettings") << QByteArray("<qt>") << awkward << true;
+    QTest::newRow("a line with no key") << QByteArray("[Settings]\n=x\nold=1\n") << "1" << true;
+    QTest::newRow("a section with no name") << QByteArray("[Settings]\nold=1\n[]\nb=c\n") << "1" << true;
+    QTest::newRow("an open quote takes no line after it")
+        << QByteArray("[Settings]\na=\"open\n[Settings]\nold=1\n") << "1" << true;
+    QTest::newRow("a link, kept") << QByteArray("<link>") << "1" << true;
+    QTest::newRow("a folder") << QByteArray("<folder>") << "" << false;
+    QTest::newRow("a pipe, never waited on") << QByteArray("<fifo>") << "" << false;
+    QTest::newRow("26 MB") << QByteArray("<huge>") << "" << false;
+    QTest::newRow("mode 000") << QByteArray("<unreadable>") << "" << false;
+}
+
+// A store that can be read keeps every entry through later writes, and is
+// read once; one that cannot says why and is left as it is.
+void TestServices::settingsFileAsFound()
+{
+    QFETCH(QByteArray, found);
+    QFETCH(QString, old);
+    QFETCH(bool, readable);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kinwheel.ini")), elsewhere = dir.filePath(QStringLiteral("real.ini"));
+    const QByteArray plain("[Settings]\nold=1\n");
+    if (found == "<qt>") {
+        QSettings qt(path, QSettings::IniFormat);
+        qt.setValue(QStringLiteral("Settings/old"), old);
+    } else if (found == "<link>") {
+        QVERIFY(place(elsewhere, plain) && QFile::link(elsewhere, path));
+    } else if (found == "<huge>") {
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write(plain) && huge.resize(26 << 20));
+    } else {
+        QVERIFY(place(path, found == "<unreadable>" ? plain : found));
+    }
+    const auto now = [&] { return QFileInfo(path).isFile() ? contents(path) : found; }; // a pipe is not read
+    const QByteArray before = now();
+
+    QtSettingsStore store(path);
+    std::optional<UnreadableFile> locked;
+    if (found == "<unreadable>" && locked.emplace(path).readable())
+        QSKIP("this user may read a file of mode 000");
+    const QString problem = store.readProblem();
+    QCOMPARE(problem.isEmpty(), readable);
+    QCOMPARE(store.value(QStringLiteral("Settings"), QStringLiteral("old")), old);
+    QCOMPARE(store.setValue(QStringLiteral("Settings"), QStringLiteral("new"), QStringLiteral("1")), readable);
+    QCOMPARE(store.setValue(QStringLiteral("Settings"), QStringLiteral("new"), QStringLiteral("2")), readable);
+    locked.reset();
+    if (!readable) {
+        QVERIFY2(problem.contains(path) && problem.count(QStringLiteral("\n\n")) == 2, qPrintable(problem));
+        QCOMPARE(now(), before);
+        return;
+    }
+    QtSettingsStore again(path);
+    QCOMPARE(again.value(QStringLiteral("Settings"), QStringLiteral("old")), old);
+    QCOMPARE(again.value(QStringLiteral("Settings"), QStringLiteral("new")), QStringLiteral("2"));
+    QCOMPARE(QFileInfo(path).isSymLink(), found == "<link>");
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(store.value(QStringLiteral("Settings"), QStringLiteral("old")), old); // kept from the one read
+}
+
+// HOME naming a folder that is not there: the store is not made, nor HOME.
+void TestServices::settingsUnderAMissingHome()
+{
+    QTemporaryDir dir;
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(QtSettingsStore().fileName(),
+             QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("test_services"),
+                       QStringLiteral("test_services")).fileName());
+    const QString missing = dir.filePath(QStringLiteral("gone"));
+    qputenv("HOME", QFile::encodeName(missing));
+    QtSettingsStore store;
+    const bool written = store.setValue(QStringLiteral("Settings"), QStringLiteral("a"), QStringLiteral("1"));
+    qputenv("HOME", home);
+    if (!config.isNull())
+        qputenv("XDG_CONFIG_HOME", config);
+    QVERIFY(store.fileName().startsWith(missing + QLatin1Char('/')));
+    QVERIFY(!written);
+    QVERIFY(!QFileInfo::exists(missing));
 }
 
 int main(int argc, char** argv)

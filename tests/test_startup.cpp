@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 using namespace kinwheel;
 using namespace kinwheel::testing;
@@ -79,6 +80,9 @@ private slots:
     void secondInstanceRefused();
     void otherProcessHoldsTheLock();
     void staleLockDoesNotBlock();
+    void lockNoInstanceHoldsDoesNotBlock_data();
+    void lockNoInstanceHoldsDoesNotBlock();
+    void unreadableSettingsAreNamedOnce();
     void offerDraw_data();
     void offerDraw();
     void opensTheFileGiven_data();
@@ -142,6 +146,56 @@ void TestStartup::staleLockDoesNotBlock()
     LockFileGuard guard(f.lockPath());
     QVERIFY(RunStartup(guard, f.context));
     QVERIFY(f.fakes.messages.shown.isEmpty() || f.fakes.messages.shown[0].question);
+}
+
+void TestStartup::lockNoInstanceHoldsDoesNotBlock_data()
+{
+    QTest::addColumn<QByteArray>("found"); // in the lock's place, as place() puts it
+    QTest::addColumn<QString>("folder");   // the lock's folder within the scratch one
+    QTest::addColumn<bool>("held");        // whether this start holds the lock after all
+    QTest::newRow("junk") << QByteArray("junk\n") << "" << true;
+    QTest::newRow("empty") << QByteArray() << "" << true;
+    QTest::newRow("a folder") << QByteArray("<folder>") << "" << false;
+    QTest::newRow("a folder that takes no file") << QByteArray("<none>") << "locked" << false;
+    QTest::newRow("a folder that cannot be made") << QByteArray("<none>") << "file/run" << false;
+}
+
+// Only a live instance refuses a start: the program starts, says no more
+// than one line on standard error, and holds the lock when it can.
+void TestStartup::lockNoInstanceHoldsDoesNotBlock()
+{
+    QFETCH(QByteArray, found);
+    QFETCH(QString, folder);
+    QFETCH(bool, held);
+    StartupFixture f;
+    QVERIFY(place(f.dir.filePath("file"), {}) && (folder != "locked" || QDir(f.dir.path()).mkdir(folder)));
+    const QString path = QDir(f.dir.filePath(folder)).filePath("kinwheel.lock");
+    QVERIFY(place(path, found));
+    LockFileGuard guard(path);
+    {
+        std::optional<ReadOnlyFolder> locked;
+        if (folder == "locked" && locked.emplace(f.dir.filePath(folder)).writable())
+            QSKIP("this user may write into read-only folders");
+        QVERIFY(RunStartup(guard, f.context));
+    }
+    for (const ShownMessage& message : f.fakes.messages.shown)
+        QVERIFY(message.question);
+    QCOMPARE(!LockFileGuard(path).acquire(), held);
+}
+
+// Settings that cannot be read: the program starts on its defaults, with the
+// store's own words about it once, and the reminder stores nothing over it.
+void TestStartup::unreadableSettingsAreNamedOnce()
+{
+    StartupFixture f;
+    f.fakes.settings.problem = QStringLiteral("The settings could not be read from /home/ann/kinwheel.conf.");
+    LockFileGuard guard(f.lockPath());
+    QVERIFY(RunStartup(guard, f.context));
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QCOMPARE(f.fakes.messages.shown[0].text, f.fakes.settings.problem);
+    QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Critical);
+    QVERIFY(!f.fakes.messages.shown[0].question);
+    QVERIFY(f.fakes.settings.values.isEmpty());
 }
 
 void TestStartup::offerDraw_data()

@@ -37,7 +37,9 @@ void frmMain::keepChoice(const char* itemName, int index, bool stored, const QSt
 {
     if (auto* item = findChild<QAction*>(QStringLiteral("%1(%2)").arg(QLatin1String(itemName)).arg(index)))
         item->setChecked(true);
-    if (!stored)
+    // Settings that could not be read were named once at start-up, and are
+    // never written: saying so again at every choice would only nag.
+    if (!stored && m_context.services.settings.readProblem().isEmpty())
         m_context.services.messages.show(this, notStored, MessageIcon::Information);
 }
 
