@@ -1,10 +1,12 @@
 #include "app/commandline.h"
 
 #include "engine/reading.h"
+#include "engine/tzolkin.h"
 #include "report/birthtime.h"
 #include "report/comparison.h"
 #include "report/comparisonjson.h"
 #include "report/inputtext.h"
+#include "report/kinreturns.h"
 #include "report/readingfile.h"
 #include "report/readingjson.h"
 #include "report/reportcomposer.h"
@@ -22,6 +24,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -42,7 +45,9 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE)\n"
     "           (--with-date YYYY-MM-DD --with-name NAME | --with FILE)\n"
     "           [--count COUNT] [--json | --pdf OUT.pdf]\n"
+    "  kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count COUNT] --ics FILE [--returns N]\n"
     "  Each form above also takes [--born TIME] [--day-begins AT].\n"
+    "  kinwheel --today [--count COUNT] [--json] [--returns N]\n"
     "\n"
     "Draws up a Mayan astrology birth chart. With no argument the program starts;\n"
     "with a reading file alone it starts and opens that file. With options it\n"
@@ -66,6 +71,10 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  --day-begins AT    midnight (the default), sunset or sunrise: an evening\n"
     "                     birth takes the next date's reading when the day begins at\n"
     "                     sunset, a night birth the previous date's at sunrise\n"
+    "  --today            today's reading, with no name\n"
+    "  --returns N        the next N days the reading's kin comes round again (1 to 1000;\n"
+    "                     3 in the text, none in JSON, 20 in --ics unless given)\n"
+    "  --ics FILE         write those days as an iCalendar file of all-day events\n"
     "  -h, --help         print this help\n"
     "  -v, --version      print the version\n"
     "\n"
@@ -78,7 +87,8 @@ struct Cli {
 
 // The options that take a value, as QCommandLineParser would take the next
 // argument for it.
-const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "born", "day-begins", "with-date", "with-name", "with"};
+const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "born", "day-begins", "with-date", "with-name", "with",
+                                   "returns", "ics"};
 
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
@@ -157,9 +167,13 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     const QCommandLineOption born(QStringLiteral("born"), QString(), QStringLiteral("TIME"));
     const QCommandLineOption dayBegins(QStringLiteral("day-begins"), QString(), QStringLiteral("AT"));
     const QCommandLineOption json(QStringLiteral("json"), QString());
+    const QCommandLineOption today(QStringLiteral("today"), QString());
+    const QCommandLineOption returns(QStringLiteral("returns"), QString(), QStringLiteral("N"));
+    const QCommandLineOption ics(QStringLiteral("ics"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({date, name, read, save, pdf, count, born, dayBegins, json, help, version, withDate, withName, with});
+    parser.addOptions({date, name, read, save, pdf, count, born, dayBegins, json, help, version, withDate, withName, with,
+                       today, returns, ics});
 
     const auto refuse = [&line](const QString& error) {
         line.error = error + Cli::tr(" (see kinwheel --help)");
@@ -224,6 +238,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     line.withDate = value(withDate);
     line.withName = value(withName);
     line.with = value(with);
+    line.today = parser.isSet(today);
+    line.ics = value(ics);
+    if (const auto n = value(returns)) {
+        bool number = false;
+        const int parsed = n->toInt(&number);
+        if (!number || parsed < 1 || parsed > kMaxReturns || *n != QString::number(parsed))
+            return refuse(Cli::tr("--returns takes a number from 1 to %1, not %2.").arg(kMaxReturns).arg(echoed(*n)));
+        line.returns = parsed;
+    }
     if (const auto key = value(count)) {
         const auto parsed = parseCount(key->toStdString());
         if (!parsed)
@@ -242,7 +265,11 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
         line.dayStart = *parsed;
     }
 
-    if (line.date.has_value() == line.read.has_value())
+    if (line.today && (line.date || line.read || line.name || line.born))
+        return refuse(Cli::tr("--today goes without --date, --read, --name and --born."));
+    if (line.today && (line.save || line.pdf || line.ics || line.withDate || line.with))
+        return refuse(Cli::tr("--today takes --count, --json and --returns alone."));
+    if (!line.today && line.date.has_value() == line.read.has_value())
         return refuse(line.date ? Cli::tr("--date and --read cannot be used together.")
                                 : Cli::tr("Give a birth date with --date or a reading file with --read."));
     if (line.read && line.name)
@@ -251,10 +278,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
         return refuse(Cli::tr("--with-date and --with cannot be used together."));
     if (line.withName && !line.withDate)
         return refuse(Cli::tr("--with-name goes with --with-date; a reading file holds its own name."));
-    if (line.save && (line.read || line.json || line.pdf || line.withDate || line.with))
+    if (line.save && (line.read || line.json || line.pdf || line.withDate || line.with || line.returns || line.ics))
         return refuse(Cli::tr("--save takes --date and --name alone."));
-    if (line.pdf && line.json)
-        return refuse(Cli::tr("Use one of --json and --pdf."));
+    if ((line.pdf && line.json) || (line.ics && (line.json || line.pdf)))
+        return refuse(line.ics ? Cli::tr("--ics goes without --json and --pdf.") : Cli::tr("Use one of --json and --pdf."));
+    if ((line.returns || line.ics) && (line.withDate || line.with))
+        return refuse(Cli::tr("--returns and --ics go with one reading, not a comparison."));
+    if (line.pdf && line.returns)
+        return refuse(Cli::tr("--returns goes with a printed reading or --ics, not --pdf."));
     if (line.save)
         if (const QString refusal = outputPathRefusal(QStringLiteral("--save"), *line.save, line.read, {});
             !refusal.isEmpty())
@@ -264,6 +295,10 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
             if (const QString refusal = outputPathRefusal(QStringLiteral("--pdf"), *line.pdf, input, QStringLiteral(".man"));
                 !refusal.isEmpty())
                 return refuse(refusal);
+    if (line.ics)
+        if (const QString refusal = outputPathRefusal(QStringLiteral("--ics"), *line.ics, line.read, QStringLiteral(".man"));
+            !refusal.isEmpty())
+            return refuse(refusal);
     if (line.pdf)
         line.kind = CommandLine::Kind::Pdf;
     return line;
@@ -326,7 +361,12 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         }
         return std::get<Reading>(std::move(checked));
     };
-    const std::optional<Reading> first = load(line.read, line.date, line.name, QStringLiteral("--date"), line.born);
+    const std::optional<CivilDate> today = civilDateOf(services.clock.today());
+    if (line.today && !today)
+        return refuse(Cli::tr("Today's date could not be read from the system."));
+    const std::optional<Reading> first =
+        line.today ? readingOf({std::string(), *today}, line.count, line.dayStart)
+                   : load(line.read, line.date, line.name, QStringLiteral("--date"), line.born);
     if (!first)
         return kExitRefused;
     const Reading& reading = *first;
@@ -363,14 +403,34 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
     if (second)
         return written(line.json ? QJsonDocument(comparisonJson(reading, *second)).toJson()
                                  : comparisonPlainText(reading, *second).toUtf8());
+    if (line.ics) {
+        const std::vector<CivilDate> dates =
+            today ? kinReturns(reading, *today, line.returns.value_or(kReturnsExported)) : std::vector<CivilDate>{};
+        if (dates.empty())
+            return refuse(Cli::tr("No return of kin %1 is left in the calendar.").arg(reading.kin));
+        const QString failure = writeKinReturnsCalendar(*line.ics, kinReturnsCalendar(reading, dates, *today));
+        if (failure.isEmpty())
+            return kExitDone;
+        tell(err, failure, {QDir::toNativeSeparators(*line.ics)});
+        return kExitNotWritten;
+    }
+    std::optional<ReturnsSection> returns;
+    if (today)
+        returns = ReturnsSection{*today, line.returns.value_or(kReturnsShown)};
     if (line.json) {
         QJsonObject json = readingJson(reading);
         // A daytime birth said so is not one whose time is unknown.
         if (line.born == BirthTime::Unknown)
             json[QStringLiteral("born")] = QStringLiteral("day");
+        if (line.returns && returns) {
+            QJsonArray dates;
+            for (const CivilDate& date : kinReturns(reading, returns->today, returns->count))
+                dates.append(QString::fromStdString(isoDate(date)));
+            json.insert(QStringLiteral("returns"), dates);
+        }
         return written(QJsonDocument(json).toJson());
     }
-    return written(reportPlainText(reading, reportClosingLine()).toUtf8());
+    return written(reportPlainText(reading, reportClosingLine(), returns).toUtf8());
 }
 
 } // namespace kinwheel

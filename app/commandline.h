@@ -9,6 +9,8 @@
 // each with [--born day|evening|night] [--day-begins midnight|sunset|sunrise].
 // and compares it with a second reading, from --with-date and --with-name
 // or a reading file given with --with.
+//   kinwheel --today [--count C] [--json] [--returns N]
+//   kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count C] --ics FILE [--returns N]
 
 #include "engine/reading.h"
 
@@ -53,6 +55,9 @@ struct CommandLine {
     Count count = Count::Gmt584283;
     std::optional<BirthTime> born; // given: replaces a reading file's time of birth
     DayStart dayStart = DayStart::Midnight;
+    bool today = false;          // today's reading, nobody's
+    std::optional<int> returns;  // the kin returns listed (text, JSON) or exported (--ics): 1..1000
+    std::optional<QString> ics;  // the calendar file of the kin returns
 };
 
 // Parses the arguments, the program's path first; needs no application

@@ -2,8 +2,8 @@
 # Builds the release preset and prints, side by side and taken in the same run,
 # the median start-up time and peak resident memory of Kinwheel's start-up
 # sequence and of a reference program (one empty window of the same size),
-# then the in-process timings of Generate, the report window and the
-# comparison window, the engine's figure and the whole-process time of
+# then the in-process timings of Generate, the report window, the comparison
+# window and the board, the engine's figure and the whole-process time of
 # `kinwheel --date ... --json`.
 # Usage: bench/run.sh [RUNS] (default 25).
 set -euo pipefail
@@ -41,7 +41,7 @@ awk -v runs="$runs" -v sm="${ms[bench_startup]}" -v rm="${ms[bench_reference]}" 
   printf "%-30s %10.1f %10.1f  <= 1.5 x reference: %.2f x\n", "start-up to idle, ms", sm / 1000, rm / 1000, sm / rm
   printf "%-30s %10.1f %10.1f  <= reference + 10 MiB: %+.1f MiB\n", "peak resident memory, MiB", sk / 1024, rk / 1024, (sk - rk) / 1024
 }'
-"$bin/bench_ui" 2>/dev/null | sed -n 's/^\(generate\|report\|compare\)/&/p'
+"$bin/bench_ui" 2>/dev/null | sed -n 's/^\(generate\|report\|compare\|board\)/&/p'
 "$bin/bench_engine" | grep median
 
 # The command line, a whole process, with no display.

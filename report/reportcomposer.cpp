@@ -1,6 +1,7 @@
 #include "report/reportcomposer.h"
 
 #include "engine/tables.h"
+#include "report/kinreturns.h"
 
 #include <QCoreApplication>
 
@@ -80,7 +81,7 @@ QString keepLastWordsTogether(QString text)
     return text;
 }
 
-std::vector<Entry> reportEntries(const Reading& reading)
+std::vector<Entry> reportEntries(const Reading& reading, const std::optional<ReturnsSection>& returns)
 {
     const BirthChart chart = birthChartOf(reading);
     std::vector<Entry> entries;
@@ -115,6 +116,11 @@ std::vector<Entry> reportEntries(const Reading& reading)
     if (const std::vector<MayaDateLine> maya = mayaDateLines(reading); !maya.empty()) {
         heading(mayaDateHeading());
         for (const MayaDateLine& line : maya)
+            entries.push_back({Entry::Line, line.label, line.value});
+    }
+    if (const auto lines = returns ? kinReturnsLines(reading, *returns) : std::vector<MayaDateLine>{}; !lines.empty()) {
+        heading(kinReturnsHeading());
+        for (const MayaDateLine& line : lines)
             entries.push_back({Entry::Line, line.label, line.value});
     }
     return entries;
@@ -265,10 +271,11 @@ std::vector<MayaDateLine> mayaDateLines(const Reading& reading)
     return lines;
 }
 
-std::vector<ReportRun> composeReport(const Reading& reading, const QString& closingLine)
+std::vector<ReportRun> composeReport(const Reading& reading, const QString& closingLine,
+                                     const std::optional<ReturnsSection>& returns)
 {
     Composer c;
-    for (const Entry& entry : reportEntries(reading)) {
+    for (const Entry& entry : reportEntries(reading, returns)) {
         switch (entry.kind) {
         case Entry::Field:
             if (!entry.label.isEmpty())
@@ -292,10 +299,10 @@ std::vector<ReportRun> composeReport(const Reading& reading, const QString& clos
     return c.take();
 }
 
-QString reportPlainText(const Reading& reading, const QString& closingLine)
+QString reportPlainText(const Reading& reading, const QString& closingLine, const std::optional<ReturnsSection>& returns)
 {
     QString out;
-    for (const Entry& entry : reportEntries(reading)) {
+    for (const Entry& entry : reportEntries(reading, returns)) {
         if (entry.kind == Entry::Heading)
             out += QLatin1Char('\n') + entry.value + QLatin1Char('\n');
         else
@@ -304,7 +311,7 @@ QString reportPlainText(const Reading& reading, const QString& closingLine)
     return out + QLatin1Char('\n') + closingLine + QLatin1Char('\n');
 }
 
-std::vector<ReportRun> composeResultText(const Reading& reading)
+std::vector<ReportRun> composeResultText(const Reading& reading, const std::optional<ReturnsSection>& returns)
 {
     // Headings a size larger, the glyph's name bold, the rest plain: a reader
     // finds each position at a glance.
@@ -325,11 +332,18 @@ std::vector<ReportRun> composeResultText(const Reading& reading)
         c.bold(true).insert(utf8(g.name), 1);
         c.bold(false).insert(utf8(g.description), 2);
     }
-    if (const std::vector<MayaDateLine> maya = mayaDateLines(reading); !maya.empty()) {
-        c.bold(true).scale(kHeading).insert(mayaDateHeading(), 1);
+    const auto section = [&c](const QString& heading, const std::vector<MayaDateLine>& lines) {
+        if (lines.empty())
+            return;
+        c.bold(true).scale(kHeading).insert(heading, 1);
         c.scale(1);
-        for (const MayaDateLine& line : maya)
+        for (const MayaDateLine& line : lines)
             c.bold(false).insert(line.label + line.value, 1);
+    };
+    section(mayaDateHeading(), mayaDateLines(reading));
+    if (const auto lines = returns ? kinReturnsLines(reading, *returns) : std::vector<MayaDateLine>{}; !lines.empty()) {
+        c.insert(QString(), 1); // a blank line between the two
+        section(kinReturnsHeading(), lines);
     }
     return c.take();
 }

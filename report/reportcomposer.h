@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace kinwheel {
@@ -63,20 +64,32 @@ QString mayaDateHeading();
 // the leap-day line when it applies. Empty for a reading with no kin.
 std::vector<MayaDateLine> mayaDateLines(const Reading& reading);
 
+// The section of the next dates on which the reading's kin comes round
+// again (kinreturns.h): `count` of them from today.
+inline constexpr int kReturnsShown = 3;
+struct ReturnsSection {
+    CivilDate today;
+    int count = kReturnsShown;
+};
+
 // The runs of the report window. closingLine follows every value of the sign
-// and tone fields, and ends the report after the whole Maya date. The famous
-// people are chosen for the 584283 count and are left out under the others.
-std::vector<ReportRun> composeReport(const Reading& reading, const QString& closingLine);
+// and tone fields, and ends the report after the whole Maya date and the
+// returns, when asked for. The famous people are chosen for the 584283 count
+// and are left out under the others.
+std::vector<ReportRun> composeReport(const Reading& reading, const QString& closingLine,
+                                     const std::optional<ReturnsSection>& returns = std::nullopt);
 
 // The same report for a terminal: each line once, a blank line before each
 // heading, and closingLine once at the end. Lines end in "\n".
-QString reportPlainText(const Reading& reading, const QString& closingLine);
+QString reportPlainText(const Reading& reading, const QString& closingLine,
+                        const std::optional<ReturnsSection>& returns = std::nullopt);
 
 // The heading of a destiny-cross position, slot 0..4: "Central" .. "Guide".
 QString positionHeading(int slot);
 
 // The result window's text: for each cross position its heading, meaning,
-// glyph name and description, then the whole Maya date.
-std::vector<ReportRun> composeResultText(const Reading& reading);
+// glyph name and description, then the whole Maya date and the returns.
+std::vector<ReportRun> composeResultText(const Reading& reading,
+                                         const std::optional<ReturnsSection>& returns = std::nullopt);
 
 } // namespace kinwheel

@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core
   desktop-file-utils appstream
   poppler-utils
+  python3 python3-icalendar
 )
 
 missing=()

@@ -38,12 +38,22 @@ expect_output("0001-01-01,11,AKABAL - (AKBAL),Akbal,Spectral,2,15,17,12,2,63,7.1
 expect_output("9999-12-31,5,IMOSH - (IMIX),Imix,Overtone,0,17,19,10,8,161,33.5.3.6.1,19,1,G4
 " --from 9999-12-31 --to 9999-12-31)
 
+# Only the dates of one kin: Dreamspell steps over 29 February 2028.
+expect_output("2028-03-03,8,ISH - (IX),Ix,Galactic,13,4,6,3,17,34,,,,
+2028-11-18,8,ISH - (IX),Ix,Galactic,13,4,6,3,17,34,,,,
+2029-08-05,8,ISH - (IX),Ix,Galactic,13,4,6,3,17,34,,,,
+" --kin 34 --count dreamspell --from 2028-01-01 --to 2029-12-31)
+expect_output("9999-04-15,5,IMOSH - (IMIX),Imix,Overtone,0,17,19,10,8,161,33.5.2.11.1,4,7,G5
+9999-12-31,5,IMOSH - (IMIX),Imix,Overtone,0,17,19,10,8,161,33.5.3.6.1,19,1,G4
+" --from 9999-01-01 --kin 161 --to 9999-12-31)
+
 # Bad arguments: exit status 2 and one line on stderr, nothing on stdout.
 string(REPEAT "9" 5000 long)
 foreach(args
     "--from;2100-02-29" "--to;0000-12-31" "--from;10000-01-01" "--from;1900-1-1" "--from;${long}"
     "--from;2000-01-02;--to;2000-01-01" "--count;Dreamspell" "--count;584284" "--to" "--from=2000-01-01" "extra"
-    "--from;2000-01-01;--to;2000-01-03;--from;2001-01-01" "--count;584285;--count;584285")
+    "--from;2000-01-01;--to;2000-01-03;--from;2001-01-01" "--count;584285;--count;584285"
+    "--kin;0" "--kin;261" "--kin;034" "--kin;x" "--kin;" "--kin;1;--kin;2")
   execute_process(COMMAND ${TOOL} ${args} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
   string(REGEX MATCHALL "\n" breaks "${err}")
   list(LENGTH breaks err_lines)

@@ -10,6 +10,7 @@
 #include "ui/frmabout.h"
 #include "ui/frmcompare.h"
 #include "ui/frmcomparewith.h"
+#include "ui/frmboard.h"
 #include "ui/frmmain.h"
 #include "ui/frmresult.h"
 #include "ui/frmsave.h"
@@ -54,6 +55,8 @@ inline QWidget* showWindow(Fixture& f, const QString& name)
         window = showComparisonWindow(f.context, ada, readingFor("Ben", {1990, 5, 3}), nullptr);
     else if (name == QLatin1String("frmCompareWith"))
         window = askToCompare(f.context, ada, nullptr);
+    else if (name == QLatin1String("frmBoard"))
+        window = new frmBoard(f.context, ada, false);
     else
         window = showAboutBox(f.context, nullptr);
     window->show();

@@ -360,11 +360,11 @@ void TestMainWindow::countMenu()
                                        : QStringList{"&Midnight (calendar day)", "&Sunset (the previous evening)",
                                                      "Sun&rise"};
     QCOMPARE(captions(choices), expected);
-    // Side by side between File and Help on the menu bar.
+    // Side by side after File, then View and Help on the menu bar.
     QStringList bar;
     for (QAction* title : window.menuBar()->actions())
         bar << (title->menu() ? title->menu()->objectName() : title->objectName());
-    QCOMPARE(bar.mid(0, 4), (QStringList{"mnuFile", "mnuCount", "mnuDayBegins", "mnuHelp"}));
+    QCOMPARE(bar.mid(0, 5), (QStringList{"mnuFile", "mnuCount", "mnuDayBegins", "mnuView", "mnuHelp"}));
 
     QCOMPARE(checkedItem(&window, menu + QStringLiteral("Item")), 0);
     QCOMPARE(f.context.count, Count::Gmt584283);

@@ -3,6 +3,7 @@
 #include "support.h"
 
 #include "engine/tables.h"
+#include "report/kinreturns.h"
 #include "report/reportcomposer.h"
 #include "ui/mayanumeral.h"
 #include "ui/richtextpanel.h"
@@ -133,7 +134,7 @@ void TestResultWindow::window()
     QCOMPARE(visibleOffer(*result), QStringLiteral("lblFullBrand"));
     QVERIFY(!result->findChild<QAction*>(QStringLiteral("mnuMakeMoney"))->isVisible());
     QCOMPARE(captions(result->findChild<QMenu*>(QStringLiteral("mnuFile"))),
-             (QStringList{"&Back", "&Compare With…", "-", "E&xit"}));
+             (QStringList{"&Back", "&Compare With…", "Export Kin &Returns…", "-", "E&xit"}));
 }
 
 void TestResultWindow::crossText_data()
@@ -243,11 +244,20 @@ void TestResultWindow::mayaDateFollowsTheCount()
                                           .arg(QString::fromStdString(tzolkinDayName(reading.kin)), countText),
                                       true}));
     QCOMPARE(actual.value(27), (Line{expected[0], true, true}));
+    // Then a blank line and the kin returns from the clock's today.
+    const qsizetype returnsAt = actual.indexOf(Line{kinReturnsHeading(), true, true});
+    QVERIFY(returnsAt > 28);
+    QCOMPARE(actual[returnsAt - 1].text, QString());
     QStringList tail;
     for (qsizetype i = 28; i < actual.size() - 1; ++i) {
+        if (i == returnsAt)
+            continue;
         QVERIFY(!actual[i].bold);
         tail << actual[i].text;
     }
+    expected << QString();
+    for (const MayaDateLine& line : kinReturnsLines(reading, {*civilDateOf(f.fakes.clock.date)}))
+        expected << line.label + line.value;
     QCOMPARE(tail, expected.mid(1));
 }
 

@@ -177,6 +177,7 @@ void TestTheme::legibleUnderAnyPalette_data()
         {"frmAbout", "label", "button"},
         {"frmCompare", "label", "button", "run"},
         {"frmCompareWith", "label", "button", "frame title", "list", "list entries", "text box"},
+        {"frmBoard", "label", "menu bar", "menu"},
     };
     for (const bool dark : {false, true}) {
         for (const QStringList& row : windows) {

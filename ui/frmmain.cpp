@@ -8,6 +8,7 @@
 #include "ui/appcontext.h"
 #include "ui/frmcomparewith.h"
 #include "ui/frmresult.h"
+#include "ui/today.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
@@ -111,6 +112,13 @@ void frmMain::setupUi()
 
     addForumLink(twRect(938, 0, 5325, 435));
 
+    // Today's kin in one line, under the introduction and above the frame.
+    m_lblToday = makeLabel(client, "lblToday", QString(), twRect(128, 930, 6945, 255), windowFont(8.25), Qt::white,
+                           Qt::AlignHCenter | Qt::AlignVCenter);
+    m_lblToday->setWordWrap(false);
+    showToday();
+    connect(new DayWatcher(m_context, this), &DayWatcher::dayChanged, this, &frmMain::showToday);
+
     setTabOrder(m_txtName, m_cboMonth);
     setTabOrder(m_cboMonth, m_cboDate);
     setTabOrder(m_cboDate, m_cboYear);
@@ -153,6 +161,7 @@ void frmMain::setupMenus()
     addCommand(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
     setupCountMenu();
     setupDayStartMenu();
+    addViewMenu();
     addSharedMenus();
 }
 
@@ -185,6 +194,17 @@ void frmMain::showPerson(const Person& person)
 {
     showBirthDatePerson(person, m_txtName, m_cboMonth, m_cboDate, m_cboYear);
     m_cboBirthTime->setCurrentIndex(static_cast<int>(person.born));
+}
+
+void frmMain::showToday()
+{
+    const std::optional<Reading> reading = todaysReading(m_context);
+    m_lblToday->setText(reading ? todayLine(*reading) : QString());
+}
+
+std::optional<Reading> frmMain::boardReading()
+{
+    return todaysReading(m_context);
 }
 
 void frmMain::refuse(const Refusal& refusal)
@@ -251,6 +271,7 @@ void frmMain::mnuCountItem_Click(int index)
     if (index < 0 || index >= static_cast<int>(kCounts.size()))
         return;
     m_context.count = kCounts[static_cast<std::size_t>(index)];
+    showToday();
     keepChoice("mnuCountItem", index, WriteCountSetting(m_context.services.settings, m_context.count),
                tr("The count is used until the program ends, but it could not be kept for the next start: the "
                   "settings could not be written."));

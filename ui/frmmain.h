@@ -62,6 +62,9 @@ public slots:
     void mnuDayBeginsItem_Click(int index);
 
 protected:
+    // Today's reading under the chosen count.
+    std::optional<Reading> boardReading() override;
+    bool boardShowsToday() const override { return true; }
     // Return and keypad Enter that no control takes run Generate.
     void keyPressEvent(QKeyEvent* event) override;
     // One reading file dropped on the window, the name box included, opens.
@@ -85,6 +88,8 @@ private:
     void Form_Load();
     // Shows the controls holding person (whose values the lists hold).
     void showPerson(const Person& person);
+    // The Today line: today's kin under the chosen count.
+    void showToday();
     // Generate on person: the checks, with at most one message, then the
     // result window in place of this one. True once it is shown.
     bool generate(const Person& person);
@@ -102,6 +107,7 @@ private:
     QLabel* m_Label1[3] = {};
     QLabel* m_lblBirthTime = nullptr;
     QComboBox* m_cboBirthTime = nullptr;
+    QLabel* m_lblToday = nullptr;
 };
 
 } // namespace kinwheel

@@ -1,6 +1,8 @@
 #include "ui/frmresult.h"
 
 #include "engine/tables.h"
+#include "engine/tzolkin.h"
+#include "report/kinreturns.h"
 #include "report/reportcomposer.h"
 #include "ui/appcontext.h"
 #include "ui/frmcomparewith.h"
@@ -8,6 +10,7 @@
 #include "ui/frmsave.h"
 #include "ui/mayanumeral.h"
 #include "ui/richtextpanel.h"
+#include "ui/today.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
@@ -110,8 +113,11 @@ void frmMayanBirthchartResult::setupMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     addCommand(file, "&Back", "mnuBack", &frmMayanBirthchartResult::mnuBack_Click);
     addCommand(file, "", "mnuCompare", &frmMayanBirthchartResult::mnuCompare_Click)->setText(tr("&Compare With…"));
+    addCommand(file, "", "mnuExportReturns", &frmMayanBirthchartResult::mnuExportReturns_Click)
+        ->setText(tr("Export Kin &Returns…"));
     file->addSeparator();
     addCommand(file, "E&xit", "mnuExit", &frmMayanBirthchartResult::mnuExit_Click);
+    addViewMenu();
     addSharedMenus();
 }
 
@@ -128,7 +134,7 @@ void frmMayanBirthchartResult::fillResultWindow()
             QStringLiteral("%1: %2").arg(positionHeading(i), QString::fromUtf8(GlyphTable[std::size_t(glyphIndex)].name)));
     }
     m_picTone->setTone(m_reading.tone, QString::fromUtf8(toneNameOf(m_reading.tone)));
-    m_RTB->setRuns(composeResultText(m_reading));
+    m_RTB->setRuns(composeResultText(m_reading, returnsFromToday(m_context)));
 }
 
 int frmMayanBirthchartResult::pictureNumber(int slot) const
@@ -147,5 +153,23 @@ void frmMayanBirthchartResult::mnuBack_Click() { cmdBack_Click(); }
 void frmMayanBirthchartResult::cmdSave_Click() { showReportWindow(m_context, m_reading, this); }
 void frmMayanBirthchartResult::mnuExit_Click() { close(); }
 void frmMayanBirthchartResult::mnuCompare_Click() { askToCompare(m_context, m_reading, this); }
+
+void frmMayanBirthchartResult::mnuExportReturns_Click()
+{
+    Services& services = m_context.services;
+    const std::optional<CivilDate> day = today(m_context);
+    const std::vector<CivilDate> dates = day ? kinReturns(m_reading, *day, kReturnsExported) : std::vector<CivilDate>{};
+    if (dates.empty()) {
+        services.messages.show(this, tr("No return of this kin is left in the calendar."), MessageIcon::Information);
+        return;
+    }
+    const QString path = services.files.saveFileName(
+        this, saveFileDialog(tr("Export Kin Returns"), tr("iCalendar (*.ics)"), QStringLiteral("ics")));
+    if (path.isEmpty())
+        return;
+    if (const QString failure = writeKinReturnsCalendar(path, kinReturnsCalendar(m_reading, dates, *day));
+        !failure.isEmpty())
+        services.messages.show(this, failure, MessageIcon::Critical);
+}
 
 } // namespace kinwheel

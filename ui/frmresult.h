@@ -37,6 +37,11 @@ public slots:
     void mnuExit_Click();
     // File > Compare With…: this reading beside another.
     void mnuCompare_Click();
+    // File > Export Kin Returns: the next returns as a calendar file.
+    void mnuExportReturns_Click();
+
+protected:
+    std::optional<Reading> boardReading() override { return m_reading; }
 
 private:
     void setupUi();

@@ -8,6 +8,7 @@
 #include "ui/appcontext.h"
 #include "ui/printing.h"
 #include "ui/richtextpanel.h"
+#include "ui/today.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
@@ -76,7 +77,7 @@ void frmSave::setupUi()
 
 void frmSave::Form_Load()
 {
-    m_RTB->setRuns(composeReport(m_reading, reportClosingLine()));
+    m_RTB->setRuns(composeReport(m_reading, reportClosingLine(), returnsFromToday(m_context)));
 }
 
 void frmSave::cmdSave_Click()

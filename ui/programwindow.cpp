@@ -3,6 +3,7 @@
 #include "platform/weblinks.h"
 #include "ui/appcontext.h"
 #include "ui/frmabout.h"
+#include "ui/frmboard.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
 
@@ -48,6 +49,38 @@ void ProgramWindow::addSharedMenus()
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     makeMoney->setVisible(false);
     connect(makeMoney, &QAction::triggered, this, &ProgramWindow::mnuMakeMoney_Click);
+}
+
+void ProgramWindow::addViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QAction* board = view->addAction(tr("Tzolk'in &Board"), this, &ProgramWindow::mnuBoard_Click);
+    board->setObjectName(QStringLiteral("mnuBoard"));
+    board->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+}
+
+void ProgramWindow::mnuBoard_Click()
+{
+    const std::optional<Reading> reading = boardReading();
+    if (!reading)
+        return;
+    // One board a window: the open one when it still shows this reading
+    // (a closed one is only waiting to be deleted).
+    frmBoard* board = nullptr;
+    for (frmBoard* open : findChildren<frmBoard*>(QString(), Qt::FindDirectChildrenOnly))
+        if (open->isVisible())
+            board = open;
+    if (board && board->reading() == *reading) {
+        board->showNormal();
+        board->raise();
+        board->activateWindow();
+        return;
+    }
+    if (board)
+        board->close();
+    board = new frmBoard(m_context, *reading, boardShowsToday(), this);
+    board->show();
 }
 
 void ProgramWindow::chainLinksAfter(QWidget* last)

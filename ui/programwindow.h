@@ -3,11 +3,14 @@
 // size, the forum link, the frame with the two offer labels, the Help, Donate
 // and Make Money menus, and the page each of them opens.
 
+#include "engine/reading.h"
 #include "ui/publisherlinks.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+
+#include <optional>
 
 namespace kinwheel {
 
@@ -20,6 +23,8 @@ public slots:
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
     void mnuAbout_Click();
+    // View > Tzolk'in Board: the board of boardReading(), or the open one raised.
+    void mnuBoard_Click();
 
 protected:
     ProgramWindow(AppContext& context, const char* objectName, QSize clientSize, QWidget* parent);
@@ -32,6 +37,11 @@ protected:
     // Help, Donate and Make Money, after the window's own File menu.
     // "Make Money Online" starts hidden.
     void addSharedMenus();
+    // View with "Tzolk'in &Board" (Ctrl+B).
+    void addViewMenu();
+    // The reading the board shows (nothing: no board), and whether it is today's.
+    virtual std::optional<Reading> boardReading() = 0;
+    virtual bool boardShowsToday() const { return false; }
     // Tab goes on from last to the forum link and the offer labels.
     void chainLinksAfter(QWidget* last);
 

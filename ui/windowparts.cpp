@@ -202,6 +202,11 @@ FileDialogOptions readingFileDialog(const QString& title)
     return options;
 }
 
+FileDialogOptions saveFileDialog(const QString& title, const QString& filter, const QString& suffix)
+{
+    return {title, filter, suffix, true};
+}
+
 void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year)
 {
     for (std::string_view name : MonthNames)

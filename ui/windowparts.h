@@ -63,6 +63,8 @@ void bringLabelToFront(QWidget* front, QWidget* back);
 
 // The options of the file dialogs that open and save reading files.
 FileDialogOptions readingFileDialog(const QString& title);
+// A save dialog for one kind of file, asking before it replaces one.
+FileDialogOptions saveFileDialog(const QString& title, const QString& filter, const QString& suffix);
 // The birth-date lists of the main window: the twelve months, days 1 to 31
 // and the years it takes, each at its first entry.
 void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year);

@@ -1,5 +1,7 @@
 // Prints the reading of every date from --from to --to (default 1900-01-01 to
-// 2016-12-31) under --count (default 584283), one line a date:
+// 2016-12-31) under --count (default 584283), or with --kin N only the dates
+// of kin N (never Dreamspell's 29 February, which has no kin of its own),
+// one line a date:
 // YYYY-MM-DD,dayNumber,daySignLabel,shortName,toneName,central,ally,occult,challenge,guide,
 //   kin,longCount,haabDay,haabMonth,lord
 // Under the Dreamspell count the last four columns are empty.
@@ -8,6 +10,7 @@
 
 #include "engine/reading.h"
 #include "engine/tables.h"
+#include "engine/tzolkin.h"
 #include "report/inputtext.h"
 
 #include <QString>
@@ -22,7 +25,7 @@ namespace {
 using namespace kinwheel;
 
 constexpr std::string_view kUsage =
-    "usage: kinwheel-table [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--count 584283|584285|dreamspell]";
+    "usage: kinwheel-table [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--count 584283|584285|dreamspell] [--kin 1-260]";
 
 int badArguments(std::string_view what, const char* value = nullptr)
 {
@@ -43,6 +46,41 @@ std::optional<CivilDate> parseDate(std::string_view text)
     return date;
 }
 
+// The kin 1..260 of an argument written as a plain number, or 0.
+int parseKin(std::string_view text)
+{
+    if (text.empty() || text.size() > 3 || text.front() == '0')
+        return 0;
+    int kin = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return 0;
+        kin = kin * 10 + (c - '0');
+    }
+    return kin <= 260 ? kin : 0;
+}
+
+// The table's line of a date.
+void appendLine(std::string& out, const CivilDate& date, Count count)
+{
+    const Reading reading = *computeReading(date, count);
+    const DaySign& sign = daySignOfGlyph(reading.sign);
+    const std::string_view tone = toneNameOf(reading.tone);
+    const auto& c = reading.cross;
+    const MayaDate& maya = reading.maya;
+    const std::string longCount = longCountText(maya);
+    const std::string lord = lordText(maya);
+    const std::string haabDay = maya.hasTraditionalFields ? std::to_string(maya.haabDay) : std::string();
+    const std::string haabMonth = maya.hasTraditionalFields ? std::to_string(maya.haabMonth) : std::string();
+    char line[256];
+    const int n = std::snprintf(
+        line, sizeof line, "%s,%d,%.*s,%.*s,%.*s,%d,%d,%d,%d,%d,%d,%s,%s,%s,%s\n", isoDate(date).c_str(),
+        reading.tone, int(sign.label.size()), sign.label.data(), int(sign.shortName.size()), sign.shortName.data(),
+        int(tone.size()), tone.data(), c[0], c[1], c[2], c[3], c[4], reading.kin, longCount.c_str(),
+        haabDay.c_str(), haabMonth.c_str(), lord.c_str());
+    out.append(line, static_cast<std::size_t>(n));
+}
+
 bool flush(std::string& out)
 {
     const bool written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
@@ -57,10 +95,11 @@ int main(int argc, char** argv)
     CivilDate from{1900, 1, 1};
     CivilDate to{2016, 12, 31};
     Count count = Count::Gmt584283;
+    int kin = 0; // every date
     std::string given;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
-        if (option != "--from" && option != "--to" && option != "--count")
+        if (option != "--from" && option != "--to" && option != "--count" && option != "--kin")
             return badArguments("unknown argument", argv[i]);
         if (given.find(std::string(option) + ' ') != std::string::npos)
             return badArguments("given more than once:", argv[i]);
@@ -75,6 +114,12 @@ int main(int argc, char** argv)
             count = *parsed;
             continue;
         }
+        if (option == "--kin") {
+            kin = parseKin(value);
+            if (!kin)
+                return badArguments("not a kin from 1 to 260:", value);
+            continue;
+        }
         const auto date = parseDate(value);
         if (!date)
             return badArguments("not a date from 0001-01-01 to 9999-12-31", value);
@@ -86,31 +131,27 @@ int main(int argc, char** argv)
     constexpr std::size_t kChunk = 1 << 20;
     std::string out;
     out.reserve(kChunk + 256);
-    char line[256];
     bool written = true;
-    const int last = daysSinceEpoch(to);
-    for (int day = daysSinceEpoch(from); day <= last; ++day) {
-        const CivilDate date = dateOfEpochDay(day);
-        const std::optional<Reading> reading = computeReading(date, count);
-        if (!reading)
-            return 1;
-        const DaySign& sign = daySignOfGlyph(reading->sign);
-        const std::string_view tone = toneNameOf(reading->tone);
-        const auto& c = reading->cross;
-        const MayaDate& maya = reading->maya;
-        const std::string longCount = longCountText(maya);
-        const std::string lord = lordText(maya);
-        const std::string haabDay = maya.hasTraditionalFields ? std::to_string(maya.haabDay) : std::string();
-        const std::string haabMonth = maya.hasTraditionalFields ? std::to_string(maya.haabMonth) : std::string();
-        const int n = std::snprintf(
-            line, sizeof line, "%s,%d,%.*s,%.*s,%.*s,%d,%d,%d,%d,%d,%d,%s,%s,%s,%s\n", isoDate(date).c_str(),
-            reading->tone, int(sign.label.size()), sign.label.data(), int(sign.shortName.size()), sign.shortName.data(),
-            int(tone.size()), tone.data(), c[0], c[1], c[2], c[3], c[4], reading->kin, longCount.c_str(),
-            haabDay.c_str(), haabMonth.c_str(), lord.c_str());
-        out.append(line, static_cast<std::size_t>(n));
-        if (out.size() >= kChunk && !flush(out)) {
+    const auto add = [&](const CivilDate& date) {
+        appendLine(out, date, count);
+        if (out.size() >= kChunk && !flush(out))
             written = false;
-            break;
+        return written;
+    };
+    if (kin) {
+        // The engine's dates of the kin, a thousand at a time.
+        for (CivilDate next = from; written;) {
+            const std::vector<CivilDate> dates = nextDatesOfKin(kin, next, count, 1000);
+            for (const CivilDate& date : dates)
+                if (date > to || !add(date))
+                    break;
+            if (dates.size() < 1000 || dates.back() >= to)
+                break;
+            next = addDays(dates.back(), 1);
+        }
+    } else {
+        const int last = daysSinceEpoch(to);
+        for (int day = daysSinceEpoch(from); day <= last && add(dateOfEpochDay(day)); ++day) {
         }
     }
     if (!written || !flush(out) || std::fflush(stdout) != 0) {
