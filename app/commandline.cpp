@@ -7,6 +7,7 @@
 #include "report/comparisonjson.h"
 #include "report/inputtext.h"
 #include "report/kinreturns.h"
+#include "report/language.h"
 #include "report/readingfile.h"
 #include "report/readingjson.h"
 #include "report/reportcomposer.h"
@@ -48,6 +49,7 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count COUNT] --ics FILE [--returns N]\n"
     "  Each form above also takes [--born TIME] [--day-begins AT].\n"
     "  kinwheel --today [--count COUNT] [--json] [--returns N]\n"
+    "  Every form but the first also takes [--lang CODE].\n"
     "\n"
     "Draws up a Mayan astrology birth chart. With no argument the program starts;\n"
     "with a reading file alone it starts and opens that file. With options it\n"
@@ -75,6 +77,9 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "  --returns N        the next N days the reading's kin comes round again (1 to 1000;\n"
     "                     3 in the text, none in JSON, 20 in --ics unless given)\n"
     "  --ics FILE         write those days as an iCalendar file of all-day events\n"
+    "  --lang CODE        the language of the text, messages, help and PDF (%1);\n"
+    "                     else the environment's: LANGUAGE, LC_ALL, LC_MESSAGES or\n"
+    "                     LANG. JSON is always in English\n"
     "  -h, --help         print this help\n"
     "  -v, --version      print the version\n"
     "\n"
@@ -88,7 +93,29 @@ struct Cli {
 // The options that take a value, as QCommandLineParser would take the next
 // argument for it.
 const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "born", "day-begins", "with-date", "with-name", "with",
-                                   "returns", "ics"};
+                                   "returns", "ics", "lang"};
+
+// The codes --lang takes, as the help and its refusal list them: "en, es".
+QString languageCodes()
+{
+    QStringList codes;
+    for (const LanguageInfo& language : kLanguages)
+        codes << QString::fromLatin1(language.code.data(), qsizetype(language.code.size()));
+    return codes.join(QStringLiteral(", "));
+}
+
+// JSON is the same in every language: what it holds is composed in English
+// while one of these lives.
+class EnglishTexts {
+public:
+    EnglishTexts() { installLanguage(QString::fromLatin1(kEnglish.data(), qsizetype(kEnglish.size()))); }
+    ~EnglishTexts() { installLanguage(m_language); }
+    EnglishTexts(const EnglishTexts&) = delete;
+    EnglishTexts& operator=(const EnglishTexts&) = delete;
+
+private:
+    QString m_language = currentLanguage();
+};
 
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
@@ -170,10 +197,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     const QCommandLineOption today(QStringLiteral("today"), QString());
     const QCommandLineOption returns(QStringLiteral("returns"), QString(), QStringLiteral("N"));
     const QCommandLineOption ics(QStringLiteral("ics"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("CODE"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     parser.addOptions({date, name, read, save, pdf, count, born, dayBegins, json, help, version, withDate, withName, with,
-                       today, returns, ics});
+                       today, returns, ics, lang});
+    line.language = languageOfEnvironment();
 
     const auto refuse = [&line](const QString& error) {
         line.error = error + Cli::tr(" (see kinwheel --help)");
@@ -204,6 +233,16 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
 
     const QStringList given = parser.optionNames();
     const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(lang)) {
+        const QString code = parser.value(lang);
+        if (!isKnownLanguage(code))
+            return refuse(Cli::tr("--lang takes a language code (%1), not %2.").arg(languageCodes(), echoed(code)));
+        line.language = code;
+        // The windows take theirs from the Language menu.
+        if (given == QStringList{QStringLiteral("lang")})
+            return refuse(Cli::tr("--lang goes with the options that print or write a reading; the program's "
+                                  "windows take their language from the Language menu."));
+    }
     if (given.isEmpty()) {
         if (positional.size() > 1)
             return refuse(Cli::tr("Give one reading file to open."));
@@ -321,7 +360,7 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
     if (!line.error.isEmpty())
         return refuse(line.error);
     if (line.help)
-        return written(Cli::tr(kHelp).toUtf8());
+        return written(Cli::tr(kHelp).arg(languageCodes()).toUtf8());
     if (line.version)
         return written("kinwheel " KINWHEEL_VERSION "\n");
 
@@ -400,9 +439,12 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
              {QDir::toNativeSeparators(*line.pdf)});
         return kExitNotWritten;
     }
-    if (second)
-        return written(line.json ? QJsonDocument(comparisonJson(reading, *second)).toJson()
-                                 : comparisonPlainText(reading, *second).toUtf8());
+    if (second) {
+        if (!line.json)
+            return written(comparisonPlainText(reading, *second).toUtf8());
+        const EnglishTexts english;
+        return written(QJsonDocument(comparisonJson(reading, *second)).toJson());
+    }
     if (line.ics) {
         const std::vector<CivilDate> dates =
             today ? kinReturns(reading, *today, line.returns.value_or(kReturnsExported)) : std::vector<CivilDate>{};
@@ -418,6 +460,7 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
     if (today)
         returns = ReturnsSection{*today, line.returns.value_or(kReturnsShown)};
     if (line.json) {
+        const EnglishTexts english;
         QJsonObject json = readingJson(reading);
         // A daytime birth said so is not one whose time is unknown.
         if (line.born == BirthTime::Unknown)
@@ -431,6 +474,17 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         return written(QJsonDocument(json).toJson());
     }
     return written(reportPlainText(reading, reportClosingLine(), returns).toUtf8());
+}
+
+int runCommandLine(const QStringList& arguments, const QStringList& undecodable, Services& services, QIODevice& out,
+                   QIODevice& err)
+{
+    CommandLine line = parseCommandLine(arguments, undecodable);
+    installLanguage(line.language);
+    // A refusal is worded as the arguments are read: read them again in the language.
+    if (!line.error.isEmpty())
+        line = parseCommandLine(arguments, undecodable);
+    return runCommandLine(line, services, out, err);
 }
 
 } // namespace kinwheel

@@ -11,6 +11,8 @@
 // or a reading file given with --with.
 //   kinwheel --today [--count C] [--json] [--returns N]
 //   kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count C] --ics FILE [--returns N]
+// Every form but the first takes [--lang CODE]: the text, messages and PDF
+// are in that language, else the environment's; JSON is always English.
 
 #include "engine/reading.h"
 
@@ -58,6 +60,7 @@ struct CommandLine {
     bool today = false;          // today's reading, nobody's
     std::optional<int> returns;  // the kin returns listed (text, JSON) or exported (--ics): 1..1000
     std::optional<QString> ics;  // the calendar file of the kin returns
+    QString language;            // --lang's code, else the environment's
 };
 
 // Parses the arguments, the program's path first; needs no application
@@ -68,5 +71,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
 // Runs a command line of kind Print or Pdf: the reading goes to out, messages
 // to err. Pdf needs a QApplication. Returns the exit status.
 int runCommandLine(const CommandLine& commandLine, Services& services, QIODevice& out, QIODevice& err);
+// The same from the arguments: installs their language first, so that every
+// text, refusals included, is composed in it. Needs an application object.
+int runCommandLine(const QStringList& arguments, const QStringList& undecodable, Services& services, QIODevice& out,
+                   QIODevice& err);
 
 } // namespace kinwheel

@@ -3,6 +3,7 @@
 #include "platform/qtservices.h"
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "report/language.h"
 #include "ui/appcontext.h"
 #include "ui/widgets.h"
 #include "ui/windowparts.h"
@@ -110,7 +111,11 @@ int startWindows(int& argc, char* argv[])
         return 0;
     QFile err;
     err.open(2, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    err.write(QStringLiteral("kinwheel: %1 could not be started.\n").arg(QDir::toNativeSeparators(program)).toUtf8());
+    installLanguage(languageOfEnvironment());
+    err.write(QStringLiteral("kinwheel: %1\n")
+                  .arg(QCoreApplication::translate("CommandLine", "%1 could not be started.")
+                           .arg(QDir::toNativeSeparators(program)))
+                  .toUtf8());
     return kExitNotWritten;
 }
 #endif
@@ -137,7 +142,7 @@ void keepStandardStreams()
 #endif
 }
 
-int runCommand(const CommandLine& line)
+int runCommand(const QStringList& arguments, const QStringList& undecodable)
 {
 #ifndef _WIN32
     // A reader that has gone (kinwheel ... | head) is a write that fails, not
@@ -149,7 +154,7 @@ int runCommand(const CommandLine& line)
         out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(2, QIODevice::WriteOnly | QIODevice::Unbuffered);
     QtServices qt;
-    return runCommandLine(line, qt.services, out, err);
+    return runCommandLine(arguments, undecodable, qt.services, out, err);
 }
 
 } // namespace
@@ -157,7 +162,9 @@ int runCommand(const CommandLine& line)
 int main(int argc, char* argv[])
 {
     keepStandardStreams();
-    const CommandLine line = parseCommandLine(programArguments(argc, argv), undecodableArguments(argc, argv));
+    const QStringList arguments = programArguments(argc, argv);
+    const QStringList undecodable = undecodableArguments(argc, argv);
+    const CommandLine line = parseCommandLine(arguments, undecodable);
     // Every argument is the program's own: Qt is given the program's path alone.
     int qtArgc = 1;
     switch (line.kind) {
@@ -175,12 +182,12 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
         QApplication app(qtArgc, argv);
-        return runCommand(line);
+        return runCommand(arguments, undecodable);
     }
     case CommandLine::Kind::Print:
         break;
     }
     // Text and JSON need no window system.
     QCoreApplication app(qtArgc, argv);
-    return runCommand(line);
+    return runCommand(arguments, undecodable);
 }

@@ -6,6 +6,7 @@
 #include "app/commandline.h"
 #include "platform/qtservices.h"
 #include "platform/weblinks.h"
+#include "report/language.h"
 
 #include <QBuffer>
 #include <QJsonDocument>
@@ -25,7 +26,11 @@ struct Outcome {
     QString out, err;
 };
 
-// One run in this process, over fakes and the real printer service.
+// The variables a terminal program takes its language from.
+const QList<const char*> kLanguageVariables = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+
+// One run in this process, over fakes and the real printer service, in the
+// language of the arguments and the environment; English again after it.
 Outcome run(const QStringList& arguments)
 {
     FakeServices fakes;
@@ -34,7 +39,8 @@ Outcome run(const QStringList& arguments)
     QBuffer out, err;
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
-    const int status = runCommandLine(parseCommandLine(QStringList{"kinwheel"} + arguments), services, out, err);
+    const int status = runCommandLine(QStringList{"kinwheel"} + arguments, {}, services, out, err);
+    installLanguage(QStringLiteral("en"));
     return {status, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
 }
 
@@ -75,6 +81,13 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 
 private slots:
+    // English whatever the language of the session running the tests.
+    void initTestCase()
+    {
+        for (const char* variable : kLanguageVariables)
+            qunsetenv(variable);
+        qputenv("LANG", "C");
+    }
     void startsTheProgram_data();
     void startsTheProgram();
     void prints_data();
@@ -83,6 +96,8 @@ private slots:
     void writes();
     void outputPathsThatWouldLoseData_data();
     void outputPathsThatWouldLoseData();
+    void followsTheLanguage_data();
+    void followsTheLanguage();
     void printsEveryJsonField();
     void printsComparisonJson();
     void wholeProgram();
@@ -350,6 +365,7 @@ void TestCommandLine::writes_data()
     row("PDF of two", mary + ben + QStringList{"--pdf"}, "m.pdf", "m.pdf", "old", kExitDone, "");
     row("PDF of two, without the second name", mary + QStringList{"--with-date", "1990-05-03", "--pdf"}, "m.pdf",
         "m.pdf", "old", kExitRefused, "Please Enter Your Name");
+    row("PDF in Spanish", mary + QStringList{"--lang", "es", "--pdf"}, "m.pdf", "m.pdf", none, kExitDone, "");
     row("PDF of two to a folder", mary + ben + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<folder>", kExitNotWritten,
         "It is a folder.");
 }
@@ -400,6 +416,10 @@ void TestCommandLine::writes()
             QVERIFY2(text->contains(QLatin1String(line)), line);
         return;
     }
+    if (options.contains("--lang")) {
+        QVERIFY(text->contains("Mary Smith") && !text->contains("Date of Birth"));
+        return;
+    }
     const bool dreamspell = options.contains("dreamspell");
     QVERIFY(text->contains("Name: Mary Smith"));
     QVERIFY(text->contains(dreamspell ? "Count: Dreamspell" : "Trecena: 1 Chuwen"));
@@ -448,6 +468,66 @@ void TestCommandLine::outputPathsThatWouldLoseData()
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              (QStringList{"link.pdf", "mary.man"}));
     QCOMPARE(contents(dir.filePath("mary.man")), kMarySmith);
+}
+
+void TestCommandLine::followsTheLanguage_data()
+{
+    QTest::addColumn<QStringList>("environment"); // VARIABLE=value, over LANG=C
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("printed"); // in standard output, or in standard error once refused
+    QTest::addColumn<QString>("absent");  // from both
+
+    const QStringList bad{"--date", "2021-13-01"};
+    const QStringList ada{"--date", "1987-07-26", "--name", "Ada"};
+    const QString english = "takes a date YYYY-MM-DD";
+    const QString spanish = "AAAA-MM-DD";
+    const auto row = [](const char* name, const QStringList& environment, const QStringList& arguments, int status,
+                        const QString& printed, const QString& absent) {
+        QTest::newRow(name) << environment << arguments << status << printed << absent;
+    };
+    row("C", {}, bad, kExitRefused, english, spanish);
+    row("LANG Spanish", {"LANG=es_MX.UTF-8"}, bad, kExitRefused, spanish, english);
+    row("LC_MESSAGES over LANG", {"LC_MESSAGES=es", "LANG=en_GB.UTF-8"}, bad, kExitRefused, spanish, english);
+    row("LC_ALL over LC_MESSAGES", {"LC_ALL=es_AR.UTF-8", "LC_MESSAGES=fr_FR"}, bad, kExitRefused, spanish, english);
+    row("LANGUAGE's first entry over all", {"LANGUAGE=en:es", "LC_ALL=es_ES.UTF-8"}, bad, kExitRefused, english, spanish);
+    row("another language is English", {"LANG=fr_FR.UTF-8"}, bad, kExitRefused, english, spanish);
+    row("--lang over C", {}, QStringList{"--lang", "es"} + bad, kExitRefused, spanish, english);
+    row("--lang= over C", {}, QStringList{"--lang=es"} + bad, kExitRefused, spanish, english);
+    row("--lang over LANG", {"LANG=es_MX.UTF-8"}, bad + QStringList{"--lang", "en"}, kExitRefused, english, spanish);
+    row("text in Spanish", {}, ada + QStringList{"--lang", "es"}, kExitDone, "Kin: 240\n", "Date of Birth:");
+    row("comparison in Spanish", {"LANG=es_MX.UTF-8"}, ada + QStringList{"--with-date", "1990-05-03"}, kExitDone,
+        "Ada\n", "Two Readings Side by Side");
+    row("unknown language", {}, QStringList{"--lang", "fr"} + bad, kExitRefused,
+        "--lang takes a language code (en, es), not 'fr'.", spanish);
+    row("a code in capitals", {}, ada + QStringList{"--lang", "ES"}, kExitRefused, "not 'ES'", spanish);
+    row("no code", {}, ada + QStringList{"--lang", ""}, kExitRefused, "not ''", spanish);
+    row("a locale name", {}, ada + QStringList{"--lang", "es_MX"}, kExitRefused, "not 'es_MX'", spanish);
+    row("--lang twice", {}, ada + QStringList{"--lang", "es", "--lang", "en"}, kExitRefused, "more than once", "");
+    row("--lang without a value", {}, ada + QStringList{"--lang", "--json"}, kExitRefused,
+        "--lang needs a value, not the option '--json'", spanish);
+    row("--lang for the windows", {}, {"--lang", "es"}, kExitRefused, "Language menu", "");
+    row("--lang for the windows with a file", {}, {"--lang", "es", "mary.man"}, kExitRefused, "Language menu", "");
+}
+
+// The text, messages and PDF are in the language of --lang, else of the
+// environment, and the windows are not given one.
+void TestCommandLine::followsTheLanguage()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, printed);
+    QFETCH(QString, absent);
+    for (const QString& setting : environment)
+        qputenv(qPrintable(setting.section('=', 0, 0)), setting.section('=', 1).toUtf8());
+    const Outcome outcome = run(arguments);
+    initTestCase();
+    QCOMPARE(outcome.status, status);
+    QVERIFY2((status == kExitDone ? outcome.out : outcome.err).contains(printed), qPrintable(outcome.err));
+    if (!absent.isEmpty())
+        QVERIFY(!outcome.out.contains(absent) && !outcome.err.contains(absent));
+    QCOMPARE(currentLanguage(), QStringLiteral("en"));
 }
 
 // Every field, as the README shows them.
@@ -504,8 +584,9 @@ void TestCommandLine::wholeProgram()
     QVERIFY(running.acquire());
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* variable : QList<const char*>{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"} + kLanguageVariables)
         environment.remove(QString::fromLatin1(variable));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
     const auto program = [&](const QStringList& arguments, const QString& output = {}) {
         QProcess process;
         process.setProcessEnvironment(environment);
@@ -522,6 +603,18 @@ void TestCommandLine::wholeProgram()
     QCOMPARE(json.err, QString());
     QCOMPARE(json.status, kExitDone);
     QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8())["name"].toString(), QStringLiteral("Ζωή"));
+
+    // JSON is the same in every language, byte for byte.
+    for (const QStringList& arguments : {QStringList{"--date", "1987-07-26", "--name", "Ada", "--json", "--returns", "3"},
+                                         QStringList{"--date", "1987-07-26", "--with-date", "1990-05-03", "--json"}}) {
+        const Outcome c = program(arguments);
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("es_MX.UTF-8"));
+        const Outcome spanish = program(arguments);
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+        QCOMPARE(spanish.status, kExitDone);
+        QVERIFY(c.out.size() > 500);
+        QCOMPARE(spanish.out, c.out);
+    }
 
     const Outcome refused = program({"--date", "2021-02-29"});
     QCOMPARE(refused.status, kExitRefused);
