@@ -30,6 +30,7 @@
 #include <QJsonObject>
 
 #include <cerrno>
+#include <functional>
 #include <variant>
 
 
@@ -104,18 +105,15 @@ QString languageCodes()
     return codes.join(QStringLiteral(", "));
 }
 
-// JSON is the same in every language: what it holds is composed in English
-// while one of these lives.
-class EnglishTexts {
-public:
-    EnglishTexts() { installLanguage(QString::fromLatin1(kEnglish.data(), qsizetype(kEnglish.size()))); }
-    ~EnglishTexts() { installLanguage(m_language); }
-    EnglishTexts(const EnglishTexts&) = delete;
-    EnglishTexts& operator=(const EnglishTexts&) = delete;
-
-private:
-    QString m_language = currentLanguage();
-};
+// JSON is the same in every language: what it holds is composed in English.
+QJsonObject inEnglish(const std::function<QJsonObject()>& compose)
+{
+    const QString language = currentLanguage();
+    installLanguage(QString::fromLatin1(kEnglish.data(), qsizetype(kEnglish.size())));
+    QJsonObject json = compose();
+    installLanguage(language);
+    return json;
+}
 
 bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
@@ -439,12 +437,9 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
              {QDir::toNativeSeparators(*line.pdf)});
         return kExitNotWritten;
     }
-    if (second) {
-        if (!line.json)
-            return written(comparisonPlainText(reading, *second).toUtf8());
-        const EnglishTexts english;
-        return written(QJsonDocument(comparisonJson(reading, *second)).toJson());
-    }
+    if (second)
+        return written(line.json ? QJsonDocument(inEnglish([&] { return comparisonJson(reading, *second); })).toJson()
+                                 : comparisonPlainText(reading, *second).toUtf8());
     if (line.ics) {
         const std::vector<CivilDate> dates =
             today ? kinReturns(reading, *today, line.returns.value_or(kReturnsExported)) : std::vector<CivilDate>{};
@@ -460,8 +455,7 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
     if (today)
         returns = ReturnsSection{*today, line.returns.value_or(kReturnsShown)};
     if (line.json) {
-        const EnglishTexts english;
-        QJsonObject json = readingJson(reading);
+        QJsonObject json = inEnglish([&] { return readingJson(reading); });
         // A daytime birth said so is not one whose time is unknown.
         if (line.born == BirthTime::Unknown)
             json[QStringLiteral("born")] = QStringLiteral("day");

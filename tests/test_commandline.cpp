@@ -632,6 +632,10 @@ void TestCommandLine::wholeProgram()
     const Outcome full = program({"--date", "1987-07-26"}, QStringLiteral("/dev/full"));
     QCOMPARE(full.status, kExitNotWritten);
     QVERIFY(full.err.startsWith("kinwheel: The output could not be written: "));
+    // JSON is composed in English, its failure told in the language.
+    const Outcome spanishFull = program({"--lang", "es", "--date", "1987-07-26", "--json"}, QStringLiteral("/dev/full"));
+    QCOMPARE(spanishFull.status, kExitNotWritten);
+    QVERIFY(spanishFull.err.startsWith("kinwheel: ") && !spanishFull.err.contains("could not be written"));
 
     // A desktop session's platform with no display behind it: the PDF is
     // drawn off-screen all the same.
