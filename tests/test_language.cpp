@@ -159,8 +159,8 @@ QSet<QString> languageWords(const QString& language)
     return wordSet(texts);
 }
 
-// Words the same in every language: names of the program, the counts and
-// the Maya calendar, and of the people born under each sign.
+// Words the same in every language: names of the program, the counts, the
+// Maya calendar, the languages and the people born under each sign.
 const QSet<QString>& namesOfEveryLanguage()
 {
     static const QSet<QString> words = [] {
@@ -172,6 +172,8 @@ const QSet<QString>& namesOfEveryLanguage()
             texts << fromView(name);
         for (const DaySign& sign : DaySignTable)
             texts << fromView(sign.label) << fromView(sign.shortName) << fromView(sign.personalities);
+        for (const LanguageInfo& language : kLanguages)
+            texts << fromView(language.name); // each language's name in itself
         texts << QUrl(siteRoot()).host();
         return wordSet(texts);
     }();
