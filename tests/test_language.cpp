@@ -375,6 +375,15 @@ QString overflow(QWidget* widget)
     return {};
 }
 
+// Fails when there is any problem, each told on a line of its own (a
+// failure's message would be cut short).
+void verifyNone(const QStringList& problems)
+{
+    for (const QString& problem : problems)
+        qWarning().noquote() << problem;
+    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 found, each told above").arg(problems.size())));
+}
+
 // The readings whose English texts are held to their digests.
 struct EnglishCase {
     const char* name;
@@ -466,7 +475,7 @@ void TestLanguage::translationComplete()
     for (const Message& message : messagesOf(copy))
         if (!message.type.isEmpty())
             problems << QStringLiteral("%1 in %2: %3").arg(message.type, message.context, message.source);
-    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("\n") + problems.join(QLatin1Char('\n'))));
+    verifyNone(problems);
 }
 
 void TestLanguage::placeholdersAndAccessKeys_data()
@@ -507,7 +516,7 @@ void TestLanguage::placeholdersAndAccessKeys()
                 problems << QStringLiteral("access keys: %1 -> %2").arg(message.source, translation);
         }
     }
-    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("\n") + problems.join(QLatin1Char('\n'))));
+    verifyNone(problems);
 }
 
 void TestLanguage::noEnglishLeft_data()
@@ -532,18 +541,20 @@ void TestLanguage::noEnglishLeft()
     QVERIFY(shownWindow);
     QStringList english;
     for (const ShownText& entry : shownTexts(shownWindow)) {
-        QStringList words;
-        for (const QString& word : wordsOf(withoutAccessKeys(entry.text)))
-            if (englishWords().contains(word) && !translated.contains(word) && !namesOfEveryLanguage().contains(word)
-                && !words.contains(word))
-                words << word;
-        if (!words.isEmpty())
-            english << QStringLiteral("%1: %2 in \"%3\"")
-                           .arg(entry.control, words.join(QStringLiteral(", ")),
-                                entry.text.size() > 120 ? entry.text.left(117) + QStringLiteral("...") : entry.text);
+        for (const QString& line : entry.text.split(QLatin1Char('\n'))) {
+            QStringList words;
+            for (const QString& word : wordsOf(withoutAccessKeys(line)))
+                if (englishWords().contains(word) && !translated.contains(word)
+                    && !namesOfEveryLanguage().contains(word) && !words.contains(word))
+                    words << word;
+            if (!words.isEmpty())
+                english << QStringLiteral("%1: %2 in \"%3\"")
+                               .arg(entry.control, words.join(QStringLiteral(", ")),
+                                    line.size() > 100 ? line.left(97) + QStringLiteral("...") : line);
+        }
     }
     english.removeDuplicates();
-    QVERIFY2(english.isEmpty(), qPrintable(QStringLiteral("\n") + english.join(QLatin1Char('\n'))));
+    verifyNone(english);
 }
 
 void TestLanguage::textsFit_data()
@@ -576,7 +587,7 @@ void TestLanguage::textsFit()
         if (const QString why = overflow(widget); !why.isEmpty())
             cut << controlName(widget) + QStringLiteral(": ") + why;
     }
-    QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("\n") + cut.join(QLatin1Char('\n'))));
+    verifyNone(cut);
 }
 
 void TestLanguage::longTexts_data()
@@ -599,7 +610,7 @@ void TestLanguage::longTexts()
                 missing << QStringLiteral("%1 %2: %3").arg(fromView(textTableFile(TextTable(table)))).arg(i).arg(english);
         }
     }
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("\n") + missing.join(QLatin1Char('\n'))));
+    verifyNone(missing);
 }
 
 // The English report, terminal text, result text, comparison and JSON are
