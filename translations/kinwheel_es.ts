@@ -1233,7 +1233,7 @@ Kin %2, %3 · tono %4, %5</translation>
     </message>
     <message>
         <source>Time of &amp;birth</source>
-        <translation>&amp;Hora de nacimiento</translation>
+        <translation>&amp;Hora</translation>
     </message>
     <message>
         <source>&amp;Compare With…</source>
@@ -1317,7 +1317,7 @@ Kin %2, %3 · tono %4, %5</translation>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>Fecha de nacimiento</translation>
+        <translation>Nacimiento</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1350,6 +1350,10 @@ Kin %2, %3 · tono %4, %5</translation>
     <message>
         <source>Select the source file</source>
         <translation>Selecciona el archivo de origen</translation>
+    </message>
+    <message>
+        <source>Kinwheel generates your birth chart based on Mayan principles. Just input your date of birth and get your Mayan chart instantly.</source>
+        <translation>Kinwheel traza tu carta natal según los principios mayas. Escribe tu fecha de nacimiento y obtén tu carta maya al instante.</translation>
     </message>
 </context>
 <context>

@@ -94,8 +94,10 @@ void frmMain::setupUi()
     connect(m_cboBirthTime, &QComboBox::currentTextChanged, m_cboBirthTime, &QWidget::setToolTip);
 
     const QFont bold = windowFont(8.25, true);
-    m_Label1[0] = makeLabel(m_Frame1, "Label1(0)", tr("Name"), twRect(120, 360, 555, 195), bold, Qt::black);
-    m_Label1[1] = makeLabel(m_Frame1, "Label1(1)", tr("Date of Birth"), twRect(120, 720, 1230, 195), bold,
+    // The row labels reach to their fields, so that a longer word of another
+    // language is not cut off; their text stands where it always did.
+    m_Label1[0] = makeLabel(m_Frame1, "Label1(0)", tr("Name"), twRect(120, 360, 1350, 195), bold, Qt::black);
+    m_Label1[1] = makeLabel(m_Frame1, "Label1(1)", tr("Date of Birth"), twRect(120, 720, 1350, 195), bold,
                             Qt::black);
     m_lblBirthTime = makeLabel(m_Frame1, "lblBirthTime", tr("Time of &birth"), twRect(120, 1080, 1350, 195), bold,
                                Qt::black);
@@ -106,8 +108,8 @@ void frmMain::setupUi()
     m_lblBirthTime->setBuddy(m_cboBirthTime);
 
     m_Label1[2] = makeLabel(client, "Label1(2)",
-                            QStringLiteral("Kinwheel generates your birth chart based on Mayan principles. Just input "
-                                           "your date of birth and get your Mayan chart instantly."),
+                            tr("Kinwheel generates your birth chart based on Mayan principles. Just input "
+                               "your date of birth and get your Mayan chart instantly."),
                             twRect(128, 495, 6945, 675), bold, Qt::white, Qt::AlignHCenter | Qt::AlignTop);
 
     addForumLink(twRect(938, 0, 5325, 435));
