@@ -228,6 +228,9 @@ std::vector<ReportRun> composeComparison(const Reading& first, const Reading& se
                      .arg(reading->tone)
                      .arg(toneText(TextTable::ToneNames, reading->tone))
                  + QStringLiteral("\r\n"));
+        // A kin of another date than the birth says why, as the report does.
+        if (const QString note = readingDateNote(*reading); !note.isEmpty())
+            runs.add(note + QStringLiteral("\r\n"));
         for (int slot = 0; slot < 5; ++slot)
             runs.line(positionHeading(slot), glyphName(reading->cross[slot]));
         runs.add(QStringLiteral("\r\n"));

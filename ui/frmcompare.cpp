@@ -142,6 +142,8 @@ QWidget* frmCompare::personColumn(const Reading& reading, int person)
                                    .arg(reading.tone)
                                    .arg(toneText(TextTable::ToneNames, reading.tone)),
                                column);
+    if (const QString note = readingDateNote(reading); !note.isEmpty())
+        details->setText(details->text() + QLatin1Char('\n') + note);
     details->setObjectName(QStringLiteral("lblKin(%1)").arg(person));
     details->setTextFormat(Qt::PlainText);
     details->setWordWrap(true);
