@@ -2,9 +2,11 @@
 
 #include "platform/services.h"
 #include "platform/settings.h"
+#include "report/language.h"
 #include "ui/appcontext.h"
 #include "ui/frmmain.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QPixmapCache>
 #include <QPointer>
@@ -18,8 +20,10 @@ namespace kinwheel {
 frmMain* RunStartup(InstanceGuard& guard, AppContext& context, const std::optional<QString>& file)
 {
     Services& services = context.services;
+    // Every window and message speaks the chosen language, the first one included.
+    installLanguage(ProgramLanguage(services.settings));
     if (!guard.acquire()) {
-        services.messages.show(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information);
+        services.messages.show(nullptr, QCoreApplication::translate("kinwheel", "Application is already running"), MessageIcon::Information);
         EndProgram();
         return nullptr;
     }

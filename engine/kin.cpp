@@ -215,7 +215,7 @@ std::optional<Reading> readingOf(const Person& person, Count count, DayStart sta
 
 const DaySign& daySignOfGlyph(int glyph)
 {
-    return DaySignTable[static_cast<std::size_t>((glyph % 20 + 30) % 20)];
+    return DaySignTable[static_cast<std::size_t>(signRowOfGlyph(glyph))];
 }
 
 BirthChart birthChartOf(const Reading& reading)

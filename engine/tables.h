@@ -51,6 +51,8 @@ struct DaySign {
 };
 // Row r is the sign of every position p with (p - 1) mod 20 == r.
 extern const std::array<DaySign, 20> DaySignTable;
+// The row of the sign of glyph index 0..19 (Imix, glyph 0, is row 10).
+constexpr int signRowOfGlyph(int glyph) { return ((glyph % 20 + 20) % 20 + 10) % 20; }
 
 struct Tone {
     std::string_view name;

@@ -1,4 +1,5 @@
 #include "platform/settings.h"
+#include "report/language.h"
 
 #include "report/birthtime.h"
 #include "report/cp1252.h"
@@ -6,6 +7,7 @@
 #include "platform/services.h"
 #include "platform/weblinks.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QLocale>
@@ -18,6 +20,7 @@ const QString kDurationKey = QStringLiteral("Duration");
 const QString kRecentKey = QStringLiteral("Recent");
 const QString kCountKey = QStringLiteral("Count");
 const QString kDayStartKey = QStringLiteral("DayStart");
+const QString kLanguageKey = QStringLiteral("Language");
 
 // The scrambling holds only Windows-1252 characters, and not all of them:
 // each path is kept as its UTF-8 bytes percent-encoded, plain ASCII, and the
@@ -137,6 +140,23 @@ DayStart ReadDayStartSetting(SettingsStore& store)
     return parseDayStart(ReadSetting(store, kDayStartKey)).value_or(DayStart::Midnight);
 }
 
+QString ReadLanguageSetting(SettingsStore& store)
+{
+    const QString language = ReadSetting(store, kLanguageKey);
+    return isKnownLanguage(language) ? language : QString();
+}
+
+bool WriteLanguageSetting(SettingsStore& store, const QString& language)
+{
+    return WriteSetting(store, kLanguageKey, language);
+}
+
+QString ProgramLanguage(SettingsStore& store)
+{
+    const QString chosen = ReadLanguageSetting(store);
+    return chosen.isEmpty() ? languageOfLocale(QLocale::system()) : chosen;
+}
+
 bool WriteDayStartSetting(SettingsStore& store, DayStart start)
 {
     return WriteSetting(store, kDayStartKey, dayStartKey(start));
@@ -162,8 +182,8 @@ void RunUpdateReminder(Services& services)
 
     const bool yes = services.messages.ask(
         nullptr,
-        QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r')
-            + QStringLiteral("Do you want to check for an update?"),
+        QCoreApplication::translate("kinwheel", "There maybe an update to this software available") + QLatin1Char('\r')
+            + QCoreApplication::translate("kinwheel", "Do you want to check for an update?"),
         MessageIcon::Information);
     // The page opens after a Yes even if the date could not be stored.
     WriteSetting(services.settings, kDurationKey, todayText);

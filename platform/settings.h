@@ -28,6 +28,12 @@ bool WriteCountSetting(SettingsStore& store, Count count);
 // The choice of the main window's Day Begins At menu; midnight when none was
 // chosen or the stored value is not a day start's key.
 DayStart ReadDayStartSetting(SettingsStore& store);
+// The language chosen on the Language menu ("en", "es"); empty when none was
+// chosen or the stored one is not known: the system's then.
+QString ReadLanguageSetting(SettingsStore& store);
+bool WriteLanguageSetting(SettingsStore& store, const QString& language);
+// The language the windows speak: the one chosen, else the system's.
+QString ProgramLanguage(SettingsStore& store);
 bool WriteDayStartSetting(SettingsStore& store, DayStart start);
 
 // At most once in two weeks, offers to open the download page.

@@ -1,6 +1,7 @@
 #include "report/comparison.h"
 
 #include "engine/tables.h"
+#include "report/language.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +19,7 @@ QString utf8(std::string_view text)
 
 QString glyphName(int glyph)
 {
-    return utf8(GlyphTable[static_cast<std::size_t>((glyph % 20 + 20) % 20)].name);
+    return glyphText(TextTable::GlyphNames, glyph);
 }
 
 // "Kin 34, 8 Ak'b'al"
@@ -125,7 +126,7 @@ QString relationText(const Relation& relation, const Reading& first, const Readi
     case RelationRule::SameTone:
         return Compare::tr("Both birth days carry tone %1, %2; a kin's tone is its place in the cycle of thirteen.")
             .arg(first.tone)
-            .arg(utf8(toneNameOf(first.tone)));
+            .arg(toneText(TextTable::ToneNames, first.tone));
     case RelationRule::Ally:
         return sentence(Compare::tr("%1's day sign, %2, is the Ally of %3's: the numbers of the two signs (1 to 20) "
                                     "add up to 19 or 39.")
@@ -188,11 +189,11 @@ QString combinedKinLabel(const Reading& first, const Reading& second)
 QString combinedKinText(int kin)
 {
     const int tone = toneOfKin(kin), glyph = glyphOfKin(kin);
-    const DaySign& sign = daySignOfGlyph(glyph);
     return Compare::tr("%1 · tone %2, %3 · %4 (%5): %6")
         .arg(kinName(kin))
         .arg(tone)
-        .arg(utf8(toneNameOf(tone)), glyphName(glyph), utf8(sign.shortName), utf8(sign.keywords));
+        .arg(toneText(TextTable::ToneNames, tone), glyphName(glyph), utf8(daySignOfGlyph(glyph).shortName),
+             glyphText(TextTable::SignKeywords, glyph));
 }
 
 QString comparisonCountLine(Count count)
@@ -225,8 +226,11 @@ std::vector<ReportRun> composeComparison(const Reading& first, const Reading& se
         runs.add(Compare::tr("%1 · %2 · tone %3, %4")
                      .arg(dayMonthYear(reading->person.birthDate), kinName(reading->kin))
                      .arg(reading->tone)
-                     .arg(utf8(toneNameOf(reading->tone)))
+                     .arg(toneText(TextTable::ToneNames, reading->tone))
                  + QStringLiteral("\r\n"));
+        // A kin of another date than the birth says why, as the report does.
+        if (const QString note = readingDateNote(*reading); !note.isEmpty())
+            runs.add(note + QStringLiteral("\r\n"));
         for (int slot = 0; slot < 5; ++slot)
             runs.line(positionHeading(slot), glyphName(reading->cross[slot]));
         runs.add(QStringLiteral("\r\n"));

@@ -69,17 +69,6 @@ std::optional<CivilDate> civilDateOf(const QDate& date)
     return isValidDate(day) ? std::optional(day) : std::nullopt;
 }
 
-QString galacticName(int kin)
-{
-    if (kin < 1 || kin > 260)
-        return {};
-    // The glyph's name is its colour and its sign: the tone goes between.
-    const QString glyph = QString::fromUtf8(GlyphTable[static_cast<std::size_t>(glyphOfKin(kin))].name);
-    const qsizetype space = glyph.indexOf(u' ');
-    return KinReturns::tr("%1 %2 %3", "colour, tone, sign: White Galactic Wizard")
-        .arg(glyph.left(space), QString::fromUtf8(toneNameOf(toneOfKin(kin))), glyph.mid(space + 1));
-}
-
 QString kinTitle(int kin)
 {
     if (kin < 1 || kin > 260)

@@ -4,6 +4,7 @@
 // share, and the calendar file (.ics) of the returns.
 
 #include "engine/reading.h"
+#include "report/language.h"
 #include "report/reportcomposer.h"
 
 #include <QByteArray>
@@ -22,8 +23,6 @@ inline constexpr int kMaxReturns = 1000;
 // The day of a QDate; nothing for an invalid one or one the engine does not read.
 std::optional<CivilDate> civilDateOf(const QDate& date);
 
-// "White Galactic Wizard": colour, tone and glyph of a kin 1..260; empty out of range.
-QString galacticName(int kin);
 // "Kin 34 · 8 Ix / White Galactic Wizard".
 QString kinTitle(int kin);
 

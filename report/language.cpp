@@ -1,5 +1,6 @@
 #include "report/language.h"
 
+#include "engine/mayadate.h"
 #include "engine/tables.h"
 
 #include <QCoreApplication>
@@ -29,7 +30,7 @@ constexpr TableInfo kTables[kTextTableCount] = {
     {"tone-names.txt", 13},         {"tone-descriptions.txt", 13}, {"glyph-names.txt", 20},
     {"glyph-descriptions.txt", 20}, {"sign-names.txt", 20},        {"sign-keywords.txt", 20},
     {"sign-gemstones.txt", 20},     {"sign-significance.txt", 20}, {"sign-descriptions.txt", 20},
-    {"labels.txt", 6},
+    {"labels.txt", 6},              {"galactic-names.txt", 20},    {"tone-names-feminine.txt", 13},
 };
 
 const TableInfo& info(TextTable table)
@@ -61,8 +62,20 @@ std::string_view englishText(TextTable table, int index)
         return DaySignTable[at].description;
     case TextTable::Labels:
         return labelText(static_cast<LabelText>(at));
+    case TextTable::ToneNamesFeminine:
+        return ToneTable[at].name;
+    case TextTable::GalacticNames:
+        break; // composed: see englishGalacticName()
     }
     return {};
+}
+
+// "White {m} Wizard": English puts the tone between the glyph's colour and its sign.
+QString englishGalacticName(int glyph)
+{
+    const QString name = fromView(GlyphTable[static_cast<std::size_t>(glyph)].name);
+    const qsizetype space = name.indexOf(QLatin1Char(' '));
+    return name.left(space) + QStringLiteral(" {m}") + name.mid(space);
 }
 
 // The lines of a language's table, read once from the resources; empty when
@@ -179,6 +192,45 @@ bool installLanguage(const QString& code)
     return true;
 }
 
+QString glyphText(TextTable table, int glyph)
+{
+    glyph = (glyph % 20 + 20) % 20;
+    switch (table) {
+    case TextTable::SignNames:
+    case TextTable::SignKeywords:
+    case TextTable::SignGemstones:
+    case TextTable::SignSignificance:
+    case TextTable::SignDescriptions:
+        return localText(table, signRowOfGlyph(glyph));
+    default:
+        return localText(table, glyph);
+    }
+}
+
+QString toneText(TextTable table, int tone)
+{
+    return localText(table, tone - 1);
+}
+
+QString galacticName(int kin)
+{
+    if (kin < 1 || kin > 260)
+        return {};
+    const int tone = toneOfKin(kin);
+    return glyphText(TextTable::GalacticNames, glyphOfKin(kin))
+        .replace(QStringLiteral("{m}"), toneText(TextTable::ToneNames, tone))
+        .replace(QStringLiteral("{f}"), toneText(TextTable::ToneNamesFeminine, tone));
+}
+
+QString shownMonthName(int month)
+{
+    if (month < 1 || month > 12)
+        return {};
+    if (current == fromView(kEnglish))
+        return fromView(MonthNames[static_cast<std::size_t>(month - 1)]);
+    return currentLocale().monthName(month, QLocale::LongFormat);
+}
+
 std::string_view textTableFile(TextTable table)
 {
     return info(table).file;
@@ -198,6 +250,8 @@ QString localText(TextTable table, int index, QStringView language)
         if (!lines.isEmpty())
             return lines[index];
     }
+    if (table == TextTable::GalacticNames)
+        return englishGalacticName(index);
     return fromView(englishText(table, index));
 }
 

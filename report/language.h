@@ -58,8 +58,13 @@ enum class TextTable {
     SignSignificance,
     SignDescriptions,
     Labels, // 6, by LabelText
+    // A kin's full name by glyph index, "{m}" or "{f}" where the tone goes
+    // in its masculine or feminine form: "Mago {m} Blanco", "Semilla {f}
+    // Amarilla"; English "White {m} Wizard".
+    GalacticNames,
+    ToneNamesFeminine, // 13: a tone name agreeing with a feminine glyph name
 };
-inline constexpr int kTextTableCount = 10;
+inline constexpr int kTextTableCount = 12;
 // The file of a table in a language folder, e.g. "tone-names.txt".
 std::string_view textTableFile(TextTable table);
 // How many entries a table has.
@@ -69,5 +74,16 @@ int textTableSize(TextTable table);
 QString localText(TextTable table, int index);
 // The same in a given language.
 QString localText(TextTable table, int index, QStringView language);
+
+// The entry of a glyph index 0..19 (any integer, taken round the twenty) in
+// a glyph or day-sign table: a day-sign table is looked up in the sign's row.
+QString glyphText(TextTable table, int glyph);
+// The entry of a tone 1..13 in a tone table.
+QString toneText(TextTable table, int tone);
+// A kin's full name in the current language: "White Galactic Wizard",
+// "Mago Galáctico Blanco"; empty for a kin outside 1..260.
+QString galacticName(int kin);
+// A month 1..12 as dates and the month list show it: "July", "julio".
+QString shownMonthName(int month);
 
 } // namespace kinwheel

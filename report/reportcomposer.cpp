@@ -1,6 +1,7 @@
 #include "report/reportcomposer.h"
 
 #include "engine/tables.h"
+#include "report/language.h"
 #include "report/kinreturns.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,7 @@ QString personalitiesText(const Reading& reading)
         return {};
     const DaySign& sign = daySignOfGlyph(traditional->sign);
     return Report::tr("Listed for the traditional count 584283 only, under which this date's sign is %1 (%2): %3.")
-        .arg(utf8(sign.shortName), utf8(sign.englishName), utf8(sign.personalities));
+        .arg(utf8(sign.shortName), glyphText(TextTable::SignNames, traditional->sign), utf8(sign.personalities));
 }
 
 // Ordinals of the Lords of the Night, G1 .. G9.
@@ -99,18 +100,20 @@ std::vector<Entry> reportEntries(const Reading& reading, const std::optional<Ret
         field(QString(), note);
 
     heading(Report::tr("Mayan Day Number / Galactic Tone"));
+    // The table texts in the language shown; the day sign's label is Maya.
+    const auto sign = [&reading](TextTable table) { return glyphText(table, reading.sign); };
     field(Report::tr("Mayan Number: "), QString::number(chart.dayNumber));
-    field(Report::tr("Mayan Day Number's Description: "), utf8(chart.dayNumberDescription));
+    field(Report::tr("Mayan Day Number's Description: "), toneText(TextTable::ToneDescriptions, reading.tone));
 
     heading(Report::tr("Mayan Day Signs"), true);
     field(Report::tr("Mayan Day Sign: "), utf8(chart.daySign));
-    field(Report::tr("Mayan Gemstone: "), utf8(chart.signGemstone));
-    field(Report::tr("Mayan Keywords: "), utf8(chart.signKeywords));
-    field(Report::tr("Mayan Significance: "), utf8(chart.signSignificance));
-    field(Report::tr("Mayan Day Sign's Description: "), utf8(chart.signDescription));
+    field(Report::tr("Mayan Gemstone: "), sign(TextTable::SignGemstones));
+    field(Report::tr("Mayan Keywords: "), sign(TextTable::SignKeywords));
+    field(Report::tr("Mayan Significance: "), sign(TextTable::SignSignificance));
+    field(Report::tr("Mayan Day Sign's Description: "), sign(TextTable::SignDescriptions));
 
     heading(Report::tr("Other Mayan Details"));
-    field(Report::tr("Mayan English Name: "), utf8(chart.signName));
+    field(Report::tr("Mayan English Name: "), sign(TextTable::SignNames));
     field(Report::tr("Famous Personalities born under this sign: "), personalitiesText(reading));
 
     if (const std::vector<MayaDateLine> maya = mayaDateLines(reading); !maya.empty()) {
@@ -176,16 +179,9 @@ constexpr Position kPositions[5] = {
 
 } // namespace
 
-QString monthName(int month)
-{
-    if (month < 1 || month > 12)
-        return {};
-    return utf8(MonthNames[static_cast<std::size_t>(month - 1)]);
-}
-
 QString dayMonthYear(const CivilDate& date)
 {
-    return Report::tr("%1 %2 %3", "day, month, year").arg(date.day).arg(monthName(date.month)).arg(date.year, 4, 10, QLatin1Char('0'));
+    return Report::tr("%1 %2 %3", "day, month, year").arg(date.day).arg(shownMonthName(date.month)).arg(date.year, 4, 10, QLatin1Char('0'));
 }
 
 QString countPhrase(Count count)
@@ -229,7 +225,10 @@ QString readingDateNote(const Reading& reading)
 QString reportDate(const CivilDate& date)
 {
     // "March 4, 99" would read as 1999: years below 1000 keep four digits.
-    return QStringLiteral("%1 %2, %3").arg(monthName(date.month)).arg(date.day).arg(date.year, 4, 10, QLatin1Char('0'));
+    return Report::tr("%1 %2, %3", "month, day, year")
+        .arg(shownMonthName(date.month))
+        .arg(date.day)
+        .arg(date.year, 4, 10, QLatin1Char('0'));
 }
 
 QString positionHeading(int slot)
@@ -326,11 +325,10 @@ std::vector<ReportRun> composeResultText(const Reading& reading, const std::opti
         const int glyph = reading.cross[slot];
         if (glyph < 0 || glyph >= static_cast<int>(GlyphTable.size()))
             continue; // a cross out of range is never computed; show nothing rather than read past the table
-        const Glyph& g = GlyphTable[static_cast<std::size_t>(glyph)];
         c.bold(true).scale(kHeading).insert(positionHeading(slot), 1);
         c.bold(false).scale(1).insert(Report::tr(kPositions[slot].meaning), 1);
-        c.bold(true).insert(utf8(g.name), 1);
-        c.bold(false).insert(utf8(g.description), 2);
+        c.bold(true).insert(glyphText(TextTable::GlyphNames, glyph), 1);
+        c.bold(false).insert(glyphText(TextTable::GlyphDescriptions, glyph), 2);
     }
     const auto section = [&c](const QString& heading, const std::vector<MayaDateLine>& lines) {
         if (lines.empty())

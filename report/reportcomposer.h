@@ -25,9 +25,6 @@ struct ReportRun {
     bool operator==(const ReportRun&) const = default;
 };
 
-// The English name of a month 1..12, as the month list shows it and reading
-// files hold it; empty out of range.
-QString monthName(int month);
 // A date as the report writes it, e.g. "March 5, 1975"; a year below 1000
 // keeps four digits, so that "0099" is not read as 1999.
 QString reportDate(const CivilDate& date);

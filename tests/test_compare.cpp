@@ -63,6 +63,7 @@ private slots:
     void fromFiles();
     void fromMainWindow();
     void everyRuleWorded();
+    void readingOfAnotherDate();
 };
 
 void TestCompare::window()
@@ -90,6 +91,20 @@ void TestCompare::window()
     QVERIFY2(relations.startsWith(QStringLiteral("Same colour: ")), qPrintable(relations));
     QVERIFY(relations.contains(QStringLiteral("combined kin: kin 240 + kin 212, counted round to 1-260: Kin 192, ")));
     QCOMPARE(relations.count(QLatin1Char('\n')), 1);
+}
+
+// A kin of the day after the birth says so, in the window and the printed text.
+void TestCompare::readingOfAnotherDate()
+{
+    Fixture f;
+    const Reading evening = readingFor("Eve", {1987, 7, 26}, Count::Gmt584283, BirthTime::Evening, DayStart::Sunset);
+    const QString note = readingDateNote(evening);
+    QVERIFY(!note.isEmpty());
+    frmCompare* window = showComparisonWindow(f.context, evening, kBen, nullptr);
+    QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblKin(0)"))->text().endsWith(note));
+    QVERIFY(!window->findChild<QLabel*>(QStringLiteral("lblKin(1)"))->text().contains(note));
+    QCOMPARE(comparisonPlainText(evening, kBen).count(note), 1);
+    window->close();
 }
 
 void TestCompare::keyboard()

@@ -88,6 +88,8 @@ const struct TranslatedFile {
     {"sign-keywords.txt", 20, Length::Free},
     {"sign-gemstones.txt", 20, Length::Free},
     {"sign-significance.txt", 20, Length::Free},
+    {"galactic-names.txt", 20, Length::Free},
+    {"tone-names-feminine.txt", 13, Length::Free},
 };
 
 const QDir kTextDir(QStringLiteral(KINWHEEL_TEXT_DIR));

@@ -19,14 +19,14 @@ const QString kNameMessage = QStringLiteral("Please Enter Your Name");
 const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
 const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
 
-// The entry checked in a choice menu of three (items named mnuCountItem(i)
-// or mnuDayBeginsItem(i)): -1 for none, 3 for more than one.
+// The entry checked in a choice menu (items named mnuCountItem(i),
+// mnuDayBeginsItem(i) ...): -1 for none, 99 for more than one.
 int checkedItem(QWidget* window, const QString& items = QStringLiteral("mnuCountItem"))
 {
     int checked = -1;
-    for (int i = 0; i < 3; ++i) {
-        if (window->findChild<QAction*>(QStringLiteral("%1(%2)").arg(items).arg(i))->isChecked())
-            checked = checked < 0 ? i : 3;
+    for (int i = 0; auto* item = window->findChild<QAction*>(QStringLiteral("%1(%2)").arg(items).arg(i)); ++i) {
+        if (item->isChecked())
+            checked = checked < 0 ? i : 99;
     }
     return checked;
 }
@@ -60,6 +60,7 @@ private slots:
     void exitCloses();
     void countMenu_data();
     void countMenu();
+    void languageMenu();
     void choiceMenus_data();
     void choiceMenus();
     void timeOfBirthRow();
@@ -360,16 +361,48 @@ void TestMainWindow::countMenu()
                                        : QStringList{"&Midnight (calendar day)", "&Sunset (the previous evening)",
                                                      "Sun&rise"};
     QCOMPARE(captions(choices), expected);
-    // Side by side after File, then View and Help on the menu bar.
+    // Side by side after File, then View, Language and Help on the menu bar.
     QStringList bar;
     for (QAction* title : window.menuBar()->actions())
         bar << (title->menu() ? title->menu()->objectName() : title->objectName());
-    QCOMPARE(bar.mid(0, 5), (QStringList{"mnuFile", "mnuCount", "mnuDayBegins", "mnuView", "mnuHelp"}));
+    QCOMPARE(bar.mid(0, 6), (QStringList{"mnuFile", "mnuCount", "mnuDayBegins", "mnuView", "mnuLanguage", "mnuHelp"}));
 
     QCOMPARE(checkedItem(&window, menu + QStringLiteral("Item")), 0);
     QCOMPARE(f.context.count, Count::Gmt584283);
     QCOMPARE(f.context.dayStart, DayStart::Midnight);
     QCOMPARE(f.fakes.settings.values, before); // loading stores nothing
+}
+
+// Language > Español speaks Spanish at once, in a main window built again
+// with what was entered; the choice is kept, and English gives the English
+// window back.
+void TestMainWindow::languageMenu()
+{
+    Fixture f;
+    auto* window = new frmMain(f.context);
+    window->show();
+    QCOMPARE(captions(window->findChild<QMenu*>(QStringLiteral("mnuLanguage"))), (QStringList{"English", "Español"}));
+    QCOMPARE(checkedItem(window, QStringLiteral("mnuLanguageItem")), 0);
+    enter(*window, "Ana", 6, 26, 1987);
+    window->cboBirthTime()->setCurrentIndex(1);
+
+    activate(*window, QStringLiteral("mnuLanguageItem(1)"));
+    QTRY_COMPARE(shownWindows<frmMain>().size(), 1);
+    frmMain* spanish = shownWindows<frmMain>()[0];
+    QVERIFY(spanish != window);
+    QCOMPARE(ReadLanguageSetting(f.fakes.settings), QStringLiteral("es"));
+    QCOMPARE(checkedItem(spanish, QStringLiteral("mnuLanguageItem")), 1);
+    QCOMPARE(spanish->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("Datos personales"));
+    QCOMPARE(spanish->cboMonth()->currentText(), QStringLiteral("Julio"));
+    QCOMPARE(spanish->enteredPerson(), (Person{"Ana", {1987, 7, 26}, BirthTime::Evening}));
+
+    activate(*spanish, QStringLiteral("mnuLanguageItem(0)"));
+    QTRY_COMPARE(shownWindows<frmMain>().size(), 1);
+    frmMain* english = shownWindows<frmMain>()[0];
+    QCOMPARE(english->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("Personal Details"));
+    QCOMPARE(english->cboMonth()->currentText(), QStringLiteral("July"));
+    QCOMPARE(ReadLanguageSetting(f.fakes.settings), QStringLiteral("en"));
+    closeAllWindows();
 }
 
 void TestMainWindow::choiceMenus_data()

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
@@ -24,7 +24,7 @@
         <translation> (consulta kinwheel --help)</translation>
     </message>
     <message>
-        <source>An argument is not text in the system&apos;s encoding: %1. It is refused, so that no file is read or written but the one named.</source>
+        <source>An argument is not text in the system's encoding: %1. It is refused, so that no file is read or written but the one named.</source>
         <translation>Un argumento no es texto en la codificación del sistema: %1. Se rechaza, para que no se lea ni se escriba otro archivo que el indicado.</translation>
     </message>
     <message>
@@ -44,7 +44,7 @@
         <translation>--%1 aparece más de una vez.</translation>
     </message>
     <message>
-        <source>A reading file to open is given alone; %1 is not an option&apos;s value.</source>
+        <source>A reading file to open is given alone; %1 is not an option's value.</source>
         <translation>Un archivo de lectura para abrir se indica solo; %1 no es el valor de una opción.</translation>
     </message>
     <message>
@@ -88,48 +88,6 @@
 %2</translation>
     </message>
     <message>
-        <source>Usage:
-  kinwheel [FILE]
-  kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]
-  kinwheel --read FILE [--count COUNT] [--json]
-  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE
-  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf
-  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE)
-           (--with-date YYYY-MM-DD --with-name NAME | --with FILE)
-           [--count COUNT] [--json | --pdf OUT.pdf]
-  Each form above also takes [--born TIME] [--day-begins AT].
-
-Draws up a Mayan astrology birth chart. With no argument the program starts;
-with a reading file alone it starts and opens that file. With options it
-prints, saves or exports one reading, or compares two, and opens no window.
-
-Options:
-  --date YYYY-MM-DD  the birth date, from 0001-01-01 to 9999-12-31
-  --name NAME        the person&apos;s name
-  --read FILE        the reading stored in a reading file (.man)
-  --json             print the reading as one JSON object instead of text
-  --save FILE        write a reading file (years 1900 to 2100); &quot;.man&quot; is added
-                     when FILE does not end in it
-  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display
-  --with-date YYYY-MM-DD, --with-name NAME, --with FILE
-                     the second reading of a comparison, as --date, --name
-                     and --read give the first
-  --count COUNT      584283 (the default), 584285 or dreamspell
-  --born TIME        the time of birth: day (not known or daytime, the default),
-                     evening (after sunset) or night (after midnight, before
-                     sunrise); it replaces the time a reading file holds
-  --day-begins AT    midnight (the default), sunset or sunrise: an evening
-                     birth takes the next date&apos;s reading when the day begins at
-                     sunset, a night birth the previous date&apos;s at sunrise
-  -h, --help         print this help
-  -v, --version      print the version
-
-Exit status: 0 done; 1 a file or the output could not be written; 2 the
-arguments or the input were refused.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--born takes day, evening or night, not %1.</source>
         <translation>--born admite day, evening o night, no %1.</translation>
     </message>
@@ -148,6 +106,86 @@ arguments or the input were refused.
     <message>
         <source>%1 takes a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not %2.</source>
         <translation>%1 admite una fecha AAAA-MM-DD de 0001-01-01 a 9999-12-31, no %2.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  kinwheel [FILE]
+  kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]
+  kinwheel --read FILE [--count COUNT] [--json]
+  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE
+  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf
+  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE)
+           (--with-date YYYY-MM-DD --with-name NAME | --with FILE)
+           [--count COUNT] [--json | --pdf OUT.pdf]
+  kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count COUNT] --ics FILE [--returns N]
+  Each form above also takes [--born TIME] [--day-begins AT].
+  kinwheel --today [--count COUNT] [--json] [--returns N]
+
+Draws up a Mayan astrology birth chart. With no argument the program starts;
+with a reading file alone it starts and opens that file. With options it
+prints, saves or exports one reading, or compares two, and opens no window.
+
+Options:
+  --date YYYY-MM-DD  the birth date, from 0001-01-01 to 9999-12-31
+  --name NAME        the person's name
+  --read FILE        the reading stored in a reading file (.man)
+  --json             print the reading as one JSON object instead of text
+  --save FILE        write a reading file (years 1900 to 2100); ".man" is added
+                     when FILE does not end in it
+  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display
+  --with-date YYYY-MM-DD, --with-name NAME, --with FILE
+                     the second reading of a comparison, as --date, --name
+                     and --read give the first
+  --count COUNT      584283 (the default), 584285 or dreamspell
+  --born TIME        the time of birth: day (not known or daytime, the default),
+                     evening (after sunset) or night (after midnight, before
+                     sunrise); it replaces the time a reading file holds
+  --day-begins AT    midnight (the default), sunset or sunrise: an evening
+                     birth takes the next date's reading when the day begins at
+                     sunset, a night birth the previous date's at sunrise
+  --today            today's reading, with no name
+  --returns N        the next N days the reading's kin comes round again (1 to 1000;
+                     3 in the text, none in JSON, 20 in --ics unless given)
+  --ics FILE         write those days as an iCalendar file of all-day events
+  -h, --help         print this help
+  -v, --version      print the version
+
+Exit status: 0 done; 1 a file or the output could not be written; 2 the
+arguments or the input were refused.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--returns takes a number from 1 to %1, not %2.</source>
+        <translation>--returns admite un número de 1 a %1, no %2.</translation>
+    </message>
+    <message>
+        <source>--today goes without --date, --read, --name and --born.</source>
+        <translation>--today va sin --date, --read, --name ni --born.</translation>
+    </message>
+    <message>
+        <source>--today takes --count, --json and --returns alone.</source>
+        <translation>--today solo admite --count, --json y --returns.</translation>
+    </message>
+    <message>
+        <source>--ics goes without --json and --pdf.</source>
+        <translation>--ics va sin --json ni --pdf.</translation>
+    </message>
+    <message>
+        <source>--returns and --ics go with one reading, not a comparison.</source>
+        <translation>--returns y --ics van con una lectura, no con una comparación.</translation>
+    </message>
+    <message>
+        <source>--returns goes with a printed reading or --ics, not --pdf.</source>
+        <translation>--returns va con una lectura impresa en la terminal o con --ics, no con --pdf.</translation>
+    </message>
+    <message>
+        <source>Today's date could not be read from the system.</source>
+        <translation>No se pudo leer la fecha de hoy del sistema.</translation>
+    </message>
+    <message>
+        <source>No return of kin %1 is left in the calendar.</source>
+        <translation>No queda en el calendario ningún retorno del kin %1.</translation>
     </message>
 </context>
 <context>
@@ -213,19 +251,19 @@ arguments or the input were refused.
         <translation>Mismo tono</translation>
     </message>
     <message>
-        <source>Ally in %1&apos;s cross</source>
+        <source>Ally in %1's cross</source>
         <translation>Aliado en la cruz de %1</translation>
     </message>
     <message>
-        <source>Occult in %1&apos;s cross</source>
+        <source>Occult in %1's cross</source>
         <translation>Oculto en la cruz de %1</translation>
     </message>
     <message>
-        <source>Challenge in %1&apos;s cross</source>
+        <source>Challenge in %1's cross</source>
         <translation>Desafío en la cruz de %1</translation>
     </message>
     <message>
-        <source>Guide in %1&apos;s cross</source>
+        <source>Guide in %1's cross</source>
         <translation>Guía en la cruz de %1</translation>
     </message>
     <message>
@@ -249,31 +287,31 @@ arguments or the input were refused.
         <translation>%1 y %2 nacieron en %3: el mismo día de la cuenta de 260 días.</translation>
     </message>
     <message>
-        <source>Both birth days carry the day sign %1 (%2); a kin&apos;s sign is its place in the cycle of twenty signs.</source>
+        <source>Both birth days carry the day sign %1 (%2); a kin's sign is its place in the cycle of twenty signs.</source>
         <translation>Los dos días de nacimiento llevan el signo %1 (%2); el signo de un kin es su lugar en el ciclo de veinte signos.</translation>
     </message>
     <message>
-        <source>Both birth days carry tone %1, %2; a kin&apos;s tone is its place in the cycle of thirteen.</source>
+        <source>Both birth days carry tone %1, %2; a kin's tone is its place in the cycle of thirteen.</source>
         <translation>Los dos días de nacimiento llevan el tono %1, %2; el tono de un kin es su lugar en el ciclo de trece.</translation>
     </message>
     <message>
-        <source>%1&apos;s day sign, %2, is the Ally of %3&apos;s: the numbers of the two signs (1 to 20) add up to 19 or 39.</source>
+        <source>%1's day sign, %2, is the Ally of %3's: the numbers of the two signs (1 to 20) add up to 19 or 39.</source>
         <translation>El signo del día de %1, %2, es el Aliado del de %3: los números de los dos signos (del 1 al 20) suman 19 o 39.</translation>
     </message>
     <message>
-        <source>%1&apos;s day sign, %2, is the Occult of %3&apos;s: the numbers of the two signs (1 to 20) add up to 21.</source>
+        <source>%1's day sign, %2, is the Occult of %3's: the numbers of the two signs (1 to 20) add up to 21.</source>
         <translation>El signo del día de %1, %2, es el Oculto del de %3: los números de los dos signos (del 1 al 20) suman 21.</translation>
     </message>
     <message>
-        <source>%1&apos;s day sign, %2, is the Challenge of %3&apos;s: it stands ten signs away in the cycle of twenty.</source>
+        <source>%1's day sign, %2, is the Challenge of %3's: it stands ten signs away in the cycle of twenty.</source>
         <translation>El signo del día de %1, %2, es el Desafío del de %3: está a diez signos de distancia en el ciclo de veinte.</translation>
     </message>
     <message>
-        <source>%1&apos;s day sign, %2, is the Guide in %3&apos;s cross: under tone %4 the Guide is the central sign itself.</source>
+        <source>%1's day sign, %2, is the Guide in %3's cross: under tone %4 the Guide is the central sign itself.</source>
         <translation>El signo del día de %1, %2, es la Guía en la cruz de %3: con el tono %4, la Guía es el propio signo central.</translation>
     </message>
     <message>
-        <source>%1&apos;s day sign, %2, is the Guide in %3&apos;s cross: tone %4 sets the Guide %5 signs on from the central sign, in its colour.</source>
+        <source>%1's day sign, %2, is the Guide in %3's cross: tone %4 sets the Guide %5 signs on from the central sign, in its colour.</source>
         <translation>El signo del día de %1, %2, es la Guía en la cruz de %3: el tono %4 sitúa la Guía %5 signos después del signo central, en su mismo color.</translation>
     </message>
     <message>
@@ -289,7 +327,7 @@ arguments or the input were refused.
         <translation>Los dos kins están en la trecena (onda encantada) de los kins %1 a %2, los trece días que empiezan con %3.</translation>
     </message>
     <message>
-        <source>Both kins lie in the %1 of the Dreamspell&apos;s five castles, kins %2 to %3; each castle is a run of 52 kins.</source>
+        <source>Both kins lie in the %1 of the Dreamspell's five castles, kins %2 to %3; each castle is a run of 52 kins.</source>
         <translation>Los dos kins están en el %1 de los cinco castillos del Dreamspell, kins %2 a %3; cada castillo es una serie de 52 kins.</translation>
     </message>
     <message>
@@ -319,6 +357,57 @@ arguments or the input were refused.
     <message>
         <source>Relations</source>
         <translation>Relaciones</translation>
+    </message>
+</context>
+<context>
+    <name>KinReturns</name>
+    <message>
+        <source>Kin %1 · %2 / %3</source>
+        <translation>Kin %1 · %2 / %3</translation>
+    </message>
+    <message>
+        <source>Kin Returns</source>
+        <translation>Retornos del kin</translation>
+    </message>
+    <message>
+        <source>Kin %1, %2, comes round again under the %3 on:</source>
+        <translation>El kin %1, %2, vuelve según la %3 en estas fechas:</translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (hoy)</translation>
+    </message>
+    <message>
+        <source>29 February has no kin of its own in this count and is never a return.</source>
+        <translation>El 29 de febrero no tiene kin propio en esta cuenta y nunca es un retorno.</translation>
+    </message>
+    <message>
+        <source>Kin %1 · %2</source>
+        <translation>Kin %1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 – kin return</source>
+        <translation>%1 – retorno del kin</translation>
+    </message>
+    <message>
+        <source>%1 – kin return (%2)</source>
+        <translation>%1 – retorno del kin (%2)</translation>
+    </message>
+    <message>
+        <source>Kin %1, %2, %3: the kin of %4, under the %5.</source>
+        <translation>Kin %1, %2, %3: el kin del %4, según la %5.</translation>
+    </message>
+    <message>
+        <source>Kin %1, %2, %3: the kin of %4, born %5, under the %6.</source>
+        <translation>Kin %1, %2, %3: el kin de %4, nacido el %5, según la %6.</translation>
+    </message>
+    <message>
+        <source>The kin returns could not be saved to %1.
+
+%2</source>
+        <translation>No se pudieron guardar los retornos del kin en %1.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -367,7 +456,7 @@ Please shorten the name, generate the reading again and save it then. Nothing wa
 Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó nada.</translation>
     </message>
     <message>
-        <source>A reading file holds a year from %1 to %2, a month&apos;s English name and a day from 1 to 31, not &quot;%3 %4 %5&quot;. Nothing was saved.</source>
+        <source>A reading file holds a year from %1 to %2, a month's English name and a day from 1 to 31, not "%3 %4 %5". Nothing was saved.</source>
         <translation>Un archivo de lectura guarda un año de %1 a %2, el nombre de un mes en inglés y un día del 1 al 31, no «%3 %4 %5». No se guardó nada.</translation>
     </message>
     <message>
@@ -379,7 +468,7 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
 %2</translation>
     </message>
     <message>
-        <source>A reading file&apos;s name ends in &quot;man&quot;.</source>
+        <source>A reading file's name ends in "man".</source>
         <translation>El nombre de un archivo de lectura termina en «man».</translation>
     </message>
     <message>
@@ -438,7 +527,7 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
 <context>
     <name>Report</name>
     <message>
-        <source>Listed for the traditional count 584283 only, under which this date&apos;s sign is %1 (%2): %3.</source>
+        <source>Listed for the traditional count 584283 only, under which this date's sign is %1 (%2): %3.</source>
         <translation>Solo se indican para la cuenta tradicional 584283, según la cual el signo de esta fecha es %1 (%2): %3.</translation>
     </message>
     <message>
@@ -506,7 +595,7 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
         <translation>Número maya: </translation>
     </message>
     <message>
-        <source>Mayan Day Number&apos;s Description: </source>
+        <source>Mayan Day Number's Description: </source>
         <translation>Descripción del número maya del día: </translation>
     </message>
     <message>
@@ -530,7 +619,7 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
         <translation>Significado maya: </translation>
     </message>
     <message>
-        <source>Mayan Day Sign&apos;s Description: </source>
+        <source>Mayan Day Sign's Description: </source>
         <translation>Descripción del signo maya del día: </translation>
     </message>
     <message>
@@ -637,8 +726,8 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
         <translation>Cuenta Larga: </translation>
     </message>
     <message>
-        <source>Haab&apos;: </source>
-        <translation>Haab&apos;: </translation>
+        <source>Haab': </source>
+        <translation>Haab': </translation>
     </message>
     <message>
         <source>Calendar Round: </source>
@@ -657,7 +746,7 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
         <translation>Día bisiesto: </translation>
     </message>
     <message>
-        <source>the Dreamspell count gives 29 February no kin of its own. It is &quot;0.0 Hunab Ku&quot;, a day outside the 260-day cycle, so this reading takes the kin of 28 February.</source>
+        <source>the Dreamspell count gives 29 February no kin of its own. It is "0.0 Hunab Ku", a day outside the 260-day cycle, so this reading takes the kin of 28 February.</source>
         <translation>la cuenta Dreamspell no da al 29 de febrero un kin propio. Es «0.0 Hunab Ku», un día fuera del ciclo de 260 días, por lo que esta lectura toma el kin del 28 de febrero.</translation>
     </message>
     <message>
@@ -671,6 +760,18 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
     <message>
         <source>Born in the evening of %1; the day began at sunset, so this is the reading of %2.</source>
         <translation>Nació en la noche del %1; el día empezaba al ponerse el sol, así que esta es la lectura del %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <comment>month, day, year</comment>
+        <translation>%2 de %1 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>Today</name>
+    <message>
+        <source>Today: Kin %1, %2 · %3</source>
+        <translation>Hoy: kin %1, %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -707,11 +808,11 @@ Acorta el nombre, genera de nuevo la lectura y guárdala entonces. No se guardó
         <translation>No hay ninguna impresora disponible.</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; cannot be used.</source>
+        <source>The printer "%1" cannot be used.</source>
         <translation>No se puede usar la impresora «%1».</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; reported an error.</source>
+        <source>The printer "%1" reported an error.</source>
         <translation>La impresora «%1» informó de un error.</translation>
     </message>
     <message>
@@ -784,6 +885,124 @@ Kinwheel funcionará con la configuración predeterminada y dejará ese archivo 
         <translation>kinwheel: no se puede tomar el bloqueo %1 (%2); se inicia de todos modos.
 </translation>
     </message>
+    <message>
+        <source>Application is already running</source>
+        <translation>La aplicación ya está abierta</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Puede que haya una actualización de este programa</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>¿Quieres buscar una actualización?</translation>
+    </message>
+    <message>
+        <source>Mayan Astrology (*.man)</source>
+        <translation>Astrología maya (*.man)</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(Ninguna)</translation>
+    </message>
+</context>
+<context>
+    <name>kinwheel::BoardGrid</name>
+    <message>
+        <source>Red Castle of Turning</source>
+        <translation>Castillo Rojo del Girar</translation>
+    </message>
+    <message>
+        <source>White Castle of Crossing</source>
+        <translation>Castillo Blanco del Cruzar</translation>
+    </message>
+    <message>
+        <source>Blue Castle of Burning</source>
+        <translation>Castillo Azul del Quemar</translation>
+    </message>
+    <message>
+        <source>Yellow Castle of Giving</source>
+        <translation>Castillo Amarillo del Dar</translation>
+    </message>
+    <message>
+        <source>Green Castle of Enchantment</source>
+        <translation>Castillo Verde del Encantamiento</translation>
+    </message>
+    <message>
+        <source>Tzolk'in board</source>
+        <translation>Tablero del tzolk'in</translation>
+    </message>
+    <message>
+        <source>your kin</source>
+        <translation>tu kin</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>today's trecena</source>
+        <translation>la trecena de hoy</translation>
+    </message>
+    <message>
+        <source>your trecena</source>
+        <translation>tu trecena</translation>
+    </message>
+    <message>
+        <source>galactic activation portal</source>
+        <translation>portal de activación galáctica</translation>
+    </message>
+    <message>
+        <source>Kin %1, %2, %3</source>
+        <translation>Kin %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>; %1</source>
+        <translation>; %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>kinwheel::ProgramWindow</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítanos en línea</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Buscar &amp;actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Acerca &amp;de este programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Gana dinero en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Tzolk'in &amp;Board</source>
+        <translation>&amp;Tablero del tzolk'in</translation>
+    </message>
 </context>
 <context>
     <name>kinwheel::ToneBadge</name>
@@ -813,6 +1032,93 @@ Kinwheel funcionará con la configuración predeterminada y dejará ese archivo 
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>kinwheel::frmBoard</name>
+    <message>
+        <source>Today · %1 · %2 · %3</source>
+        <translation>Hoy · %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 · %4</source>
+        <translation>%1 · %2 · %3 · %4</translation>
+    </message>
+    <message>
+        <source>Tzolk'in Board – %1</source>
+        <translation>Tablero del tzolk'in – %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Save Board as &amp;Picture…</source>
+        <translation>Guardar el tablero como &amp;imagen…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Before today:</source>
+        <translation>Antes de hoy:</translation>
+    </message>
+    <message>
+        <source>Kin %1</source>
+        <translation>Kin %1</translation>
+    </message>
+    <message>
+        <source>Tone %1: %2</source>
+        <translation>Tono %1: %2</translation>
+    </message>
+    <message>
+        <source>Sign: %1 (%2), %3</source>
+        <translation>Signo: %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>Keywords: %1</source>
+        <translation>Palabras clave: %1</translation>
+    </message>
+    <message>
+        <source>Marks: %1</source>
+        <translation>Marcas: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (hoy)</translation>
+    </message>
+    <message>
+        <source>Next, from today (%1):</source>
+        <translation>Próximas, desde hoy (%1):</translation>
+    </message>
+    <message>
+        <source>Save Board as Picture</source>
+        <translation>Guardar el tablero como imagen</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>No se pudo dibujar la imagen.</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.
+
+%2</source>
+        <translation>No se pudo guardar la imagen en %1.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -855,7 +1161,7 @@ Kin %2, %3 · tono %4, %5</translation>
         <translation>Comparar con</translation>
     </message>
     <message>
-        <source>Compare %1&apos;s reading with:</source>
+        <source>Compare %1's reading with:</source>
         <translation>Comparar la lectura de %1 con:</translation>
     </message>
     <message>
@@ -906,6 +1212,10 @@ Kin %2, %3 · tono %4, %5</translation>
         <source>Please Check The File.</source>
         <translation>Por favor, revisa el archivo.</translation>
     </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Selecciona el archivo de origen</translation>
+    </message>
 </context>
 <context>
     <name>kinwheel::frmMain</name>
@@ -923,7 +1233,7 @@ Kin %2, %3 · tono %4, %5</translation>
     </message>
     <message>
         <source>Time of &amp;birth</source>
-        <translation>&amp;Hora de nacimiento</translation>
+        <translation>&amp;Hora</translation>
     </message>
     <message>
         <source>&amp;Compare With…</source>
@@ -959,7 +1269,7 @@ Kin %2, %3 · tono %4, %5</translation>
     </message>
     <message>
         <source>&amp;Day Begins At</source>
-        <translation>El &amp;día empieza</translation>
+        <translation>&amp;Inicio del día</translation>
     </message>
     <message>
         <source>&amp;Midnight (calendar day)</source>
@@ -977,12 +1287,120 @@ Kin %2, %3 · tono %4, %5</translation>
         <source>The day start is used until the program ends, but it could not be kept for the next start: the settings could not be written.</source>
         <translation>El inicio del día se usará hasta que cierres el programa, pero no se pudo guardar para la próxima vez: no se pudo escribir la configuración.</translation>
     </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>&amp;Abrir una lectura guardada</translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Mayan Astrology Birth Chart</source>
+        <translation>&amp;Generar la carta natal maya</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Año de nacimiento</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading...</source>
+        <translation>&amp;Abrir una lectura guardada...</translation>
+    </message>
+    <message>
+        <source>Recent Readings</source>
+        <translation>Lecturas recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Mayan Birth Chart</source>
+        <translation>&amp;Generar la carta natal maya</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Idio&amp;ma</translation>
+    </message>
+    <message>
+        <source>The language is used until the program ends, but it could not be kept for the next start: the settings could not be written.</source>
+        <translation>El idioma se usará hasta que cierres el programa, pero no se pudo guardar para la próxima vez: no se pudo escribir la configuración.</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Selecciona el archivo de origen</translation>
+    </message>
+    <message>
+        <source>Kinwheel generates your birth chart based on Mayan principles. Just input your date of birth and get your Mayan chart instantly.</source>
+        <translation>Kinwheel traza tu carta natal según los principios mayas. Escribe tu fecha de nacimiento y obtén tu carta maya al instante.</translation>
+    </message>
 </context>
 <context>
     <name>kinwheel::frmMayanBirthchartResult</name>
     <message>
         <source>&amp;Compare With…</source>
         <translation>Co&amp;mparar con…</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>Export Kin &amp;Returns…</source>
+        <translation>Exportar los &amp;retornos del kin…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>No return of this kin is left in the calendar.</source>
+        <translation>No queda en el calendario ningún retorno de este kin.</translation>
+    </message>
+    <message>
+        <source>Export Kin Returns</source>
+        <translation>Exportar los retornos del kin</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1410,14 @@ Kin %2, %3 · tono %4, %5</translation>
 Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
     </message>
 </context>
 </TS>

@@ -1,3 +1,4 @@
+#include "report/language.h"
 #include "ui/frmboard.h"
 
 #include "engine/tables.h"
@@ -230,18 +231,17 @@ void frmBoard::showCell(int kin)
         return;
     const int glyph = glyphOfKin(kin);
     const int tone = toneOfKin(kin);
-    const DaySign& sign = daySignOfGlyph(glyph);
     showGlyphCard(m_imgCell, glyph + 1);
-    m_imgCell->setAccessibleName(QString::fromUtf8(GlyphTable[static_cast<std::size_t>(glyph)].name));
+    m_imgCell->setAccessibleName(glyphText(TextTable::GlyphNames, glyph));
     m_lblCellKin->setText(tr("Kin %1").arg(kin));
 
     QStringList text{
         QString::fromStdString(tzolkinDayName(kin)) + QStringLiteral(" / ") + galacticName(kin),
-        tr("Tone %1: %2").arg(tone).arg(QString::fromUtf8(toneNameOf(tone))),
+        tr("Tone %1: %2").arg(tone).arg(toneText(TextTable::ToneNames, tone)),
         tr("Sign: %1 (%2), %3")
-            .arg(QString::fromUtf8(TzolkinDayNames[static_cast<std::size_t>(glyph)]), QString::fromUtf8(sign.englishName),
-                 QString::fromUtf8(GlyphTable[static_cast<std::size_t>(glyph)].name)),
-        tr("Keywords: %1").arg(QString::fromUtf8(sign.keywords)),
+            .arg(QString::fromUtf8(TzolkinDayNames[static_cast<std::size_t>(glyph)]),
+                 glyphText(TextTable::SignNames, glyph), glyphText(TextTable::GlyphNames, glyph)),
+        tr("Keywords: %1").arg(glyphText(TextTable::SignKeywords, glyph)),
     };
     QStringList marks;
     for (const BoardMark mark : m_grid->marksOf(kin))

@@ -1,3 +1,4 @@
+#include "report/language.h"
 #include "ui/frmcompare.h"
 
 #include "engine/tables.h"
@@ -57,7 +58,7 @@ namespace {
 
 QString glyphName(int glyph)
 {
-    return QString::fromUtf8(GlyphTable[static_cast<std::size_t>(glyph)].name);
+    return glyphText(TextTable::GlyphNames, glyph);
 }
 
 } // namespace
@@ -139,8 +140,10 @@ QWidget* frmCompare::personColumn(const Reading& reading, int person)
                                    .arg(reading.kin)
                                    .arg(QString::fromStdString(tzolkinDayName(reading.kin)))
                                    .arg(reading.tone)
-                                   .arg(QString::fromUtf8(toneNameOf(reading.tone))),
+                                   .arg(toneText(TextTable::ToneNames, reading.tone)),
                                column);
+    if (const QString note = readingDateNote(reading); !note.isEmpty())
+        details->setText(details->text() + QLatin1Char('\n') + note);
     details->setObjectName(QStringLiteral("lblKin(%1)").arg(person));
     details->setTextFormat(Qt::PlainText);
     details->setWordWrap(true);
@@ -158,7 +161,7 @@ QWidget* frmCompare::personColumn(const Reading& reading, int person)
         card->setFixedSize(box);
         const int glyph = reading.cross[slot];
         if (glyph >= 0 && glyph < static_cast<int>(GlyphTable.size())) {
-            showGlyphCard(card, glyph + 1, u"en", true);
+            showGlyphCard(card, glyph + 1, {}, true);
             card->setAccessibleName(QStringLiteral("%1, %2: %3").arg(name, positionHeading(slot), glyphName(glyph)));
         }
         m_imgSign[person][slot] = card;

@@ -140,7 +140,7 @@ void frmCompareWith::cmdCompare_Click()
 void frmCompareWith::cmdOpen_Click()
 {
     const QString path =
-        m_context.services.files.openFileName(this, readingFileDialog(QStringLiteral("Select the source file")));
+        m_context.services.files.openFileName(this, readingFileDialog(tr("Select the source file")));
     if (!path.isEmpty())
         compareWithFile(path);
 }

@@ -50,13 +50,13 @@ void frmMain::setupUi()
 
     // Out of sight below the client area. Tab passes it by, as it passes by
     // everything a user cannot see; File > Open and the access key reach it.
-    m_cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), client);
+    m_cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), client);
     m_cmdOpen->setFocusPolicy(Qt::NoFocus);
     m_cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     m_cmdOpen->setFont(windowFont(9, true));
     m_cmdOpen->setGeometry(twRect(1560, 5520, 2000, 1700));
 
-    m_Frame1 = new QGroupBox(QStringLiteral("Personal Details"), client);
+    m_Frame1 = new QGroupBox(tr("Personal Details"), client);
     m_Frame1->setObjectName(QStringLiteral("Frame1"));
     m_Frame1->setFont(windowFont(9.75, true));
     m_Frame1->setGeometry(twRect(1133, 1200, 4935, 1815));
@@ -65,11 +65,11 @@ void frmMain::setupUi()
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setFont(windowFont(8.25));
     m_txtName->setGeometry(twRect(1530, 315, 3300, 285));
-    m_txtName->setAccessibleName(QStringLiteral("Name"));
+    m_txtName->setAccessibleName(tr("Name"));
     // No longer than a reading file keeps, so every name typed can be saved and opened again.
     m_txtName->setMaxLength(kMaxNameLength);
 
-    m_cmdCalculate = new QPushButton(QStringLiteral("&Generate Mayan Astrology Birth Chart"), m_Frame1);
+    m_cmdCalculate = new QPushButton(tr("&Generate Mayan Astrology Birth Chart"), m_Frame1);
     m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
     m_cmdCalculate->setFont(windowFont(8.25, true));
     m_cmdCalculate->setGeometry(twRect(105, 1395, 4740, 360));
@@ -86,16 +86,18 @@ void frmMain::setupUi()
         list->setGeometry(QRect(tw(left), tw(top), tw(width), list->sizeHint().height()));
         return list;
     };
-    m_cboYear = makeList("cboYear", 3825, 645, 1000, QStringLiteral("Year of birth"));
-    m_cboDate = makeList("cboDate", 3030, 645, 700, QStringLiteral("Day of birth"));
-    m_cboMonth = makeList("cboMonth", 1530, 645, 1400, QStringLiteral("Month of birth"));
+    m_cboYear = makeList("cboYear", 3825, 645, 1000, tr("Year of birth"));
+    m_cboDate = makeList("cboDate", 3030, 645, 700, tr("Day of birth"));
+    m_cboMonth = makeList("cboMonth", 1530, 645, 1400, tr("Month of birth"));
     m_cboBirthTime = makeList("cboBirthTime", 1530, 1020, 3300, tr("Time of birth"));
     // Its longest choice is elided in the box; the whole of it shows on hover.
     connect(m_cboBirthTime, &QComboBox::currentTextChanged, m_cboBirthTime, &QWidget::setToolTip);
 
     const QFont bold = windowFont(8.25, true);
-    m_Label1[0] = makeLabel(m_Frame1, "Label1(0)", QStringLiteral("Name"), twRect(120, 360, 555, 195), bold, Qt::black);
-    m_Label1[1] = makeLabel(m_Frame1, "Label1(1)", QStringLiteral("Date of Birth"), twRect(120, 720, 1230, 195), bold,
+    // The row labels reach to their fields, so that a longer word of another
+    // language is not cut off; their text stands where it always did.
+    m_Label1[0] = makeLabel(m_Frame1, "Label1(0)", tr("Name"), twRect(120, 360, 1350, 195), bold, Qt::black);
+    m_Label1[1] = makeLabel(m_Frame1, "Label1(1)", tr("Date of Birth"), twRect(120, 720, 1350, 195), bold,
                             Qt::black);
     m_lblBirthTime = makeLabel(m_Frame1, "lblBirthTime", tr("Time of &birth"), twRect(120, 1080, 1350, 195), bold,
                                Qt::black);
@@ -106,8 +108,8 @@ void frmMain::setupUi()
     m_lblBirthTime->setBuddy(m_cboBirthTime);
 
     m_Label1[2] = makeLabel(client, "Label1(2)",
-                            QStringLiteral("Kinwheel generates your birth chart based on Mayan principles. Just input "
-                                           "your date of birth and get your Mayan chart instantly."),
+                            tr("Kinwheel generates your birth chart based on Mayan principles. Just input "
+                               "your date of birth and get your Mayan chart instantly."),
                             twRect(128, 495, 6945, 675), bold, Qt::white, Qt::AlignHCenter | Qt::AlignTop);
 
     addForumLink(twRect(938, 0, 5325, 435));
@@ -144,33 +146,33 @@ void frmMain::setupUi()
 
 void frmMain::setupMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     // The only way to Open besides the off-screen cmdOpen button.
-    addCommand(file, "&Open Previously Saved Reading...", "mnuOpen", &frmMain::cmdOpen_Click)
+    addCommand(file, tr("&Open Previously Saved Reading..."), "mnuOpen", &frmMain::cmdOpen_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_mnuRecent = file->addMenu(QStringLiteral("Recent Readings"));
+    m_mnuRecent = file->addMenu(tr("Recent Readings"));
     m_mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
     m_mnuRecent->setToolTipsVisible(true);
     // Another window may have changed the list since this one was built.
     connect(m_mnuRecent, &QMenu::aboutToShow, this, &frmMain::fillRecentMenu);
     fillRecentMenu();
-    addCommand(file, "&Generate Mayan Birth Chart", "mnuMayan", &frmMain::mnuMayan_Click);
-    addCommand(file, "", "mnuCompare", &frmMain::mnuCompare_Click)->setText(tr("&Compare With…"));
+    addCommand(file, tr("&Generate Mayan Birth Chart"), "mnuMayan", &frmMain::mnuMayan_Click);
+    addCommand(file, tr("&Compare With…"), "mnuCompare", &frmMain::mnuCompare_Click);
     addSeparator(file, "mnuSep3");
-    addCommand(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
+    addCommand(file, tr("E&xit"), "mnuExit", &frmMain::mnuExit_Click);
     setupCountMenu();
     setupDayStartMenu();
     addViewMenu();
+    setupLanguageMenu();
     addSharedMenus();
 }
 
 void frmMain::setupCountMenu()
 {
     const auto checked = std::find(kCounts.begin(), kCounts.end(), m_context.count) - kCounts.begin();
-    addChoiceMenu(QT_TR_NOOP("&Count"), "mnuCount", "mnuCountItem",
-                  {QT_TR_NOOP("&Traditional (correlation 584283)"), QT_TR_NOOP("Traditional (correlation 58428&5)"),
-                   QT_TR_NOOP("&Dreamspell")},
+    addChoiceMenu(tr("&Count"), "mnuCount", "mnuCountItem",
+                  {tr("&Traditional (correlation 584283)"), tr("Traditional (correlation 58428&5)"), tr("&Dreamspell")},
                   static_cast<int>(checked), &frmMain::mnuCountItem_Click);
 }
 

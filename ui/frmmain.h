@@ -60,6 +60,8 @@ public slots:
     void mnuCountItem_Click(int index);
     // Day Begins At > item index (0..2, in the order of kDayStarts).
     void mnuDayBeginsItem_Click(int index);
+    // Language > item index (in the order of kLanguages): the language the program speaks.
+    void mnuLanguageItem_Click(int index);
 
 protected:
     // Today's reading under the chosen count.
@@ -79,10 +81,14 @@ private:
     void fillRecentMenu();
     void setupCountMenu();
     void setupDayStartMenu();
+    void setupLanguageMenu();
+    // This window built again in the language now installed, showing what
+    // was entered here, in its place; this one closes.
+    void rebuildInLanguage();
     // A menu of exclusive items named itemName(i), item checked one checked;
     // choosing item i runs click(i).
-    void addChoiceMenu(const char* title, const char* objectName, const char* itemName,
-                       std::initializer_list<const char*> captions, int checked, void (frmMain::*click)(int));
+    void addChoiceMenu(const QString& title, const char* objectName, const char* itemName, const QStringList& captions,
+                       int checked, void (frmMain::*click)(int));
     // Checks item index of a choice menu; says so when the choice could not be stored.
     void keepChoice(const char* itemName, int index, bool stored, const QString& notStored);
     void Form_Load();

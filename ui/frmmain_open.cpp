@@ -11,7 +11,7 @@ namespace kinwheel {
 void frmMain::cmdOpen_Click()
 {
     const QString path =
-        m_context.services.files.openFileName(this, readingFileDialog(QStringLiteral("Select the source file")));
+        m_context.services.files.openFileName(this, readingFileDialog(tr("Select the source file")));
     if (!path.isEmpty())
         openAndRemember(path);
 }

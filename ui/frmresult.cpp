@@ -1,3 +1,4 @@
+#include "report/language.h"
 #include "ui/frmresult.h"
 
 #include "engine/tables.h"
@@ -86,14 +87,14 @@ void frmMayanBirthchartResult::setupUi()
     m_RTB->makeReadOnly();
     m_RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_RTB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_RTB->setAccessibleName(QStringLiteral("Reading"));
+    m_RTB->setAccessibleName(tr("Reading"));
 
     addOfferFrame(twRect(30, 6300, 7185, 855));
 
-    m_cmdSave = new QPushButton(QStringLiteral("Save"), client);
+    m_cmdSave = new QPushButton(tr("Save"), client);
     m_cmdSave->setObjectName(QStringLiteral("cmdSave"));
     m_cmdSave->setGeometry(twRect(7680, 6480, 1095, 375));
-    m_cmdBack = new QPushButton(QStringLiteral("Back"), client);
+    m_cmdBack = new QPushButton(tr("Back"), client);
     m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
     m_cmdBack->setGeometry(twRect(8880, 6480, 1095, 375));
 
@@ -109,14 +110,13 @@ void frmMayanBirthchartResult::setupUi()
 
 void frmMayanBirthchartResult::setupMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(file, "&Back", "mnuBack", &frmMayanBirthchartResult::mnuBack_Click);
-    addCommand(file, "", "mnuCompare", &frmMayanBirthchartResult::mnuCompare_Click)->setText(tr("&Compare With…"));
-    addCommand(file, "", "mnuExportReturns", &frmMayanBirthchartResult::mnuExportReturns_Click)
-        ->setText(tr("Export Kin &Returns…"));
+    addCommand(file, tr("&Back"), "mnuBack", &frmMayanBirthchartResult::mnuBack_Click);
+    addCommand(file, tr("&Compare With…"), "mnuCompare", &frmMayanBirthchartResult::mnuCompare_Click);
+    addCommand(file, tr("Export Kin &Returns…"), "mnuExportReturns", &frmMayanBirthchartResult::mnuExportReturns_Click);
     file->addSeparator();
-    addCommand(file, "E&xit", "mnuExit", &frmMayanBirthchartResult::mnuExit_Click);
+    addCommand(file, tr("E&xit"), "mnuExit", &frmMayanBirthchartResult::mnuExit_Click);
     addViewMenu();
     addSharedMenus();
 }
@@ -131,9 +131,9 @@ void frmMayanBirthchartResult::fillResultWindow()
         showGlyphCard(m_imgSign[i], number);
         m_imgSign[i]->setProperty(kPictureProperty, number);
         m_imgSign[i]->setAccessibleName(
-            QStringLiteral("%1: %2").arg(positionHeading(i), QString::fromUtf8(GlyphTable[std::size_t(glyphIndex)].name)));
+            QStringLiteral("%1: %2").arg(positionHeading(i), glyphText(TextTable::GlyphNames, glyphIndex)));
     }
-    m_picTone->setTone(m_reading.tone, QString::fromUtf8(toneNameOf(m_reading.tone)));
+    m_picTone->setTone(m_reading.tone, toneText(TextTable::ToneNames, m_reading.tone));
     m_RTB->setRuns(composeResultText(m_reading, returnsFromToday(m_context)));
 }
 

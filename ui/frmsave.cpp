@@ -50,11 +50,11 @@ void frmSave::setupUi()
     m_RTB->setFont(windowFont(9.75));
     m_RTB->makeReadOnly();
 
-    m_cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    m_cmdSave = new QPushButton(tr("&Save"), this);
     m_cmdSave->setObjectName(QStringLiteral("cmdSave"));
     m_cmdSave->setGeometry(twRect(5400, 6570, 1125, 345));
     m_cmdSave->setAutoDefault(false);
-    m_cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
+    m_cmdPrint = new QPushButton(tr("&Print"), this);
     m_cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     m_cmdPrint->setGeometry(twRect(6555, 6570, 1125, 345));
     m_cmdPrint->setAutoDefault(false);

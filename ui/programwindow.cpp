@@ -32,20 +32,20 @@ void ProgramWindow::addOfferFrame(QRect geometry)
 void ProgramWindow::addSharedMenus()
 {
     QMenuBar* bar = menuBar();
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addCommand(help, "&Online Help", "mnuOnline", &ProgramWindow::mnuOnline_Click);
-    addCommand(help, "&Visit Us Online", "mnuVisit", &ProgramWindow::mnuVisit_Click);
+    addCommand(help, tr("&Online Help"), "mnuOnline", &ProgramWindow::mnuOnline_Click);
+    addCommand(help, tr("&Visit Us Online"), "mnuVisit", &ProgramWindow::mnuVisit_Click);
     addSeparator(help, "mnuSep1");
-    addCommand(help, "Check for Software &Update", "mnuUpdate", &ProgramWindow::mnuUpdate_Click);
+    addCommand(help, tr("Check for Software &Update"), "mnuUpdate", &ProgramWindow::mnuUpdate_Click);
     addSeparator(help, "mnuSep2");
-    addCommand(help, "&About Software", "mnuAbout", &ProgramWindow::mnuAbout_Click);
+    addCommand(help, tr("&About Software"), "mnuAbout", &ProgramWindow::mnuAbout_Click);
 
     // Menu titles that are commands themselves.
-    QAction* donate = bar->addAction(QStringLiteral("&Donate"));
+    QAction* donate = bar->addAction(tr("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
     connect(donate, &QAction::triggered, this, &ProgramWindow::mnuDonate_Click);
-    QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    QAction* makeMoney = bar->addAction(tr("Make Money &Online"));
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     makeMoney->setVisible(false);
     connect(makeMoney, &QAction::triggered, this, &ProgramWindow::mnuMakeMoney_Click);

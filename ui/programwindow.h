@@ -47,9 +47,9 @@ protected:
 
     // A menu item named for its control that runs slot.
     template <class Window>
-    QAction* addCommand(QMenu* menu, const char* caption, const char* objectName, void (Window::*slot)())
+    QAction* addCommand(QMenu* menu, const QString& caption, const char* objectName, void (Window::*slot)())
     {
-        QAction* action = menu->addAction(QString::fromLatin1(caption));
+        QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(objectName));
         connect(action, &QAction::triggered, static_cast<Window*>(this), slot);
         return action;

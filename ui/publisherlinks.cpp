@@ -33,6 +33,7 @@ void PublisherLinks::addOfferFrame(QWidget* parent, QRect geometry, int labelWid
 
 void PublisherLinks::bringOfferToFront(bool coBrand)
 {
+    m_coBrandShown = coBrand;
     if (coBrand)
         bringLabelToFront(m_lblCobrand, m_lblFullBrand);
     else

@@ -20,6 +20,8 @@ class PublisherLinks {
 public:
     // Brings one of the two stacked offer labels to the front of its frame.
     void bringOfferToFront(bool coBrand);
+    // Whether the co-brand offer is the one in front.
+    bool coBrandShown() const { return m_coBrandShown; }
 
     void Label14_Click();
     void lblFullBrand_Click();
@@ -41,6 +43,7 @@ protected:
     QGroupBox* m_fraFullBrand = nullptr;
     ClickableLabel* m_lblCobrand = nullptr;
     ClickableLabel* m_lblFullBrand = nullptr;
+    bool m_coBrandShown = false;
 
 private:
     QWidget* m_window;

@@ -1,3 +1,4 @@
+#include "report/language.h"
 #include "ui/windowparts.h"
 
 #include "platform/settings.h"
@@ -6,6 +7,7 @@
 
 #include "kinwheel_assets.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QComboBox>
 #include <QDir>
@@ -197,7 +199,7 @@ FileDialogOptions readingFileDialog(const QString& title)
 {
     FileDialogOptions options;
     options.title = title;
-    options.filter = QStringLiteral("Mayan Astrology (*.man)");
+    options.filter = QCoreApplication::translate("kinwheel", "Mayan Astrology (*.man)");
     options.defaultSuffix = QStringLiteral("man");
     return options;
 }
@@ -209,8 +211,13 @@ FileDialogOptions saveFileDialog(const QString& title, const QString& filter, co
 
 void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year)
 {
-    for (std::string_view name : MonthNames)
-        month->addItem(fromView(name));
+    // The list's positions are the months; their names follow the language.
+    for (int m = 1; m <= 12; ++m) {
+        QString name = shownMonthName(m);
+        if (!name.isEmpty())
+            name[0] = name[0].toUpper();
+        month->addItem(name);
+    }
     for (int d = 1; d <= 31; ++d)
         day->addItem(QString::number(d));
     for (int y = kFirstYear; y <= kLastYear; ++y)
@@ -238,7 +245,7 @@ void fillRecentReadingsMenu(QMenu* menu, SettingsStore& settings, const std::fun
     menu->clear();
     const QStringList paths = RecentReadings(settings);
     if (paths.isEmpty()) {
-        QAction* none = menu->addAction(QStringLiteral("(None)"));
+        QAction* none = menu->addAction(QCoreApplication::translate("kinwheel", "(None)"));
         none->setObjectName(QStringLiteral("mnuRecentNone"));
         none->setEnabled(false);
         return;
@@ -307,9 +314,11 @@ void showGlyphCard(QLabel* box, int number, QStringView language, bool small)
     if (!box->findChild<GlyphCardKeeper*>(QString(), Qt::FindDirectChildrenOnly))
         box->installEventFilter(new GlyphCardKeeper(box));
     box->setProperty(GlyphCardKeeper::kCardProperty, number);
-    box->setProperty(GlyphCardKeeper::kLanguageProperty, language.toString());
+    // The names on the card are in the language the program speaks, unless one is asked for.
+    const QString shown = language.isEmpty() ? currentLanguage() : language.toString();
+    box->setProperty(GlyphCardKeeper::kLanguageProperty, shown);
     box->setProperty(GlyphCardKeeper::kSmallProperty, small);
-    box->setPixmap((small ? smallGlyphPicture : glyphPicture)(number, box->devicePixelRatioF(), language));
+    box->setPixmap((small ? smallGlyphPicture : glyphPicture)(number, box->devicePixelRatioF(), shown));
 }
 
 } // namespace kinwheel

@@ -93,6 +93,6 @@ QPixmap boardGlyphPicture(int number, qreal devicePixelRatio = 1.0);
 QPixmap smallGlyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView language = u"en");
 // Shows card `number`, full or small, in box at the box's device-pixel
 // ratio, and again whenever the box moves to a screen of another ratio.
-void showGlyphCard(QLabel* box, int number, QStringView language = u"en", bool small = false);
+void showGlyphCard(QLabel* box, int number, QStringView language = {}, bool small = false);
 
 } // namespace kinwheel
