@@ -631,6 +631,9 @@ void TestLanguage::englishUnchanged()
         {"comparison", readingFor("Ada", {1987, 7, 26}), readingFor("Ben", {1990, 5, 3})},
         {"comparison, Dreamspell, no names", readingFor("", {1987, 7, 26}, Count::Dreamspell),
          readingFor("", {1990, 5, 3}, Count::Dreamspell)},
+        {"comparison, evening at sunset",
+         readingFor("Eve", {1987, 7, 26}, Count::Gmt584283, BirthTime::Evening, DayStart::Sunset),
+         readingFor("Ned", {1990, 5, 3}, Count::Gmt584283, BirthTime::Night, DayStart::Sunset)},
         {"comparison, same kin", readingFor("Ann", {1975, 3, 5}, Count::Corr584285),
          readingFor("Bo", {1975, 11, 20}, Count::Corr584285)},
     };
