@@ -6,6 +6,7 @@
 #include "kinwheel_assets.h"
 
 #include <QFont>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRadialGradient>
@@ -60,26 +61,16 @@ constexpr std::array<const char*, 20> kEnglishNames = {
     "DRAGON", "WIND",  "NIGHT",     "SEED",   "SERPENT", "WORLDBRIDGER", "HAND",  "STAR",   "MOON",  "DOG",
     "MONKEY", "HUMAN", "SKYWALKER", "WIZARD", "EAGLE",   "WARRIOR",      "EARTH", "MIRROR", "STORM", "SUN"};
 constexpr std::array<const char*, 4> kEnglishColours = {"RED", "WHITE", "BLUE", "YELLOW"};
-constexpr std::array<const char*, 20> kSpanishNames = {"Dragón Rojo",
-                                                       "Viento Blanco",
-                                                       "Noche Azul",
-                                                       "Semilla Amarilla",
-                                                       "Serpiente Roja",
-                                                       "Enlazador de Mundos Blanco",
-                                                       "Mano Azul",
-                                                       "Estrella Amarilla",
-                                                       "Luna Roja",
-                                                       "Perro Blanco",
-                                                       "Mono Azul",
-                                                       "Humano Amarillo",
-                                                       "Caminante del Cielo Rojo",
-                                                       "Mago Blanco",
-                                                       "Águila Azul",
-                                                       "Guerrero Amarillo",
-                                                       "Tierra Roja",
-                                                       "Espejo Blanco",
-                                                       "Tormenta Azul",
-                                                       "Sol Amarillo"};
+// The glyph names of a language other than English, from its text folder
+// (compiled in): "Mago Blanco", the sign's name and then its colour.
+QStringList glyphNames(std::string_view language)
+{
+    QFile file(QStringLiteral(":/text/%1/glyph-names.txt").arg(QLatin1String(language.data(), qsizetype(language.size()))));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList names = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return names.size() == 20 ? names : QStringList();
+}
 
 QFont titleFont(int px, qreal spacing)
 {
@@ -124,9 +115,9 @@ QStringList wrapped(const CardSpec& spec, const QString& name)
 Title titleOf(const CardSpec& spec, int index, std::string_view language)
 {
     Title title;
-    if (language == "es") {
-        QStringList words =
-            QString::fromUtf8(kSpanishNames[static_cast<std::size_t>(index)]).toUpper().split(QLatin1Char(' '));
+    if (language != assets::kCardLanguages.front()) {
+        const QStringList names = glyphNames(language);
+        QStringList words = names.value(index).toUpper().split(QLatin1Char(' '));
         title.colour = words.takeLast();
         title.nameLines = wrapped(spec, words.join(QLatin1Char(' ')));
         title.colourFirst = false;
@@ -233,6 +224,8 @@ QString cardLayoutProblem()
     for (const CardSpec& spec : {kFullCard, kSmallCard}) {
         for (std::string_view language : assets::kCardLanguages) {
             const QString name = QString::fromLatin1(language.data(), qsizetype(language.size()));
+            if (language != assets::kCardLanguages.front() && glyphNames(language).isEmpty())
+                return QStringLiteral("assets/text/%1/glyph-names.txt is missing or does not hold 20 names").arg(name);
             const qreal top = bannerTop(spec, language);
             if (top - 2 - 7 < 2 * spec.emblemHalf() || 2 * spec.emblemHalf() > spec.width - 13)
                 return QStringLiteral("the %1 banner of the %2 x %3 card leaves too little room for the emblem")
