@@ -147,15 +147,19 @@ QString languageOfLocale(const QLocale& locale)
 
 QString languageOfEnvironment()
 {
-    // GNU's order for messages: LANGUAGE (a list, the first one wins), then
-    // the locale categories from the most to the least particular.
-    const QString list = qEnvironmentVariable("LANGUAGE");
-    if (!list.isEmpty())
-        return languageOfLocaleName(list.section(QLatin1Char(':'), 0, 0));
+    // GNU's order for messages: the locale categories from the most to the
+    // least particular, and LANGUAGE (a list, the first one wins) over them
+    // unless the locale is C, which asks for the program's own texts.
+    QString locale;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
-        if (const QString value = qEnvironmentVariable(variable); !value.isEmpty())
-            return languageOfLocaleName(value);
-    return languageOfLocale(QLocale::system());
+        if (locale = qEnvironmentVariable(variable); !locale.isEmpty())
+            break;
+    const QString plain = locale.section(QLatin1Char('.'), 0, 0);
+    if (plain == QLatin1String("C") || plain == QLatin1String("POSIX"))
+        return fromView(kEnglish);
+    if (const QString list = qEnvironmentVariable("LANGUAGE"); !list.isEmpty())
+        return languageOfLocaleName(list.section(QLatin1Char(':'), 0, 0));
+    return locale.isEmpty() ? languageOfLocale(QLocale::system()) : languageOfLocaleName(locale);
 }
 
 QString currentLanguage()

@@ -28,8 +28,8 @@ QString languageOfLocaleName(QStringView name);
 // The same for a locale.
 QString languageOfLocale(const QLocale& locale);
 // The language the environment asks for, as a terminal program reads it:
-// the first of LANGUAGE's entries, else LC_ALL, LC_MESSAGES, LANG; else the
-// system's.
+// the first of LANGUAGE's entries, else LC_ALL, LC_MESSAGES, LANG, else the
+// system's; a C or POSIX locale is English whatever LANGUAGE says.
 QString languageOfEnvironment();
 // Whether code names a known language.
 bool isKnownLanguage(QStringView code);

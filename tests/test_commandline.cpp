@@ -491,6 +491,7 @@ void TestCommandLine::followsTheLanguage_data()
     row("LC_MESSAGES over LANG", {"LC_MESSAGES=es", "LANG=en_GB.UTF-8"}, bad, kExitRefused, spanish, english);
     row("LC_ALL over LC_MESSAGES", {"LC_ALL=es_AR.UTF-8", "LC_MESSAGES=fr_FR"}, bad, kExitRefused, spanish, english);
     row("LANGUAGE's first entry over all", {"LANGUAGE=en:es", "LC_ALL=es_ES.UTF-8"}, bad, kExitRefused, english, spanish);
+    row("LANGUAGE not over a C locale", {"LANGUAGE=es", "LANG=C.UTF-8"}, bad, kExitRefused, english, spanish);
     row("another language is English", {"LANG=fr_FR.UTF-8"}, bad, kExitRefused, english, spanish);
     row("--lang over C", {}, QStringList{"--lang", "es"} + bad, kExitRefused, spanish, english);
     row("--lang= over C", {}, QStringList{"--lang=es"} + bad, kExitRefused, spanish, english);
