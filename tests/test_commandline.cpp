@@ -507,8 +507,8 @@ void TestCommandLine::followsTheLanguage_data()
     row("--lang twice", {}, ada + QStringList{"--lang", "es", "--lang", "en"}, kExitRefused, "more than once", "");
     row("--lang without a value", {}, ada + QStringList{"--lang", "--json"}, kExitRefused,
         "--lang needs a value, not the option '--json'", spanish);
-    row("--lang for the windows", {}, {"--lang", "es"}, kExitRefused, "Language menu", "");
-    row("--lang for the windows with a file", {}, {"--lang", "es", "mary.man"}, kExitRefused, "Language menu", "");
+    row("--lang for the windows", {}, {"--lang", "es"}, kExitRefused, "menú Idioma", "");
+    row("--lang for the windows with a file", {}, {"--lang", "es", "mary.man"}, kExitRefused, "menú Idioma", "");
 }
 
 // The text, messages and PDF are in the language of --lang, else of the

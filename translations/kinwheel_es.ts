@@ -108,54 +108,6 @@
         <translation>%1 admite una fecha AAAA-MM-DD de 0001-01-01 a 9999-12-31, no %2.</translation>
     </message>
     <message>
-        <source>Usage:
-  kinwheel [FILE]
-  kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]
-  kinwheel --read FILE [--count COUNT] [--json]
-  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE
-  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf
-  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE)
-           (--with-date YYYY-MM-DD --with-name NAME | --with FILE)
-           [--count COUNT] [--json | --pdf OUT.pdf]
-  kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count COUNT] --ics FILE [--returns N]
-  Each form above also takes [--born TIME] [--day-begins AT].
-  kinwheel --today [--count COUNT] [--json] [--returns N]
-
-Draws up a Mayan astrology birth chart. With no argument the program starts;
-with a reading file alone it starts and opens that file. With options it
-prints, saves or exports one reading, or compares two, and opens no window.
-
-Options:
-  --date YYYY-MM-DD  the birth date, from 0001-01-01 to 9999-12-31
-  --name NAME        the person's name
-  --read FILE        the reading stored in a reading file (.man)
-  --json             print the reading as one JSON object instead of text
-  --save FILE        write a reading file (years 1900 to 2100); ".man" is added
-                     when FILE does not end in it
-  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display
-  --with-date YYYY-MM-DD, --with-name NAME, --with FILE
-                     the second reading of a comparison, as --date, --name
-                     and --read give the first
-  --count COUNT      584283 (the default), 584285 or dreamspell
-  --born TIME        the time of birth: day (not known or daytime, the default),
-                     evening (after sunset) or night (after midnight, before
-                     sunrise); it replaces the time a reading file holds
-  --day-begins AT    midnight (the default), sunset or sunrise: an evening
-                     birth takes the next date's reading when the day begins at
-                     sunset, a night birth the previous date's at sunrise
-  --today            today's reading, with no name
-  --returns N        the next N days the reading's kin comes round again (1 to 1000;
-                     3 in the text, none in JSON, 20 in --ics unless given)
-  --ics FILE         write those days as an iCalendar file of all-day events
-  -h, --help         print this help
-  -v, --version      print the version
-
-Exit status: 0 done; 1 a file or the output could not be written; 2 the
-arguments or the input were refused.
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>--returns takes a number from 1 to %1, not %2.</source>
         <translation>--returns admite un número de 1 a %1, no %2.</translation>
     </message>
@@ -186,6 +138,124 @@ arguments or the input were refused.
     <message>
         <source>No return of kin %1 is left in the calendar.</source>
         <translation>No queda en el calendario ningún retorno del kin %1.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  kinwheel [FILE]
+  kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]
+  kinwheel --read FILE [--count COUNT] [--json]
+  kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE
+  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf
+  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE)
+           (--with-date YYYY-MM-DD --with-name NAME | --with FILE)
+           [--count COUNT] [--json | --pdf OUT.pdf]
+  kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count COUNT] --ics FILE [--returns N]
+  Each form above also takes [--born TIME] [--day-begins AT].
+  kinwheel --today [--count COUNT] [--json] [--returns N]
+  Every form but the first also takes [--lang CODE].
+
+Draws up a Mayan astrology birth chart. With no argument the program starts;
+with a reading file alone it starts and opens that file. With options it
+prints, saves or exports one reading, or compares two, and opens no window.
+
+Options:
+  --date YYYY-MM-DD  the birth date, from 0001-01-01 to 9999-12-31
+  --name NAME        the person's name
+  --read FILE        the reading stored in a reading file (.man)
+  --json             print the reading as one JSON object instead of text
+  --save FILE        write a reading file (years 1900 to 2100); ".man" is added
+                     when FILE does not end in it
+  --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display
+  --with-date YYYY-MM-DD, --with-name NAME, --with FILE
+                     the second reading of a comparison, as --date, --name
+                     and --read give the first
+  --count COUNT      584283 (the default), 584285 or dreamspell
+  --born TIME        the time of birth: day (not known or daytime, the default),
+                     evening (after sunset) or night (after midnight, before
+                     sunrise); it replaces the time a reading file holds
+  --day-begins AT    midnight (the default), sunset or sunrise: an evening
+                     birth takes the next date's reading when the day begins at
+                     sunset, a night birth the previous date's at sunrise
+  --today            today's reading, with no name
+  --returns N        the next N days the reading's kin comes round again (1 to 1000;
+                     3 in the text, none in JSON, 20 in --ics unless given)
+  --ics FILE         write those days as an iCalendar file of all-day events
+  --lang CODE        the language of the text, messages, help and PDF (%1);
+                     else the environment's: LANGUAGE, LC_ALL, LC_MESSAGES or
+                     LANG. JSON is always in English
+  -h, --help         print this help
+  -v, --version      print the version
+
+Exit status: 0 done; 1 a file or the output could not be written; 2 the
+arguments or the input were refused.
+</source>
+        <translation>Uso:
+  kinwheel [ARCHIVO]
+  kinwheel --date AAAA-MM-DD [--name NOMBRE] [--count CUENTA] [--json]
+  kinwheel --read ARCHIVO [--count CUENTA] [--json]
+  kinwheel --date AAAA-MM-DD --name NOMBRE [--count CUENTA] --save ARCHIVO
+  kinwheel (--date AAAA-MM-DD --name NOMBRE | --read ARCHIVO) [--count CUENTA] --pdf SALIDA.pdf
+  kinwheel (--date AAAA-MM-DD --name NOMBRE | --read ARCHIVO)
+           (--with-date AAAA-MM-DD --with-name NOMBRE | --with ARCHIVO)
+           [--count CUENTA] [--json | --pdf SALIDA.pdf]
+  kinwheel (--date AAAA-MM-DD [--name NOMBRE] | --read ARCHIVO) [--count CUENTA] --ics ARCHIVO [--returns N]
+  Cada una de estas formas admite también [--born HORA] [--day-begins INICIO].
+  kinwheel --today [--count CUENTA] [--json] [--returns N]
+  Todas las formas salvo la primera admiten también [--lang CÓDIGO].
+
+Traza una carta natal de astrología maya. Sin argumentos, el programa se abre;
+con un archivo de lectura solo, se abre y muestra ese archivo. Con opciones,
+imprime, guarda o exporta una lectura, o compara dos, sin abrir ninguna ventana.
+
+Opciones:
+  --date AAAA-MM-DD  la fecha de nacimiento, de 0001-01-01 a 9999-12-31
+  --name NOMBRE      el nombre de la persona
+  --read ARCHIVO     la lectura guardada en un archivo de lectura (.man)
+  --json             imprime la lectura como un objeto JSON en lugar de texto
+  --save ARCHIVO     escribe un archivo de lectura (años de 1900 a 2100); se
+                     añade ".man" si ARCHIVO no termina así
+  --pdf SALIDA.pdf   escribe el informe como PDF, tal como lo imprime Imprimir;
+                     no necesita pantalla
+  --with-date AAAA-MM-DD, --with-name NOMBRE, --with ARCHIVO
+                     la segunda lectura de una comparación, como --date, --name
+                     y --read dan la primera
+  --count CUENTA     584283 (la predeterminada), 584285 o dreamspell
+  --born HORA        la hora de nacimiento: day (desconocida o de día, la
+                     predeterminada), evening (tras ponerse el sol) o night
+                     (madrugada, antes del amanecer); reemplaza la hora que
+                     guarda un archivo de lectura
+  --day-begins INICIO
+                     midnight (el predeterminado), sunset o sunrise: un
+                     nacimiento de noche toma la lectura del día siguiente si
+                     el día empieza al ponerse el sol, y uno de madrugada la
+                     del día anterior si empieza al amanecer
+  --today            la lectura de hoy, sin nombre
+  --returns N        los próximos N días en que vuelve el kin de la lectura (de 1
+                     a 1000; 3 en el texto, ninguno en JSON, 20 en --ics si no
+                     se indica)
+  --ics ARCHIVO      escribe esos días como un archivo iCalendar de eventos de
+                     día completo
+  --lang CÓDIGO      el idioma del texto, los mensajes, la ayuda y el PDF (%1);
+                     si no se indica, el del entorno: LANGUAGE, LC_ALL,
+                     LC_MESSAGES o LANG. El JSON va siempre en inglés
+  -h, --help         muestra esta ayuda
+  -v, --version      muestra la versión
+
+Estado de salida: 0, hecho; 1, no se pudo escribir un archivo o la salida;
+2, se rechazaron los argumentos o la entrada.
+</translation>
+    </message>
+    <message>
+        <source>--lang takes a language code (%1), not %2.</source>
+        <translation>--lang admite un código de idioma (%1), no %2.</translation>
+    </message>
+    <message>
+        <source>--lang goes with the options that print or write a reading; the program's windows take their language from the Language menu.</source>
+        <translation>--lang acompaña a las opciones que imprimen o escriben una lectura; las ventanas del programa toman su idioma del menú Idioma.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation>No se pudo iniciar %1.</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1097,7 @@ Kinwheel funcionará con la configuración predeterminada y dejará ese archivo 
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Haz clic aquí para ver más detalles.</translation>
+        <translation>Ver más detalles.</translation>
     </message>
     <message>
         <source>OK</source>
