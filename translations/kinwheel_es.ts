@@ -469,7 +469,7 @@ Estado de salida: 0, hecho; 1, no se pudo escribir un archivo o la salida;
     </message>
     <message>
         <source>Kin %1, %2, %3: the kin of %4, born %5, under the %6.</source>
-        <translation>Kin %1, %2, %3: el kin de %4, nacido el %5, según la %6.</translation>
+        <translation>Kin %1, %2, %3: el kin de %4 (nacimiento: %5), según la %6.</translation>
     </message>
     <message>
         <source>The kin returns could not be saved to %1.
@@ -1351,7 +1351,7 @@ Kin %2, %3 · tono %4, %5</translation>
     </message>
     <message>
         <source>Sun&amp;rise</source>
-        <translation>Al a&amp;manecer</translation>
+        <translation>Al &amp;amanecer</translation>
     </message>
     <message>
         <source>The day start is used until the program ends, but it could not be kept for the next start: the settings could not be written.</source>
