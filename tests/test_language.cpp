@@ -440,6 +440,8 @@ private slots:
     void placeholdersAndAccessKeys();
     void noEnglishLeft_data();
     void noEnglishLeft();
+    void accessKeysUnique_data() { noEnglishLeft_data(); }
+    void accessKeysUnique();
     void textsFit_data();
     void textsFit();
     void longTexts_data();
@@ -555,6 +557,38 @@ void TestLanguage::noEnglishLeft()
     }
     english.removeDuplicates();
     verifyNone(english);
+}
+
+// In a translated window no two entries of one menu, nor two menus of its
+// bar, share an access key (the English keeps the keys it was given).
+void TestLanguage::accessKeysUnique()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    QVERIFY(installLanguage(language));
+    Fixture f;
+    QWidget* shownWindow = shown(f, window);
+    QVERIFY(shownWindow);
+    QStringList clashes;
+    QList<QWidget*> menus;
+    for (QMenuBar* bar : shownWindow->findChildren<QMenuBar*>())
+        menus << bar;
+    for (QMenu* menu : shownWindow->findChildren<QMenu*>())
+        menus << menu;
+    for (QWidget* menu : std::as_const(menus)) {
+        QHash<QChar, QString> keys;
+        for (QAction* action : menu->actions()) {
+            const QString text = action->menu() ? action->menu()->title() : action->text();
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (!action->isVisible() || at < 0 || at + 1 >= text.size())
+                continue;
+            const QChar key = text[at + 1].toLower();
+            if (keys.contains(key))
+                clashes << QStringLiteral("%1: \"%2\" and \"%3\"").arg(controlName(menu), keys[key], text);
+            keys.insert(key, text);
+        }
+    }
+    verifyNone(clashes);
 }
 
 void TestLanguage::textsFit_data()
