@@ -218,35 +218,49 @@ const DaySign& daySignOfGlyph(int glyph)
     return DaySignTable[static_cast<std::size_t>(signRowOfGlyph(glyph))];
 }
 
-BirthChart birthChartOf(const Reading& reading)
+namespace {
+
+// Fills the chart in place from a reading's numbers; calculateKin's loop
+// relies on not building a Reading (and its name) per date.
+void fillBirthChart(BirthChart& chart, Count count, const MayaDate& maya, int tone, int glyph,
+                    const DestinyCross& cross)
 {
-    BirthChart chart;
-    chart.count = reading.count;
-    chart.kin = reading.kin;
-    chart.maya = reading.maya;
-    chart.cross = reading.cross;
-    chart.dayNumber = reading.tone;
-    const Tone& tone = ToneTable[toneIndexOf(reading.tone)];
-    chart.toneName = tone.name;
-    chart.dayNumberDescription = tone.description;
-    const DaySign& sign = daySignOfGlyph(reading.sign);
+    chart.count = count;
+    chart.kin = maya.kin;
+    chart.maya = maya;
+    chart.cross = cross;
+    chart.dayNumber = static_cast<std::int16_t>(tone);
+    const Tone& toneRow = ToneTable[toneIndexOf(tone)];
+    chart.toneName = toneRow.name;
+    chart.dayNumberDescription = toneRow.description;
+    const DaySign& sign = daySignOfGlyph(glyph);
     chart.daySign = sign.shortName;
     chart.signName = sign.englishName;
     chart.signDescription = sign.description;
     chart.signKeywords = sign.keywords;
     chart.signGemstone = sign.gemstone;
     chart.signSignificance = sign.significance;
-    chart.signPersonalities = reading.count == Count::Gmt584283 ? sign.personalities : std::string_view{};
+    chart.signPersonalities = count == Count::Gmt584283 ? sign.personalities : std::string_view{};
+}
+
+} // namespace
+
+BirthChart birthChartOf(const Reading& reading)
+{
+    BirthChart chart;
+    fillBirthChart(chart, reading.count, reading.maya, reading.tone, reading.sign, reading.cross);
     return chart;
 }
 
 bool calculateKin(const BirthDetails& details, BirthChart& chart, Count count)
 {
-    const std::optional<Reading> reading =
-        computeReading({details.year, monthNumber(details.month), details.day}, count);
-    if (!reading)
+    const int month = monthNumber(details.month);
+    if (!validDate(details.year, month - 1, details.day))
         return false;
-    chart = birthChartOf(*reading);
+    const MayaDate maya = mayaDateOf(details.year, month - 1, details.day, count);
+    const int tone = toneOfKin(maya.kin);
+    const int glyph = glyphOfKin(maya.kin);
+    fillBirthChart(chart, count, maya, tone, glyph, crossOf(glyph, tone));
     return true;
 }
 
