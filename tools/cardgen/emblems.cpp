@@ -526,6 +526,18 @@ void drawMoon(QPainter& painter, const Palette& palette)
 
 } // namespace
 
+QPainterPath eagleBeakOutline()
+{
+    QPainterPath beak;
+    beak.moveTo(12, -22);
+    beak.cubicTo(28, -26, 42, -18, 46, 0);
+    beak.cubicTo(47, 8, 44, 14, 38, 17);
+    beak.cubicTo(40, 10, 38, 6, 34, 5);
+    beak.cubicTo(28, 4, 22, 4, 14, 3);
+    beak.closeSubpath();
+    return beak;
+}
+
 QPainterPath dogHeadOutline()
 {
     QPainterPath head;
@@ -880,13 +892,7 @@ void drawEagle(QPainter& painter, const Palette& palette)
     lower.cubicTo(24, 15, 18, 12, 13, 9);
     lower.closeSubpath();
     shape(painter, lower, horn.darker(115), palette.ink, 2.2);
-    QPainterPath beak;
-    beak.moveTo(12, -22);
-    beak.cubicTo(28, -26, 42, -18, 46, 0);
-    beak.cubicTo(47, 8, 44, 14, 38, 17);
-    beak.cubicTo(40, 10, 38, 6, 34, 5);
-    beak.cubicTo(28, 4, 22, 4, 14, 3);
-    beak.closeSubpath();
+    const QPainterPath beak = eagleBeakOutline();
     shape(painter, beak, verticalShade(horn, -24, 16, 125, 110), palette.ink);
     // the cere at its root, the nostril
     painter.save();

@@ -30,7 +30,9 @@ Palette paletteFor(int family);
 // axes, y pointing down.
 void drawEmblem(QPainter& painter, int index, const Palette& palette);
 
-// The dog's head in profile, shared by the card emblem and the board glyph.
+// Outlines shared by the card emblems and the board glyphs: the dog's head in
+// profile and the eagle's hooked upper beak.
 QPainterPath dogHeadOutline();
+QPainterPath eagleBeakOutline();
 
 } // namespace kinwheel::cardgen

@@ -257,13 +257,7 @@ void eagle(QPainter& painter, const Colours& c)
     head.closeSubpath();
     shape(painter, t.map(leaf({-18, -26}, {-40, -40}, 5.5)), c.shade, c.ink, kInkWidth);
     shape(painter, t.map(head), c.fill, c.ink, kInkWidth);
-    QPainterPath beak;
-    beak.moveTo(12, -22);
-    beak.cubicTo(28, -26, 42, -18, 46, 0);
-    beak.cubicTo(47, 8, 44, 14, 38, 17);
-    beak.cubicTo(40, 10, 38, 6, 34, 5);
-    beak.cubicTo(28, 4, 22, 4, 14, 3);
-    beak.closeSubpath();
+    const QPainterPath beak = eagleBeakOutline();
     shape(painter, t.map(beak), QColor(0xf0, 0xb8, 0x30), c.ink, kInkWidth);
     shape(painter, t.map(circle({2, -14}, 7.5)), c.light, c.ink, 1.0);
     shape(painter, t.map(circle({3, -14}, 4)), c.ink, c.ink, 0);
