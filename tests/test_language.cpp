@@ -271,6 +271,15 @@ QWidget* shown(Fixture& f, const QString& name)
     return window;
 }
 
+// The window of the current test row, shown in the row's language; null when
+// either cannot be had.
+QWidget* shownForRow(Fixture& f)
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    return installLanguage(language) ? shown(f, window) : nullptr;
+}
+
 // Why a text does not fit its control, or nothing when it does.
 QString overflow(QWidget* widget)
 {
@@ -535,11 +544,9 @@ void TestLanguage::noEnglishLeft_data()
 void TestLanguage::noEnglishLeft()
 {
     QFETCH(QString, language);
-    QFETCH(QString, window);
     const QSet<QString> translated = languageWords(language);
-    QVERIFY(installLanguage(language));
     Fixture f;
-    QWidget* shownWindow = shown(f, window);
+    QWidget* shownWindow = shownForRow(f);
     QVERIFY(shownWindow);
     QStringList english;
     for (const ShownText& entry : shownTexts(shownWindow)) {
@@ -563,11 +570,8 @@ void TestLanguage::noEnglishLeft()
 // bar, share an access key (the English keeps the keys it was given).
 void TestLanguage::accessKeysUnique()
 {
-    QFETCH(QString, language);
-    QFETCH(QString, window);
-    QVERIFY(installLanguage(language));
     Fixture f;
-    QWidget* shownWindow = shown(f, window);
+    QWidget* shownWindow = shownForRow(f);
     QVERIFY(shownWindow);
     QStringList clashes;
     QList<QWidget*> menus;
@@ -605,11 +609,8 @@ void TestLanguage::textsFit_data()
 // size they are shown.
 void TestLanguage::textsFit()
 {
-    QFETCH(QString, language);
-    QFETCH(QString, window);
-    QVERIFY(installLanguage(language));
     Fixture f;
-    QWidget* shownWindow = shown(f, window);
+    QWidget* shownWindow = shownForRow(f);
     QVERIFY(shownWindow);
     QList<QWidget*> widgets = shownWindow->findChildren<QWidget*>();
     QStringList cut;
