@@ -24,7 +24,7 @@ namespace {
 // should stay sharp sit on half pixels with whole-pixel widths. The title
 // banner closes the card at the bottom; the emblem is centred in the field
 // above it. The small card keeps the frame and shrinks the rest.
-struct CardSpec {
+struct CardForm {
     int width;
     int height;
     qreal emblemScale;
@@ -42,10 +42,10 @@ struct CardSpec {
     qreal textWidth() const { return bandRight() - bandLeft() - 2 * textPadding; }
 };
 
-constexpr CardSpec kFullCard{assets::kCardWidth, assets::kCardHeight, 0.64, 5.5, 3, 9, 7, 14, 40};
-constexpr CardSpec kSmallCard{assets::kSmallCardWidth, assets::kSmallCardHeight, 0.46, 4.5, 2, 7, 6, 11, 31};
+constexpr CardForm kFullCard{assets::kCardWidth, assets::kCardHeight, 0.64, 5.5, 3, 9, 7, 14, 40};
+constexpr CardForm kSmallCard{assets::kSmallCardWidth, assets::kSmallCardHeight, 0.46, 4.5, 2, 7, 6, 11, 31};
 
-const CardSpec& specOf(CardSize size)
+const CardForm& formOf(CardSize size)
 {
     return size == CardSize::Small ? kSmallCard : kFullCard;
 }
@@ -82,14 +82,14 @@ QFont titleFont(int px, qreal spacing)
     return f;
 }
 
-QFont nameFont(const CardSpec& spec)
+QFont nameFont(const CardForm& form)
 {
-    return titleFont(spec.namePixels, 0.2);
+    return titleFont(form.namePixels, 0.2);
 }
 
-QFont colourFont(const CardSpec& spec)
+QFont colourFont(const CardForm& form)
 {
-    return titleFont(spec.colourPixels, 0.9);
+    return titleFont(form.colourPixels, 0.9);
 }
 
 struct Title {
@@ -99,12 +99,12 @@ struct Title {
 };
 
 // The name wrapped at spaces: as many words on a line as fit the width.
-QStringList wrapped(const CardSpec& spec, const QString& name)
+QStringList wrapped(const CardForm& form, const QString& name)
 {
-    const QFontMetricsF metrics(nameFont(spec));
+    const QFontMetricsF metrics(nameFont(form));
     QStringList lines;
     for (const QString& word : name.split(QLatin1Char(' '))) {
-        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + QLatin1Char(' ') + word) <= spec.textWidth())
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + QLatin1Char(' ') + word) <= form.textWidth())
             lines.back() += QLatin1Char(' ') + word;
         else
             lines << word;
@@ -112,58 +112,58 @@ QStringList wrapped(const CardSpec& spec, const QString& name)
     return lines;
 }
 
-Title titleOf(const CardSpec& spec, int index, std::string_view language)
+Title titleOf(const CardForm& form, int index, std::string_view language)
 {
     Title title;
     if (language != assets::kCardLanguages.front()) {
         const QStringList names = glyphNames(language);
         QStringList words = names.value(index).toUpper().split(QLatin1Char(' '));
         title.colour = words.takeLast();
-        title.nameLines = wrapped(spec, words.join(QLatin1Char(' ')));
+        title.nameLines = wrapped(form, words.join(QLatin1Char(' ')));
         title.colourFirst = false;
     } else {
         title.colour = QString::fromLatin1(kEnglishColours[static_cast<std::size_t>(index % 4)]);
-        title.nameLines = wrapped(spec, QString::fromLatin1(kEnglishNames[static_cast<std::size_t>(index)]));
+        title.nameLines = wrapped(form, QString::fromLatin1(kEnglishNames[static_cast<std::size_t>(index)]));
     }
     return title;
 }
 
 // The height of a line of the name, room for an accent on a capital
 // included, and of the colour's line; and the gaps between lines.
-qreal nameLineHeight(const CardSpec& spec)
+qreal nameLineHeight(const CardForm& form)
 {
-    return QFontMetricsF(nameFont(spec)).capHeight() + 0.25 * spec.namePixels;
+    return QFontMetricsF(nameFont(form)).capHeight() + 0.25 * form.namePixels;
 }
 
-qreal colourLineHeight(const CardSpec& spec)
+qreal colourLineHeight(const CardForm& form)
 {
-    return QFontMetricsF(colourFont(spec)).capHeight();
+    return QFontMetricsF(colourFont(form)).capHeight();
 }
 
 constexpr qreal kNameLineGap = 1.0;
 constexpr qreal kColourGap = 2.5;
 
-qreal textHeight(const CardSpec& spec, int nameLines)
+qreal textHeight(const CardForm& form, int nameLines)
 {
-    return colourLineHeight(spec) + kColourGap + nameLines * nameLineHeight(spec) + (nameLines - 1) * kNameLineGap;
+    return colourLineHeight(form) + kColourGap + nameLines * nameLineHeight(form) + (nameLines - 1) * kNameLineGap;
 }
 
 // Every card of a language has the same banner, tall enough for its longest
 // name; the top, on a whole pixel.
-qreal bannerTop(const CardSpec& spec, std::string_view language)
+qreal bannerTop(const CardForm& form, std::string_view language)
 {
     int lines = 1;
     for (int index = 0; index < 20; ++index)
-        lines = std::max(lines, int(titleOf(spec, index, language).nameLines.size()));
-    return std::floor(spec.bandBottom() - textHeight(spec, lines) - 2 * spec.textPadding);
+        lines = std::max(lines, int(titleOf(form, index, language).nameLines.size()));
+    return std::floor(form.bandBottom() - textHeight(form, lines) - 2 * form.textPadding);
 }
 
 // Draws line centred on x with its baseline at y, condensed if it is wider
 // than the banner's text.
-void drawLine(QPainter& painter, const CardSpec& spec, const QString& line, qreal x, qreal y)
+void drawLine(QPainter& painter, const CardForm& form, const QString& line, qreal x, qreal y)
 {
     const qreal width = QFontMetricsF(painter.font()).horizontalAdvance(line);
-    const qreal condensing = std::min<qreal>(1, spec.textWidth() / width);
+    const qreal condensing = std::min<qreal>(1, form.textWidth() / width);
     painter.save();
     painter.translate(x, y);
     painter.scale(condensing, 1);
@@ -171,10 +171,10 @@ void drawLine(QPainter& painter, const CardSpec& spec, const QString& line, qrea
     painter.restore();
 }
 
-void drawBanner(QPainter& painter, const CardSpec& spec, const Palette& palette, const Title& title, qreal top)
+void drawBanner(QPainter& painter, const CardForm& form, const Palette& palette, const Title& title, qreal top)
 {
-    const qreal width = spec.width, left = spec.bandLeft(), right = spec.bandRight();
-    const qreal bottom = spec.bandBottom();
+    const qreal width = form.width, left = form.bandLeft(), right = form.bandRight();
+    const qreal bottom = form.bandBottom();
     // folded tails behind the band, reaching out to the card's edge
     for (int side : {-1, 1}) {
         const qreal x0 = side < 0 ? 2.5 : width - 2.5;
@@ -194,22 +194,22 @@ void drawBanner(QPainter& painter, const CardSpec& spec, const Palette& palette,
 
     // the text block, centred in the band
     const int lines = int(title.nameLines.size());
-    qreal y = (top + bottom) / 2 - textHeight(spec, lines) / 2;
+    qreal y = (top + bottom) / 2 - textHeight(form, lines) / 2;
     const qreal x = width / 2.0;
     painter.setPen(palette.bannerText);
     auto colourLine = [&] {
-        painter.setFont(colourFont(spec));
-        y += colourLineHeight(spec);
-        drawLine(painter, spec, title.colour, x, y);
+        painter.setFont(colourFont(form));
+        y += colourLineHeight(form);
+        drawLine(painter, form, title.colour, x, y);
     };
     if (title.colourFirst) {
         colourLine();
         y += kColourGap;
     }
-    painter.setFont(nameFont(spec));
+    painter.setFont(nameFont(form));
     for (int i = 0; i < lines; ++i) {
-        y += nameLineHeight(spec) + (i > 0 ? kNameLineGap : 0);
-        drawLine(painter, spec, title.nameLines[i], x, y);
+        y += nameLineHeight(form) + (i > 0 ? kNameLineGap : 0);
+        drawLine(painter, form, title.nameLines[i], x, y);
     }
     if (!title.colourFirst) {
         y += kColourGap;
@@ -221,23 +221,23 @@ void drawBanner(QPainter& painter, const CardSpec& spec, const Palette& palette,
 
 QString cardLayoutProblem()
 {
-    for (const CardSpec& spec : {kFullCard, kSmallCard}) {
+    for (const CardForm& form : {kFullCard, kSmallCard}) {
         for (std::string_view language : assets::kCardLanguages) {
             const QString name = QString::fromLatin1(language.data(), qsizetype(language.size()));
             if (language != assets::kCardLanguages.front() && glyphNames(language).isEmpty())
                 return QStringLiteral("assets/text/%1/glyph-names.txt is missing or does not hold 20 names").arg(name);
-            const qreal top = bannerTop(spec, language);
-            if (top - 2 - 7 < 2 * spec.emblemHalf() || 2 * spec.emblemHalf() > spec.width - 13)
+            const qreal top = bannerTop(form, language);
+            if (top - 2 - 7 < 2 * form.emblemHalf() || 2 * form.emblemHalf() > form.width - 13)
                 return QStringLiteral("the %1 banner of the %2 x %3 card leaves too little room for the emblem")
                     .arg(name)
-                    .arg(spec.width)
-                    .arg(spec.height);
+                    .arg(form.width)
+                    .arg(form.height);
             for (int index = 0; index < 20; ++index) {
-                const Title title = titleOf(spec, index, language);
+                const Title title = titleOf(form, index, language);
                 for (const QString& line : title.nameLines)
-                    if (QFontMetricsF(nameFont(spec)).horizontalAdvance(line) * kNarrowestCondensing > spec.textWidth())
+                    if (QFontMetricsF(nameFont(form)).horizontalAdvance(line) * kNarrowestCondensing > form.textWidth())
                         return QStringLiteral("\"%1\" is too wide for its banner").arg(line);
-                if (QFontMetricsF(colourFont(spec)).horizontalAdvance(title.colour) > spec.textWidth())
+                if (QFontMetricsF(colourFont(form)).horizontalAdvance(title.colour) > form.textWidth())
                     return QStringLiteral("\"%1\" is too wide for its banner").arg(title.colour);
             }
         }
@@ -247,10 +247,10 @@ QString cardLayoutProblem()
 
 QImage drawCard(int index, int scale, std::string_view language, CardSize size)
 {
-    const CardSpec& spec = specOf(size);
-    const int width = spec.width, height = spec.height;
+    const CardForm& form = formOf(size);
+    const int width = form.width, height = form.height;
     const Palette palette = paletteFor(index % 4);
-    const qreal top = bannerTop(spec, language);
+    const qreal top = bannerTop(form, language);
     // the emblem in the middle of the field between the frame and the banner
     const QPointF emblemCentre(width / 2.0, std::round((7 + top - 2) / 2));
     QImage img(width * scale, height * scale, QImage::Format_RGB32);
@@ -276,16 +276,16 @@ QImage drawCard(int index, int scale, std::string_view language, CardSize size)
     painter.setPen(QPen(withAlpha(palette.frame, 60), 0.8));
     for (int i = 0; i < 32; ++i) {
         const qreal ang = i * kPi / 16;
-        painter.drawLine(emblemCentre + QPointF(std::cos(ang), std::sin(ang)) * spec.rayStart,
+        painter.drawLine(emblemCentre + QPointF(std::cos(ang), std::sin(ang)) * form.rayStart,
                          emblemCentre + QPointF(std::cos(ang), std::sin(ang)) * 80);
     }
-    QRadialGradient glow(emblemCentre, spec.glowRadius);
+    QRadialGradient glow(emblemCentre, form.glowRadius);
     glow.setColorAt(0, withAlpha(palette.glow, 230));
     glow.setColorAt(0.6, withAlpha(palette.glow, 120));
     glow.setColorAt(1, withAlpha(palette.glow, 0));
     painter.setPen(Qt::NoPen);
     painter.setBrush(glow);
-    painter.drawEllipse(emblemCentre, spec.glowRadius, spec.glowRadius);
+    painter.drawEllipse(emblemCentre, form.glowRadius, form.glowRadius);
     painter.restore();
 
     // frame: a strong line and a fine one inside it, running on under the
@@ -304,11 +304,11 @@ QImage drawCard(int index, int scale, std::string_view language, CardSize size)
 
     painter.save();
     painter.translate(emblemCentre);
-    painter.scale(spec.emblemScale, spec.emblemScale);
+    painter.scale(form.emblemScale, form.emblemScale);
     drawEmblem(painter, index, palette);
     painter.restore();
 
-    drawBanner(painter, spec, palette, titleOf(spec, index, language), top);
+    drawBanner(painter, form, palette, titleOf(form, index, language), top);
     painter.end();
     return img;
 }
