@@ -398,8 +398,10 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         }
         return std::get<Reading>(std::move(checked));
     };
+    // Today's reading and the returns asked for count from today's date; a
+    // reading alone is printed without its returns when there is none.
     const std::optional<CivilDate> today = civilDateOf(services.clock.today());
-    if (line.today && !today)
+    if ((line.today || line.returns || line.ics) && !today)
         return refuse(Cli::tr("Today's date could not be read from the system."));
     const std::optional<Reading> first =
         line.today ? readingOf({std::string(), *today}, line.count, line.dayStart)
@@ -441,8 +443,7 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
         return written(line.json ? QJsonDocument(inEnglish([&] { return comparisonJson(reading, *second); })).toJson()
                                  : comparisonPlainText(reading, *second).toUtf8());
     if (line.ics) {
-        const std::vector<CivilDate> dates =
-            today ? kinReturns(reading, *today, line.returns.value_or(kReturnsExported)) : std::vector<CivilDate>{};
+        const std::vector<CivilDate> dates = kinReturns(reading, *today, line.returns.value_or(kReturnsExported));
         if (dates.empty())
             return refuse(Cli::tr("No return of kin %1 is left in the calendar.").arg(reading.kin));
         const QString failure = writeKinReturnsCalendar(*line.ics, kinReturnsCalendar(reading, dates, *today));

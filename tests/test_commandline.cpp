@@ -31,9 +31,11 @@ const QList<const char*> kLanguageVariables = {"LANGUAGE", "LC_ALL", "LC_MESSAGE
 
 // One run in this process, over fakes and the real printer service, in the
 // language of the arguments and the environment; English again after it.
-Outcome run(const QStringList& arguments)
+// today: the clock's date, invalid for a clock that cannot be read.
+Outcome run(const QStringList& arguments, const QDate& today = FakeClock().date)
 {
     FakeServices fakes;
+    fakes.clock.date = today;
     QtPrinterService printer;
     Services services{fakes.messages, fakes.files, fakes.pages, printer, fakes.settings, fakes.clock, fakes.random};
     QBuffer out, err;
@@ -98,6 +100,8 @@ private slots:
     void outputPathsThatWouldLoseData();
     void followsTheLanguage_data();
     void followsTheLanguage();
+    void withoutToday_data();
+    void withoutToday();
     void printsEveryJsonField();
     void printsComparisonJson();
     void wholeProgram();
@@ -529,6 +533,35 @@ void TestCommandLine::followsTheLanguage()
     if (!absent.isEmpty())
         QVERIFY(!outcome.out.contains(absent) && !outcome.err.contains(absent));
     QCOMPARE(currentLanguage(), QStringLiteral("en"));
+}
+
+void TestCommandLine::withoutToday_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    const QStringList mary{"--date", "1975-03-05"};
+    QTest::newRow("today") << QStringList{"--today"} << kExitRefused;
+    QTest::newRow("calendar file") << mary + QStringList{"--ics", "<dir>/m.ics"} << kExitRefused;
+    QTest::newRow("returns asked for") << mary + QStringList{"--returns", "3"} << kExitRefused;
+    QTest::newRow("returns asked for in JSON") << mary + QStringList{"--json", "--returns", "3"} << kExitRefused;
+    QTest::newRow("the reading alone") << mary << kExitDone;
+}
+
+// A clock that cannot be read: what needs today's date says so and writes
+// nothing; a reading alone is printed without its returns.
+void TestCommandLine::withoutToday()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QTemporaryDir dir;
+    const Outcome outcome = run(arguments.replaceInStrings("<dir>", dir.path()), QDate());
+    QCOMPARE(outcome.status, status);
+    if (status == kExitDone) {
+        QVERIFY(outcome.out.contains("Kin: 134\n") && !outcome.out.contains("Kin Returns"));
+        return;
+    }
+    QCOMPARE(outcome.err, "kinwheel: Today's date could not be read from the system.\n");
+    QVERIFY(QDir(dir.path()).isEmpty());
 }
 
 // Every field, as the README shows them.
