@@ -226,18 +226,17 @@ void QtSettingsStore::load()
     const QFileInfo info(m_path);
     if (!info.exists())
         return; // a first start: the first change makes the file
-    QString reason;
+    // A folder, a pipe or a device is not opened at all.
+    QString reason = replaceableFileRefusal(m_path);
     QFile file(m_path);
-    if (info.isDir())
-        reason = Text::tr("It is a folder.");
-    else if (!info.isFile())
-        reason = Text::tr("It is not a regular file.");
-    else if (info.size() > kMaxSettingsFileBytes)
-        reason = Text::tr("It holds %1 bytes, more than settings ever take (%2 at most).")
-                     .arg(info.size())
-                     .arg(kMaxSettingsFileBytes);
-    else if (!file.open(QIODevice::ReadOnly))
-        reason = file.errorString();
+    if (reason.isEmpty()) {
+        if (info.size() > kMaxSettingsFileBytes)
+            reason = Text::tr("It holds %1 bytes, more than settings ever take (%2 at most).")
+                         .arg(info.size())
+                         .arg(kMaxSettingsFileBytes);
+        else if (!file.open(QIODevice::ReadOnly))
+            reason = file.errorString();
+    }
     if (reason.isEmpty()) {
         // A byte more than it held when looked at tells that it has grown since.
         const QByteArray bytes = file.read(info.size() + 1);

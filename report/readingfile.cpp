@@ -137,9 +137,9 @@ QString replaceableFileRefusal(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("It is a folder.");
+        return ReadingFile::tr("It is a folder.");
     if (info.exists() && !info.isFile())
-        return QStringLiteral("It is not a regular file.");
+        return ReadingFile::tr("It is not a regular file.");
     return {};
 }
 

@@ -372,6 +372,8 @@ void TestCommandLine::writes_data()
     row("PDF in Spanish", mary + QStringList{"--lang", "es", "--pdf"}, "m.pdf", "m.pdf", none, kExitDone, "");
     row("PDF of two to a folder", mary + ben + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<folder>", kExitNotWritten,
         "It is a folder.");
+    row("calendar file to a folder, in Spanish", mary + QStringList{"--lang", "es", "--ics"}, "m.ics", "m.ics",
+        "<folder>", kExitNotWritten, "Es una carpeta.");
 }
 
 void TestCommandLine::writes()
