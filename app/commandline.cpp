@@ -30,7 +30,6 @@
 #include <QJsonObject>
 
 #include <cerrno>
-#include <functional>
 #include <variant>
 
 
@@ -101,15 +100,16 @@ QString languageCodes()
 {
     QStringList codes;
     for (const LanguageInfo& language : kLanguages)
-        codes << QString::fromLatin1(language.code.data(), qsizetype(language.code.size()));
+        codes << languageCode(language.code);
     return codes.join(QStringLiteral(", "));
 }
 
 // JSON is the same in every language: what it holds is composed in English.
-QJsonObject inEnglish(const std::function<QJsonObject()>& compose)
+template <typename Compose>
+QJsonObject inEnglish(const Compose& compose)
 {
     const QString language = currentLanguage();
-    installLanguage(QString::fromLatin1(kEnglish.data(), qsizetype(kEnglish.size())));
+    installLanguage(languageCode(kEnglish));
     QJsonObject json = compose();
     installLanguage(language);
     return json;
@@ -456,7 +456,7 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
     if (today)
         returns = ReturnsSection{*today, line.returns.value_or(kReturnsShown)};
     if (line.json) {
-        QJsonObject json = inEnglish([&] { return readingJson(reading); });
+        QJsonObject json = readingJson(reading); // no translated text in it
         // A daytime birth said so is not one whose time is unknown.
         if (line.born == BirthTime::Unknown)
             json[QStringLiteral("born")] = QStringLiteral("day");

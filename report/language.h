@@ -21,6 +21,11 @@ struct LanguageInfo {
 };
 inline constexpr std::array<LanguageInfo, 2> kLanguages = {{{"en", "English"}, {"es", "Español"}}};
 inline constexpr std::string_view kEnglish = "en";
+// A code of kLanguages as the functions below take it: languageCode(kEnglish) is "en".
+inline QString languageCode(std::string_view code)
+{
+    return QString::fromLatin1(code.data(), qsizetype(code.size()));
+}
 
 // The code of the known language a locale name asks for ("es_MX.UTF-8",
 // "es-419", "es"); English for any other and for none.
