@@ -471,15 +471,20 @@ int runCommandLine(const CommandLine& line, Services& services, QIODevice& out, 
     return written(reportPlainText(reading, reportClosingLine(), returns).toUtf8());
 }
 
-int runCommandLine(const QStringList& arguments, const QStringList& undecodable, Services& services, QIODevice& out,
-                   QIODevice& err)
+int runCommandLine(CommandLine line, const QStringList& arguments, const QStringList& undecodable, Services& services,
+                   QIODevice& out, QIODevice& err)
 {
-    CommandLine line = parseCommandLine(arguments, undecodable);
     installLanguage(line.language);
     // A refusal is worded as the arguments are read: read them again in the language.
     if (!line.error.isEmpty())
         line = parseCommandLine(arguments, undecodable);
     return runCommandLine(line, services, out, err);
+}
+
+int runCommandLine(const QStringList& arguments, const QStringList& undecodable, Services& services, QIODevice& out,
+                   QIODevice& err)
+{
+    return runCommandLine(parseCommandLine(arguments, undecodable), arguments, undecodable, services, out, err);
 }
 
 } // namespace kinwheel

@@ -71,8 +71,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
 // Runs a command line of kind Print or Pdf: the reading goes to out, messages
 // to err. Pdf needs a QApplication. Returns the exit status.
 int runCommandLine(const CommandLine& commandLine, Services& services, QIODevice& out, QIODevice& err);
-// The same from the arguments: installs their language first, so that every
-// text, refusals included, is composed in it. Needs an application object.
+// The same for the line parsed from arguments and undecodable: installs its
+// language first, so that every text, refusals included, is composed in it.
+// Needs an application object.
+int runCommandLine(CommandLine line, const QStringList& arguments, const QStringList& undecodable, Services& services,
+                   QIODevice& out, QIODevice& err);
+// The same from the arguments alone.
 int runCommandLine(const QStringList& arguments, const QStringList& undecodable, Services& services, QIODevice& out,
                    QIODevice& err);
 

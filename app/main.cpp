@@ -142,7 +142,7 @@ void keepStandardStreams()
 #endif
 }
 
-int runCommand(const QStringList& arguments, const QStringList& undecodable)
+int runCommand(const CommandLine& line, const QStringList& arguments, const QStringList& undecodable)
 {
 #ifndef _WIN32
     // A reader that has gone (kinwheel ... | head) is a write that fails, not
@@ -154,7 +154,7 @@ int runCommand(const QStringList& arguments, const QStringList& undecodable)
         out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(2, QIODevice::WriteOnly | QIODevice::Unbuffered);
     QtServices qt;
-    return runCommandLine(arguments, undecodable, qt.services, out, err);
+    return runCommandLine(line, arguments, undecodable, qt.services, out, err);
 }
 
 } // namespace
@@ -182,12 +182,12 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
         QApplication app(qtArgc, argv);
-        return runCommand(arguments, undecodable);
+        return runCommand(line, arguments, undecodable);
     }
     case CommandLine::Kind::Print:
         break;
     }
     // Text and JSON need no window system.
     QCoreApplication app(qtArgc, argv);
-    return runCommand(arguments, undecodable);
+    return runCommand(line, arguments, undecodable);
 }
