@@ -90,11 +90,6 @@ struct Cli {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-// The options that take a value, as QCommandLineParser would take the next
-// argument for it.
-const QStringList kValueOptions = {"date", "name", "read", "save", "pdf", "count", "born", "day-begins", "with-date", "with-name", "with",
-                                   "returns", "ics", "lang"};
-
 // The codes --lang takes, as the help and its refusal list them: "en, es".
 QString languageCodes()
 {
@@ -198,8 +193,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("CODE"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({date, name, read, save, pdf, count, born, dayBegins, json, help, version, withDate, withName, with,
-                       today, returns, ics, lang});
+    const QList<QCommandLineOption> options{date, name, read, save, pdf, count, born, dayBegins, json,
+                                            help, version, withDate, withName, with, today, returns, ics, lang};
+    parser.addOptions(options);
+    // The options that take a value, as the parser would take the next argument for it.
+    QStringList valueOptions;
+    for (const QCommandLineOption& option : options)
+        if (!option.valueName().isEmpty())
+            valueOptions += option.names();
     line.language = languageOfEnvironment();
 
     const auto refuse = [&line](const QString& error) {
@@ -218,7 +219,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--"))
             break;
-        if (argument.startsWith(QLatin1String("--")) && kValueOptions.contains(argument.mid(2))
+        if (argument.startsWith(QLatin1String("--")) && valueOptions.contains(argument.mid(2))
             && arguments[i + 1].startsWith(QLatin1String("--")))
             return refuse(Cli::tr("%1 needs a value, not the option %2; write %1=%3 if that is the value.")
                               .arg(argument, echoed(arguments[i + 1]), terminalSafe(arguments[i + 1])));
@@ -323,19 +324,23 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
         return refuse(Cli::tr("--returns and --ics go with one reading, not a comparison."));
     if (line.pdf && line.returns)
         return refuse(Cli::tr("--returns goes with a printed reading or --ics, not --pdf."));
-    if (line.save)
-        if (const QString refusal = outputPathRefusal(QStringLiteral("--save"), *line.save, line.read, {});
-            !refusal.isEmpty())
-            return refuse(refusal);
-    if (line.pdf)
-        for (const auto& input : {line.read, line.with})
-            if (const QString refusal = outputPathRefusal(QStringLiteral("--pdf"), *line.pdf, input, QStringLiteral(".man"));
+    // Each file written, against each file read; only --save writes a reading file.
+    const QString readingSuffix = QStringLiteral(".man");
+    const struct {
+        const char* option;
+        const std::optional<QString>& path;
+        const std::optional<QString>& input;
+        QString refusedSuffix;
+    } outputs[] = {{"--save", line.save, line.read, {}},
+                   {"--pdf", line.pdf, line.read, readingSuffix},
+                   {"--pdf", line.pdf, line.with, readingSuffix},
+                   {"--ics", line.ics, line.read, readingSuffix}};
+    for (const auto& output : outputs)
+        if (output.path)
+            if (const QString refusal = outputPathRefusal(QLatin1String(output.option), *output.path, output.input,
+                                                          output.refusedSuffix);
                 !refusal.isEmpty())
                 return refuse(refusal);
-    if (line.ics)
-        if (const QString refusal = outputPathRefusal(QStringLiteral("--ics"), *line.ics, line.read, QStringLiteral(".man"));
-            !refusal.isEmpty())
-            return refuse(refusal);
     if (line.pdf)
         line.kind = CommandLine::Kind::Pdf;
     return line;
