@@ -279,11 +279,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     line.today = parser.isSet(today);
     line.ics = value(ics);
     if (const auto n = value(returns)) {
-        bool number = false;
-        const int parsed = n->toInt(&number);
-        if (!number || parsed < 1 || parsed > kMaxReturns || *n != QString::number(parsed))
+        line.returns = plainNumber(*n, 1, kMaxReturns);
+        if (!line.returns)
             return refuse(Cli::tr("--returns takes a number from 1 to %1, not %2.").arg(kMaxReturns).arg(echoed(*n)));
-        line.returns = parsed;
     }
     if (const auto key = value(count)) {
         const auto parsed = parseCount(key->toStdString());

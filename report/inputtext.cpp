@@ -58,4 +58,13 @@ qsizetype typedLength(const QString& text)
     return text.toUcs4().size();
 }
 
+std::optional<int> plainNumber(const QString& text, int first, int last)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < first || number > last || text != QString::number(number))
+        return std::nullopt;
+    return number;
+}
+
 } // namespace kinwheel

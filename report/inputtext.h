@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace kinwheel {
 
 // C0, DEL and C1: nothing a name holds, and nothing to send to a terminal.
@@ -39,5 +41,9 @@ QString echoed(const QString& value);
 // How many characters a user typed: Unicode code points, so an emoji is one
 // (a letter with a combining accent is two).
 qsizetype typedLength(const QString& text);
+
+// The number text writes in plain decimal (no sign, blank or leading zero)
+// when it is from first to last, else nothing.
+std::optional<int> plainNumber(const QString& text, int first, int last);
 
 } // namespace kinwheel

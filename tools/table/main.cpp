@@ -46,20 +46,6 @@ std::optional<CivilDate> parseDate(std::string_view text)
     return date;
 }
 
-// The kin 1..260 of an argument written as a plain number, or 0.
-int parseKin(std::string_view text)
-{
-    if (text.empty() || text.size() > 3 || text.front() == '0')
-        return 0;
-    int kin = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return 0;
-        kin = kin * 10 + (c - '0');
-    }
-    return kin <= 260 ? kin : 0;
-}
-
 // The table's line of a date.
 void appendLine(std::string& out, const CivilDate& date, Count count)
 {
@@ -115,9 +101,10 @@ int main(int argc, char** argv)
             continue;
         }
         if (option == "--kin") {
-            kin = parseKin(value);
-            if (!kin)
+            const std::optional<int> parsed = plainNumber(QString::fromLocal8Bit(value), 1, 260);
+            if (!parsed)
                 return badArguments("not a kin from 1 to 260:", value);
+            kin = *parsed;
             continue;
         }
         const auto date = parseDate(value);
