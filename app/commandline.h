@@ -1,18 +1,8 @@
 #pragma once
 // The program's command line. With no argument, or a reading file alone, the
 // program starts as usual; with options it prints, saves or exports one
-// reading, opens no window and takes no instance lock:
-//   kinwheel --date YYYY-MM-DD [--name NAME] [--count C] [--json]
-//   kinwheel --read FILE [--count C] [--json]
-//   kinwheel --date YYYY-MM-DD --name NAME [--count C] --save FILE
-//   kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count C] --pdf OUT.pdf
-// each with [--born day|evening|night] [--day-begins midnight|sunset|sunrise].
-// and compares it with a second reading, from --with-date and --with-name
-// or a reading file given with --with.
-//   kinwheel --today [--count C] [--json] [--returns N]
-//   kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count C] --ics FILE [--returns N]
-// Every form but the first takes [--lang CODE]: the text, messages and PDF
-// are in that language, else the environment's; JSON is always English.
+// reading, or compares two, opens no window and takes no instance lock. The
+// forms and options are those of kinwheel --help (kHelp in commandline.cpp).
 
 #include "engine/reading.h"
 
