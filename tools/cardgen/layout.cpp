@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
+#include <string>
 
 namespace kinwheel::cardgen {
 namespace {
@@ -62,14 +64,20 @@ constexpr std::array<const char*, 20> kEnglishNames = {
     "MONKEY", "HUMAN", "SKYWALKER", "WIZARD", "EAGLE",   "WARRIOR",      "EARTH", "MIRROR", "STORM", "SUN"};
 constexpr std::array<const char*, 4> kEnglishColours = {"RED", "WHITE", "BLUE", "YELLOW"};
 // The glyph names of a language other than English, from its text folder
-// (compiled in): "Mago Blanco", the sign's name and then its colour.
-QStringList glyphNames(std::string_view language)
+// (compiled in): "Mago Blanco", the sign's name and then its colour. Read
+// once a language: every title asks for them.
+const QStringList& glyphNames(std::string_view language)
 {
+    static std::map<std::string, QStringList, std::less<>> read;
+    if (const auto found = read.find(language); found != read.end())
+        return found->second;
+    QStringList& names = read[std::string(language)];
     QFile file(QStringLiteral(":/text/%1/glyph-names.txt").arg(QLatin1String(language.data(), qsizetype(language.size()))));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList names = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return names.size() == 20 ? names : QStringList();
+    if (file.open(QIODevice::ReadOnly))
+        names = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (names.size() != 20)
+        names.clear();
+    return names;
 }
 
 QFont titleFont(int px, qreal spacing)
@@ -116,8 +124,7 @@ Title titleOf(const CardForm& form, int index, std::string_view language)
 {
     Title title;
     if (language != assets::kCardLanguages.front()) {
-        const QStringList names = glyphNames(language);
-        QStringList words = names.value(index).toUpper().split(QLatin1Char(' '));
+        QStringList words = glyphNames(language).value(index).toUpper().split(QLatin1Char(' '));
         title.colour = words.takeLast();
         title.nameLines = wrapped(form, words.join(QLatin1Char(' ')));
         title.colourFirst = false;
