@@ -3,6 +3,7 @@
 #include "engine/reading.h"
 #include "engine/tables.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -74,11 +75,8 @@ MayaDate mayaDateOf(int year, int m, int day, Count count)
     MayaDate date;
     date.count = count;
     if (count == Count::Dreamspell) {
-        // 29 February is not counted: it takes the kin of 28 February.
         date.dreamspellLeapDay = m == 1 && day == 29;
-        const int counted = date.dreamspellLeapDay ? 28 : day;
-        date.kin = static_cast<std::int16_t>(
-            (105 * year + kDaysBeforeMonth[static_cast<std::size_t>(m)] + counted + 231) % kCycle + 1);
+        date.kin = static_cast<std::int16_t>((dreamspellDay({year, m + 1, day}) + 231) % kCycle + 1);
     } else {
         // The later correlation reaches each day two kins earlier.
         const int shift = correlationOf(count) - correlationOf(Count::Gmt584283);
@@ -160,6 +158,19 @@ CivilDate dateOfEpochDay(int days)
 CivilDate addDays(const CivilDate& date, int days)
 {
     return dateOfEpochDay(daysSinceEpoch(date) + days);
+}
+
+int dreamspellDay(const CivilDate& date)
+{
+    const bool leapDay = date.month == 2 && date.day == 29;
+    return 365 * date.year + kDaysBeforeMonth[static_cast<std::size_t>(date.month - 1)] + (leapDay ? 28 : date.day);
+}
+
+CivilDate dateOfDreamspellDay(int number)
+{
+    const int inYear = (number - 1) % 365;
+    const auto month = std::upper_bound(kDaysBeforeMonth.begin(), kDaysBeforeMonth.end(), inYear) - 1;
+    return {(number - 1) / 365, static_cast<int>(month - kDaysBeforeMonth.begin()) + 1, inYear - *month + 1};
 }
 
 std::optional<int> tablePosition(int year, int month, int day)

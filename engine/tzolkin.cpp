@@ -12,31 +12,16 @@ constexpr CivilDate kLastDate{kMaxYear, 12, 31};
 
 bool isLeapDay(const CivilDate& date) { return date.month == 2 && date.day == 29; }
 
-// Days of the count's own day count: the epoch day, less every 29 February
-// up to the date under Dreamspell, whose 29 February shares the number of
-// 28 February. A kin steps by one with each number.
+// The count's own day number: a kin steps by one with each.
 int countedDay(const CivilDate& date, Count count)
 {
-    const int day = daysSinceEpoch(date);
-    if (count != Count::Dreamspell)
-        return day;
-    const int y = date.year - 1;
-    const int leapDaysBefore = y / 4 - y / 100 + y / 400;
-    const bool ownPassed = isLeapYear(date.year) && (date.month > 2 || isLeapDay(date));
-    return day - leapDaysBefore - (ownPassed ? 1 : 0);
+    return count == Count::Dreamspell ? dreamspellDay(date) : daysSinceEpoch(date);
 }
 
 // The first date of a counted day: never a 29 February.
 CivilDate dateOfCountedDay(int counted, Count count)
 {
-    int day = counted;
-    if (count == Count::Dreamspell) {
-        // countedDay() grows by at most one a day, so each step lands on or
-        // before the first date of the number, never past it.
-        for (int c = countedDay(dateOfEpochDay(day), count); c < counted; c = countedDay(dateOfEpochDay(day), count))
-            day += counted - c;
-    }
-    return dateOfEpochDay(day);
+    return count == Count::Dreamspell ? dateOfDreamspellDay(counted) : dateOfEpochDay(counted);
 }
 
 int kinOfDate(const CivilDate& date, Count count)
