@@ -41,7 +41,7 @@ bool hasOwnKin(const CivilDate& date, Count count)
 std::vector<CivilDate> nextDatesOfKin(int kin, const CivilDate& from, Count count, int n)
 {
     std::vector<CivilDate> dates;
-    if (kin < 1 || kin > kCycle || n <= 0 || !isValidDate(from) || from > kLastDate)
+    if (kin < 1 || kin > kCycle || n <= 0 || !isValidDate(from))
         return dates;
     const CivilDate anchor = hasOwnKin(from, count) ? from : addDays(from, 1);
     const int last = countedDay(kLastDate, count);
@@ -70,7 +70,7 @@ std::vector<CivilDate> previousDatesOfKin(int kin, const CivilDate& before, Coun
 
 std::vector<CivilDate> kinReturns(const Reading& reading, const CivilDate& today, int n)
 {
-    if (!isValidDate(reading.date) || reading.date >= kLastDate)
+    if (!isValidDate(reading.date))
         return {};
     return nextDatesOfKin(reading.kin, std::max(today, addDays(reading.date, 1)), reading.count, n);
 }
