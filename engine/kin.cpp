@@ -93,7 +93,7 @@ MayaDate mayaDateOf(int year, int m, int day, Count count)
         date.haabDay = static_cast<std::int16_t>(haab % 20);
         date.lord = static_cast<std::int16_t>(n % 9 == 0 ? 9 : n % 9);
     }
-    date.trecenaKin = static_cast<std::int16_t>(date.kin - (date.kin - 1) % 13);
+    date.trecenaKin = static_cast<std::int16_t>(trecenaStartOfKin(date.kin));
     return date;
 }
 

@@ -163,7 +163,7 @@ QString relationText(const Relation& relation, const Reading& first, const Readi
             .arg(glyphName(family), glyphName(family + 5), glyphName(family + 10), glyphName(family + 15));
     }
     case RelationRule::SameTrecena: {
-        const int opening = trecenaOfKin(kin) * 13 + 1;
+        const int opening = trecenaStartOfKin(kin);
         return Compare::tr("Both kins lie in the trecena (wavespell) of kins %1 to %2, the thirteen days that open "
                            "with %3.")
             .arg(opening)
