@@ -280,9 +280,14 @@ std::string_view toneNameOf(int dayNumber)
     return ToneTable[toneIndexOf(dayNumber)].name;
 }
 
+int guideOffsetOf(int dayNumber)
+{
+    return GuideOffsets[toneIndexOf(dayNumber)];
+}
+
 DestinyCross crossOf(int central, int dayNumber)
 {
-    const int offset = GuideOffsets[toneIndexOf(dayNumber)];
+    const int offset = guideOffsetOf(dayNumber);
     return {{static_cast<std::int16_t>(central), static_cast<std::int16_t>((17 - central + 20) % 20),
              static_cast<std::int16_t>(19 - central), static_cast<std::int16_t>((central + 10) % 20),
              static_cast<std::int16_t>((central + offset) % 20)}};

@@ -140,7 +140,7 @@ QString relationText(const Relation& relation, const Reading& first, const Readi
                                     "cycle of twenty.")
                             .arg(otherName, otherSign, ownName));
     case RelationRule::Guide: {
-        const int steps = GuideOffsets[static_cast<std::size_t>((own.tone + 12) % 13)];
+        const int steps = guideOffsetOf(own.tone);
         if (steps == 0)
             return sentence(Compare::tr("%1's day sign, %2, is the Guide in %3's cross: under tone %4 the Guide is "
                                         "the central sign itself.")
