@@ -298,11 +298,11 @@ void deriveDestinyCross(BirthChart& chart)
     const std::size_t tone = toneIndexOf(chart.dayNumber);
     chart.toneName = ToneTable[tone].name;
 
-    // Glyph g belongs to day-sign row (g + 10) mod 20. The labels of glyphs
-    // 0..18 are recognised; anything else is the twentieth sign, Ahau.
+    // A shift of ten turns a glyph into its row and the row back into the
+    // glyph. A label the table lacks is the twentieth sign, Ahau.
     const int row = signRowOf(chart.daySign);
-    const int central = row < 0 || row == 9 ? 19 : (row + 10) % 20;
-    chart.daySign = DaySignTable[static_cast<std::size_t>((central + 10) % 20)].shortName;
+    const int central = row < 0 ? 19 : signRowOfGlyph(row);
+    chart.daySign = daySignOfGlyph(central).shortName;
 
     chart.cross = crossOf(central, chart.dayNumber);
 }
