@@ -231,8 +231,8 @@ const DaySign& daySignOfGlyph(int glyph)
 
 namespace {
 
-// Fills the chart in place from a reading's numbers; calculateKin's loop
-// relies on not building a Reading (and its name) per date.
+// Fills the chart in place from a reading's numbers, so that calculateKin
+// builds no Reading, and no name, per call.
 void fillBirthChart(BirthChart& chart, Count count, const MayaDate& maya, int tone, int glyph,
                     const DestinyCross& cross)
 {
