@@ -26,11 +26,14 @@ struct TableInfo {
     std::string_view file;
     int size;
 };
+constexpr int kTones = static_cast<int>(ToneTable.size());
+constexpr int kGlyphs = static_cast<int>(GlyphTable.size());
+constexpr int kSigns = static_cast<int>(DaySignTable.size());
 constexpr TableInfo kTables[kTextTableCount] = {
-    {"tone-names.txt", 13},         {"tone-descriptions.txt", 13}, {"glyph-names.txt", 20},
-    {"glyph-descriptions.txt", 20}, {"sign-names.txt", 20},        {"sign-keywords.txt", 20},
-    {"sign-gemstones.txt", 20},     {"sign-significance.txt", 20}, {"sign-descriptions.txt", 20},
-    {"labels.txt", 6},              {"galactic-names.txt", 20},    {"tone-names-feminine.txt", 13},
+    {"tone-names.txt", kTones},          {"tone-descriptions.txt", kTones},  {"glyph-names.txt", kGlyphs},
+    {"glyph-descriptions.txt", kGlyphs}, {"sign-names.txt", kSigns},         {"sign-keywords.txt", kSigns},
+    {"sign-gemstones.txt", kSigns},      {"sign-significance.txt", kSigns},  {"sign-descriptions.txt", kSigns},
+    {"labels.txt", kLabelTextCount},     {"galactic-names.txt", kGlyphs},    {"tone-names-feminine.txt", kTones},
 };
 
 const TableInfo& info(TextTable table)
