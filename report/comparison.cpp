@@ -12,11 +12,6 @@ struct Compare {
     Q_DECLARE_TR_FUNCTIONS(Compare)
 };
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString glyphName(int glyph)
 {
     return glyphText(TextTable::GlyphNames, glyph);
@@ -122,7 +117,7 @@ QString relationText(const Relation& relation, const Reading& first, const Readi
     case RelationRule::SameDaySign:
         return Compare::tr("Both birth days carry the day sign %1 (%2); a kin's sign is its place in the cycle of "
                            "twenty signs.")
-            .arg(glyphName(first.sign), utf8(daySignOfGlyph(first.sign).shortName));
+            .arg(glyphName(first.sign), QString::fromUtf8(daySignOfGlyph(first.sign).shortName));
     case RelationRule::SameTone:
         return Compare::tr("Both birth days carry tone %1, %2; a kin's tone is its place in the cycle of thirteen.")
             .arg(first.tone)
@@ -192,7 +187,7 @@ QString combinedKinText(int kin)
     return Compare::tr("%1 · tone %2, %3 · %4 (%5): %6")
         .arg(kinName(kin))
         .arg(tone)
-        .arg(toneText(TextTable::ToneNames, tone), glyphName(glyph), utf8(daySignOfGlyph(glyph).shortName),
+        .arg(toneText(TextTable::ToneNames, tone), glyphName(glyph), QString::fromUtf8(daySignOfGlyph(glyph).shortName),
              glyphText(TextTable::SignKeywords, glyph));
 }
 
