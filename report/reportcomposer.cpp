@@ -78,7 +78,6 @@ QString keepLastWordsTogether(QString text)
 
 std::vector<Entry> reportEntries(const Reading& reading, const std::optional<ReturnsSection>& returns)
 {
-    const BirthChart chart = birthChartOf(reading);
     std::vector<Entry> entries;
     entries.reserve(24);
     const auto field = [&](const QString& label, const QString& value) {
@@ -96,11 +95,11 @@ std::vector<Entry> reportEntries(const Reading& reading, const std::optional<Ret
     heading(Report::tr("Mayan Day Number / Galactic Tone"));
     // The table texts in the language shown; the day sign's label is Maya.
     const auto sign = [&reading](TextTable table) { return glyphText(table, reading.sign); };
-    field(Report::tr("Mayan Number: "), QString::number(chart.dayNumber));
+    field(Report::tr("Mayan Number: "), QString::number(reading.tone));
     field(Report::tr("Mayan Day Number's Description: "), toneText(TextTable::ToneDescriptions, reading.tone));
 
     heading(Report::tr("Mayan Day Signs"), true);
-    field(Report::tr("Mayan Day Sign: "), QString::fromUtf8(chart.daySign));
+    field(Report::tr("Mayan Day Sign: "), QString::fromUtf8(daySignOfGlyph(reading.sign).shortName));
     field(Report::tr("Mayan Gemstone: "), sign(TextTable::SignGemstones));
     field(Report::tr("Mayan Keywords: "), sign(TextTable::SignKeywords));
     field(Report::tr("Mayan Significance: "), sign(TextTable::SignSignificance));
