@@ -233,6 +233,13 @@ QString shownMonthName(int month)
     return currentLocale().monthName(month, QLocale::LongFormat);
 }
 
+QString capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
 std::string_view textTableFile(TextTable table)
 {
     return info(table).file;

@@ -207,12 +207,8 @@ FileDialogOptions saveFileDialog(const QString& title, const QString& filter, co
 void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year)
 {
     // The list's positions are the months; their names follow the language.
-    for (int m = 1; m <= 12; ++m) {
-        QString name = shownMonthName(m);
-        if (!name.isEmpty())
-            name[0] = name[0].toUpper();
-        month->addItem(name);
-    }
+    for (int m = 1; m <= 12; ++m)
+        month->addItem(capitalised(shownMonthName(m)));
     for (int d = 1; d <= 31; ++d)
         day->addItem(QString::number(d));
     for (int y = kFirstYear; y <= kLastYear; ++y)
