@@ -3,6 +3,7 @@
 #include "engine/reading.h"
 #include "engine/tables.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -74,11 +75,8 @@ MayaDate mayaDateOf(int year, int m, int day, Count count)
     MayaDate date;
     date.count = count;
     if (count == Count::Dreamspell) {
-        // 29 February is not counted: it takes the kin of 28 February.
         date.dreamspellLeapDay = m == 1 && day == 29;
-        const int counted = date.dreamspellLeapDay ? 28 : day;
-        date.kin = static_cast<std::int16_t>(
-            (105 * year + kDaysBeforeMonth[static_cast<std::size_t>(m)] + counted + 231) % kCycle + 1);
+        date.kin = static_cast<std::int16_t>((dreamspellDay({year, m + 1, day}) + 231) % kCycle + 1);
     } else {
         // The later correlation reaches each day two kins earlier.
         const int shift = correlationOf(count) - correlationOf(Count::Gmt584283);
@@ -95,7 +93,7 @@ MayaDate mayaDateOf(int year, int m, int day, Count count)
         date.haabDay = static_cast<std::int16_t>(haab % 20);
         date.lord = static_cast<std::int16_t>(n % 9 == 0 ? 9 : n % 9);
     }
-    date.trecenaKin = static_cast<std::int16_t>(date.kin - (date.kin - 1) % 13);
+    date.trecenaKin = static_cast<std::int16_t>(trecenaStartOfKin(date.kin));
     return date;
 }
 
@@ -162,6 +160,19 @@ CivilDate addDays(const CivilDate& date, int days)
     return dateOfEpochDay(daysSinceEpoch(date) + days);
 }
 
+int dreamspellDay(const CivilDate& date)
+{
+    const bool leapDay = date.month == 2 && date.day == 29;
+    return 365 * date.year + kDaysBeforeMonth[static_cast<std::size_t>(date.month - 1)] + (leapDay ? 28 : date.day);
+}
+
+CivilDate dateOfDreamspellDay(int number)
+{
+    const int inYear = (number - 1) % 365;
+    const auto month = std::upper_bound(kDaysBeforeMonth.begin(), kDaysBeforeMonth.end(), inYear) - 1;
+    return {(number - 1) / 365, static_cast<int>(month - kDaysBeforeMonth.begin()) + 1, inYear - *month + 1};
+}
+
 std::optional<int> tablePosition(int year, int month, int day)
 {
     if (!validDate(year, month - 1, day))
@@ -220,8 +231,8 @@ const DaySign& daySignOfGlyph(int glyph)
 
 namespace {
 
-// Fills the chart in place from a reading's numbers; calculateKin's loop
-// relies on not building a Reading (and its name) per date.
+// Fills the chart in place from a reading's numbers, so that calculateKin
+// builds no Reading, and no name, per call.
 void fillBirthChart(BirthChart& chart, Count count, const MayaDate& maya, int tone, int glyph,
                     const DestinyCross& cross)
 {
@@ -269,9 +280,14 @@ std::string_view toneNameOf(int dayNumber)
     return ToneTable[toneIndexOf(dayNumber)].name;
 }
 
+int guideOffsetOf(int dayNumber)
+{
+    return GuideOffsets[toneIndexOf(dayNumber)];
+}
+
 DestinyCross crossOf(int central, int dayNumber)
 {
-    const int offset = GuideOffsets[toneIndexOf(dayNumber)];
+    const int offset = guideOffsetOf(dayNumber);
     return {{static_cast<std::int16_t>(central), static_cast<std::int16_t>((17 - central + 20) % 20),
              static_cast<std::int16_t>(19 - central), static_cast<std::int16_t>((central + 10) % 20),
              static_cast<std::int16_t>((central + offset) % 20)}};
@@ -282,11 +298,11 @@ void deriveDestinyCross(BirthChart& chart)
     const std::size_t tone = toneIndexOf(chart.dayNumber);
     chart.toneName = ToneTable[tone].name;
 
-    // Glyph g belongs to day-sign row (g + 10) mod 20. The labels of glyphs
-    // 0..18 are recognised; anything else is the twentieth sign, Ahau.
+    // A shift of ten turns a glyph into its row and the row back into the
+    // glyph. A label the table lacks is the twentieth sign, Ahau.
     const int row = signRowOf(chart.daySign);
-    const int central = row < 0 || row == 9 ? 19 : (row + 10) % 20;
-    chart.daySign = DaySignTable[static_cast<std::size_t>((central + 10) % 20)].shortName;
+    const int central = row < 0 ? 19 : signRowOfGlyph(row);
+    chart.daySign = daySignOfGlyph(central).shortName;
 
     chart.cross = crossOf(central, chart.dayNumber);
 }

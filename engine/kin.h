@@ -90,5 +90,8 @@ std::string_view toneNameOf(int dayNumber);
 
 // The destiny cross of a glyph index 0..19 and a day number 1..13.
 DestinyCross crossOf(int central, int dayNumber);
+// How many signs on from the central sign the day number sets the Guide:
+// 0, 4, 8, 12 or 16. Anything outside 1..12 counts as 13, as in toneNameOf.
+int guideOffsetOf(int dayNumber);
 
 } // namespace kinwheel

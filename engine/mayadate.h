@@ -45,6 +45,8 @@ struct MayaDate {
 // Tone 1..13 and glyph index 0..19 (Imix / Red Dragon = 0) of a kin 1..260.
 constexpr int toneOfKin(int kin) { return (kin - 1) % 13 + 1; }
 constexpr int glyphOfKin(int kin) { return (kin - 1) % 20; }
+// The kin that opens a kin's trecena: the one of tone 1 at or before it.
+constexpr int trecenaStartOfKin(int kin) { return kin - (kin - 1) % 13; }
 
 // Texts of a Maya date. Those of the traditional fields are empty when
 // hasTraditionalFields is false; a name asked for out of range is empty.

@@ -38,6 +38,11 @@ std::string isoDate(const CivilDate& date);
 int daysSinceEpoch(const CivilDate& date);
 CivilDate dateOfEpochDay(int days);
 CivilDate addDays(const CivilDate& date, int days);
+// Dreamspell's day number, and back: 365 a year, 29 February sharing the
+// number of 28 February, so that its kin steps by one with each number.
+// Valid dates only; the date of a number is never a 29 February.
+int dreamspellDay(const CivilDate& date);
+CivilDate dateOfDreamspellDay(int number);
 
 // When in the day a person was born, as far as the start of the day matters.
 enum class BirthTime {

@@ -29,7 +29,7 @@ constexpr auto signDescriptions = lines<20>(texts::kSignDescriptionsFile);
 constexpr auto signPersonalities = lines<20>(texts::kSignPersonalitiesFile);
 constexpr auto toneDescriptions = lines<13>(texts::kToneDescriptionsFile);
 constexpr auto glyphDescriptions = lines<20>(texts::kGlyphDescriptionsFile);
-constexpr auto labelTexts = lines<6>(texts::kLabelTextsFile);
+constexpr auto labelTexts = lines<kLabelTextCount>(texts::kLabelTextsFile);
 
 constexpr int leapDay(int year) { return isLeapYear(year) ? 1 : 0; }
 

@@ -91,6 +91,7 @@ enum class LabelText : std::size_t {
     ReportForum,    // the report window's forum tagline
     ReportSite,     // the report window's site invitation
 };
+inline constexpr std::size_t kLabelTextCount = 6;
 std::string_view labelText(LabelText which);
 
 } // namespace kinwheel

@@ -12,31 +12,16 @@ constexpr CivilDate kLastDate{kMaxYear, 12, 31};
 
 bool isLeapDay(const CivilDate& date) { return date.month == 2 && date.day == 29; }
 
-// Days of the count's own day count: the epoch day, less every 29 February
-// up to the date under Dreamspell, whose 29 February shares the number of
-// 28 February. A kin steps by one with each number.
+// The count's own day number: a kin steps by one with each.
 int countedDay(const CivilDate& date, Count count)
 {
-    const int day = daysSinceEpoch(date);
-    if (count != Count::Dreamspell)
-        return day;
-    const int y = date.year - 1;
-    const int leapDaysBefore = y / 4 - y / 100 + y / 400;
-    const bool ownPassed = isLeapYear(date.year) && (date.month > 2 || isLeapDay(date));
-    return day - leapDaysBefore - (ownPassed ? 1 : 0);
+    return count == Count::Dreamspell ? dreamspellDay(date) : daysSinceEpoch(date);
 }
 
 // The first date of a counted day: never a 29 February.
 CivilDate dateOfCountedDay(int counted, Count count)
 {
-    int day = counted;
-    if (count == Count::Dreamspell) {
-        // countedDay() grows by at most one a day, so each step lands on or
-        // before the first date of the number, never past it.
-        for (int c = countedDay(dateOfEpochDay(day), count); c < counted; c = countedDay(dateOfEpochDay(day), count))
-            day += counted - c;
-    }
-    return dateOfEpochDay(day);
+    return count == Count::Dreamspell ? dateOfDreamspellDay(counted) : dateOfEpochDay(counted);
 }
 
 int kinOfDate(const CivilDate& date, Count count)
@@ -56,7 +41,7 @@ bool hasOwnKin(const CivilDate& date, Count count)
 std::vector<CivilDate> nextDatesOfKin(int kin, const CivilDate& from, Count count, int n)
 {
     std::vector<CivilDate> dates;
-    if (kin < 1 || kin > kCycle || n <= 0 || !isValidDate(from) || from > kLastDate)
+    if (kin < 1 || kin > kCycle || n <= 0 || !isValidDate(from))
         return dates;
     const CivilDate anchor = hasOwnKin(from, count) ? from : addDays(from, 1);
     const int last = countedDay(kLastDate, count);
@@ -85,7 +70,7 @@ std::vector<CivilDate> previousDatesOfKin(int kin, const CivilDate& before, Coun
 
 std::vector<CivilDate> kinReturns(const Reading& reading, const CivilDate& today, int n)
 {
-    if (!isValidDate(reading.date) || reading.date >= kLastDate)
+    if (!isValidDate(reading.date))
         return {};
     return nextDatesOfKin(reading.kin, std::max(today, addDays(reading.date, 1)), reading.count, n);
 }

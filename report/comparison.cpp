@@ -12,11 +12,6 @@ struct Compare {
     Q_DECLARE_TR_FUNCTIONS(Compare)
 };
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString glyphName(int glyph)
 {
     return glyphText(TextTable::GlyphNames, glyph);
@@ -26,14 +21,6 @@ QString glyphName(int glyph)
 QString kinName(int kin)
 {
     return Compare::tr("Kin %1, %2").arg(kin).arg(QString::fromStdString(tzolkinDayName(kin)));
-}
-
-// A sentence may begin with "the first person".
-QString sentence(QString text)
-{
-    if (!text.isEmpty())
-        text[0] = text[0].toUpper();
-    return text;
 }
 
 constexpr const char* kColours[4] = {QT_TRANSLATE_NOOP("Compare", "red"), QT_TRANSLATE_NOOP("Compare", "white"),
@@ -117,40 +104,40 @@ QString relationText(const Relation& relation, const Reading& first, const Readi
     const int kin = first.kin;
     switch (relation.rule) {
     case RelationRule::SameKin:
-        return sentence(Compare::tr("%1 and %2 were both born on %3: the same day of the 260-day count.")
-                            .arg(ownName, otherName, kinName(kin)));
+        return capitalised(Compare::tr("%1 and %2 were both born on %3: the same day of the 260-day count.")
+                               .arg(ownName, otherName, kinName(kin)));
     case RelationRule::SameDaySign:
         return Compare::tr("Both birth days carry the day sign %1 (%2); a kin's sign is its place in the cycle of "
                            "twenty signs.")
-            .arg(glyphName(first.sign), utf8(daySignOfGlyph(first.sign).shortName));
+            .arg(glyphName(first.sign), QString::fromUtf8(daySignOfGlyph(first.sign).shortName));
     case RelationRule::SameTone:
         return Compare::tr("Both birth days carry tone %1, %2; a kin's tone is its place in the cycle of thirteen.")
             .arg(first.tone)
             .arg(toneText(TextTable::ToneNames, first.tone));
     case RelationRule::Ally:
-        return sentence(Compare::tr("%1's day sign, %2, is the Ally of %3's: the numbers of the two signs (1 to 20) "
-                                    "add up to 19 or 39.")
-                            .arg(otherName, otherSign, ownName));
+        return capitalised(Compare::tr("%1's day sign, %2, is the Ally of %3's: the numbers of the two signs (1 to 20) "
+                                       "add up to 19 or 39.")
+                               .arg(otherName, otherSign, ownName));
     case RelationRule::Occult:
-        return sentence(Compare::tr("%1's day sign, %2, is the Occult of %3's: the numbers of the two signs (1 to 20) "
-                                    "add up to 21.")
-                            .arg(otherName, otherSign, ownName));
+        return capitalised(Compare::tr("%1's day sign, %2, is the Occult of %3's: the numbers of the two signs "
+                                       "(1 to 20) add up to 21.")
+                               .arg(otherName, otherSign, ownName));
     case RelationRule::Challenge:
-        return sentence(Compare::tr("%1's day sign, %2, is the Challenge of %3's: it stands ten signs away in the "
-                                    "cycle of twenty.")
-                            .arg(otherName, otherSign, ownName));
+        return capitalised(Compare::tr("%1's day sign, %2, is the Challenge of %3's: it stands ten signs away in the "
+                                       "cycle of twenty.")
+                               .arg(otherName, otherSign, ownName));
     case RelationRule::Guide: {
-        const int steps = GuideOffsets[static_cast<std::size_t>((own.tone + 12) % 13)];
+        const int steps = guideOffsetOf(own.tone);
         if (steps == 0)
-            return sentence(Compare::tr("%1's day sign, %2, is the Guide in %3's cross: under tone %4 the Guide is "
-                                        "the central sign itself.")
-                                .arg(otherName, otherSign, ownName)
-                                .arg(own.tone));
-        return sentence(Compare::tr("%1's day sign, %2, is the Guide in %3's cross: tone %4 sets the Guide %5 signs "
-                                    "on from the central sign, in its colour.")
-                            .arg(otherName, otherSign, ownName)
-                            .arg(own.tone)
-                            .arg(steps));
+            return capitalised(Compare::tr("%1's day sign, %2, is the Guide in %3's cross: under tone %4 the Guide is "
+                                           "the central sign itself.")
+                                   .arg(otherName, otherSign, ownName)
+                                   .arg(own.tone));
+        return capitalised(Compare::tr("%1's day sign, %2, is the Guide in %3's cross: tone %4 sets the Guide %5 signs "
+                                       "on from the central sign, in its colour.")
+                               .arg(otherName, otherSign, ownName)
+                               .arg(own.tone)
+                               .arg(steps));
     }
     case RelationRule::SameColour:
         return Compare::tr("Both day signs are %1 (%2 and %3): the colours run red, white, blue, yellow round the "
@@ -163,7 +150,7 @@ QString relationText(const Relation& relation, const Reading& first, const Readi
             .arg(glyphName(family), glyphName(family + 5), glyphName(family + 10), glyphName(family + 15));
     }
     case RelationRule::SameTrecena: {
-        const int opening = trecenaOfKin(kin) * 13 + 1;
+        const int opening = trecenaStartOfKin(kin);
         return Compare::tr("Both kins lie in the trecena (wavespell) of kins %1 to %2, the thirteen days that open "
                            "with %3.")
             .arg(opening)
@@ -192,7 +179,7 @@ QString combinedKinText(int kin)
     return Compare::tr("%1 · tone %2, %3 · %4 (%5): %6")
         .arg(kinName(kin))
         .arg(tone)
-        .arg(toneText(TextTable::ToneNames, tone), glyphName(glyph), utf8(daySignOfGlyph(glyph).shortName),
+        .arg(toneText(TextTable::ToneNames, tone), glyphName(glyph), QString::fromUtf8(daySignOfGlyph(glyph).shortName),
              glyphText(TextTable::SignKeywords, glyph));
 }
 
@@ -222,7 +209,7 @@ std::vector<ReportRun> composeComparison(const Reading& first, const Reading& se
     runs.add(Compare::tr("Two Readings Side by Side") + QStringLiteral("\r\n"), true, kReportHeadingColour, kHeading);
     runs.add(comparisonCountLine(first.count) + QStringLiteral("\r\n\r\n"));
     for (const auto& [reading, side] : {std::pair{&first, RelationSide::First}, {&second, RelationSide::Second}}) {
-        runs.add(sentence(comparedName(*reading, side)) + QStringLiteral("\r\n"), true);
+        runs.add(capitalised(comparedName(*reading, side)) + QStringLiteral("\r\n"), true);
         runs.add(Compare::tr("%1 · %2 · tone %3, %4")
                      .arg(dayMonthYear(reading->person.birthDate), kinName(reading->kin))
                      .arg(reading->tone)

@@ -15,22 +15,20 @@
 namespace kinwheel {
 namespace {
 
-QString current = QString::fromLatin1(kEnglish.data(), kEnglish.size());
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString current = QString::fromUtf8(kEnglish);
 
 struct TableInfo {
     std::string_view file;
     int size;
 };
+constexpr int kTones = static_cast<int>(ToneTable.size());
+constexpr int kGlyphs = static_cast<int>(GlyphTable.size());
+constexpr int kSigns = static_cast<int>(DaySignTable.size());
 constexpr TableInfo kTables[kTextTableCount] = {
-    {"tone-names.txt", 13},         {"tone-descriptions.txt", 13}, {"glyph-names.txt", 20},
-    {"glyph-descriptions.txt", 20}, {"sign-names.txt", 20},        {"sign-keywords.txt", 20},
-    {"sign-gemstones.txt", 20},     {"sign-significance.txt", 20}, {"sign-descriptions.txt", 20},
-    {"labels.txt", 6},              {"galactic-names.txt", 20},    {"tone-names-feminine.txt", 13},
+    {"tone-names.txt", kTones},          {"tone-descriptions.txt", kTones},  {"glyph-names.txt", kGlyphs},
+    {"glyph-descriptions.txt", kGlyphs}, {"sign-names.txt", kSigns},         {"sign-keywords.txt", kSigns},
+    {"sign-gemstones.txt", kSigns},      {"sign-significance.txt", kSigns},  {"sign-descriptions.txt", kSigns},
+    {"labels.txt", kLabelTextCount},     {"galactic-names.txt", kGlyphs},    {"tone-names-feminine.txt", kTones},
 };
 
 const TableInfo& info(TextTable table)
@@ -73,7 +71,7 @@ std::string_view englishText(TextTable table, int index)
 // "White {m} Wizard": English puts the tone between the glyph's colour and its sign.
 QString englishGalacticName(int glyph)
 {
-    const QString name = fromView(GlyphTable[static_cast<std::size_t>(glyph)].name);
+    const QString name = QString::fromUtf8(GlyphTable[static_cast<std::size_t>(glyph)].name);
     const qsizetype space = name.indexOf(QLatin1Char(' '));
     return name.left(space) + QStringLiteral(" {m}") + name.mid(space);
 }
@@ -83,7 +81,7 @@ QString englishGalacticName(int glyph)
 const QStringList& languageLines(TextTable table, const QString& language)
 {
     static QHash<QString, QStringList> cache;
-    const QString key = language + QLatin1Char('/') + fromView(info(table).file);
+    const QString key = language + QLatin1Char('/') + QString::fromUtf8(info(table).file);
     auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
@@ -124,7 +122,7 @@ void removeTranslator(std::unique_ptr<QTranslator>& translator)
 bool isKnownLanguage(QStringView code)
 {
     for (const LanguageInfo& language : kLanguages)
-        if (code == fromView(language.code))
+        if (code == QString::fromUtf8(language.code))
             return true;
     return false;
 }
@@ -137,7 +135,7 @@ QString languageOfLocaleName(QStringView name)
     while (end < name.size() && name[end].isLetter())
         ++end;
     const QString code = name.left(end).toString().toLower();
-    return isKnownLanguage(code) ? code : fromView(kEnglish);
+    return isKnownLanguage(code) ? code : QString::fromUtf8(kEnglish);
 }
 
 QString languageOfLocale(const QLocale& locale)
@@ -156,7 +154,7 @@ QString languageOfEnvironment()
             break;
     const QString plain = locale.section(QLatin1Char('.'), 0, 0);
     if (plain == QLatin1String("C") || plain == QLatin1String("POSIX"))
-        return fromView(kEnglish);
+        return QString::fromUtf8(kEnglish);
     if (const QString list = qEnvironmentVariable("LANGUAGE"); !list.isEmpty())
         return languageOfLocaleName(list.section(QLatin1Char(':'), 0, 0));
     return locale.isEmpty() ? languageOfLocale(QLocale::system()) : languageOfLocaleName(locale);
@@ -169,14 +167,14 @@ QString currentLanguage()
 
 QLocale currentLocale()
 {
-    return current == fromView(kEnglish) ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(current);
+    return current == QString::fromUtf8(kEnglish) ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(current);
 }
 
 bool installLanguage(const QString& code)
 {
     removeTranslator(programTranslator());
     removeTranslator(qtTranslator());
-    current = fromView(kEnglish);
+    current = QString::fromUtf8(kEnglish);
     const bool english = code == current;
     if (english || !isKnownLanguage(code))
         return english;
@@ -230,9 +228,16 @@ QString shownMonthName(int month)
 {
     if (month < 1 || month > 12)
         return {};
-    if (current == fromView(kEnglish))
-        return fromView(MonthNames[static_cast<std::size_t>(month - 1)]);
+    if (current == QString::fromUtf8(kEnglish))
+        return QString::fromUtf8(MonthNames[static_cast<std::size_t>(month - 1)]);
     return currentLocale().monthName(month, QLocale::LongFormat);
+}
+
+QString capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
 std::string_view textTableFile(TextTable table)
@@ -249,14 +254,14 @@ QString localText(TextTable table, int index, QStringView language)
 {
     if (index < 0 || index >= info(table).size)
         return {};
-    if (language != fromView(kEnglish)) {
+    if (language != QString::fromUtf8(kEnglish)) {
         const QStringList& lines = languageLines(table, language.toString());
         if (!lines.isEmpty())
             return lines[index];
     }
     if (table == TextTable::GalacticNames)
         return englishGalacticName(index);
-    return fromView(englishText(table, index));
+    return QString::fromUtf8(englishText(table, index));
 }
 
 QString localText(TextTable table, int index)

@@ -90,5 +90,8 @@ QString toneText(TextTable table, int tone);
 QString galacticName(int kin);
 // A month 1..12 as dates and the month list show it: "July", "julio".
 QString shownMonthName(int month);
+// The text with a capital first letter, to begin a sentence or a list entry
+// with a word that is lower-case elsewhere: "the first person", "julio".
+QString capitalised(QString text);
 
 } // namespace kinwheel

@@ -6,19 +6,12 @@
 
 #include <QCoreApplication>
 
-#include <string_view>
-
 namespace kinwheel {
 namespace {
 
 struct Report {
     Q_DECLARE_TR_FUNCTIONS(Report)
 };
-
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString text(const std::string& s)
 {
@@ -43,13 +36,14 @@ struct Entry {
 QString personalitiesText(const Reading& reading)
 {
     if (reading.count == Count::Gmt584283)
-        return utf8(daySignOfGlyph(reading.sign).personalities);
+        return QString::fromUtf8(daySignOfGlyph(reading.sign).personalities);
     const std::optional<Reading> traditional = computeReading(reading.date, Count::Gmt584283);
     if (!traditional)
         return {};
     const DaySign& sign = daySignOfGlyph(traditional->sign);
     return Report::tr("Listed for the traditional count 584283 only, under which this date's sign is %1 (%2): %3.")
-        .arg(utf8(sign.shortName), glyphText(TextTable::SignNames, traditional->sign), utf8(sign.personalities));
+        .arg(QString::fromUtf8(sign.shortName), glyphText(TextTable::SignNames, traditional->sign),
+             QString::fromUtf8(sign.personalities));
 }
 
 // Ordinals of the Lords of the Night, G1 .. G9.
@@ -84,7 +78,6 @@ QString keepLastWordsTogether(QString text)
 
 std::vector<Entry> reportEntries(const Reading& reading, const std::optional<ReturnsSection>& returns)
 {
-    const BirthChart chart = birthChartOf(reading);
     std::vector<Entry> entries;
     entries.reserve(24);
     const auto field = [&](const QString& label, const QString& value) {
@@ -102,11 +95,11 @@ std::vector<Entry> reportEntries(const Reading& reading, const std::optional<Ret
     heading(Report::tr("Mayan Day Number / Galactic Tone"));
     // The table texts in the language shown; the day sign's label is Maya.
     const auto sign = [&reading](TextTable table) { return glyphText(table, reading.sign); };
-    field(Report::tr("Mayan Number: "), QString::number(chart.dayNumber));
+    field(Report::tr("Mayan Number: "), QString::number(reading.tone));
     field(Report::tr("Mayan Day Number's Description: "), toneText(TextTable::ToneDescriptions, reading.tone));
 
     heading(Report::tr("Mayan Day Signs"), true);
-    field(Report::tr("Mayan Day Sign: "), utf8(chart.daySign));
+    field(Report::tr("Mayan Day Sign: "), QString::fromUtf8(daySignOfGlyph(reading.sign).shortName));
     field(Report::tr("Mayan Gemstone: "), sign(TextTable::SignGemstones));
     field(Report::tr("Mayan Keywords: "), sign(TextTable::SignKeywords));
     field(Report::tr("Mayan Significance: "), sign(TextTable::SignSignificance));

@@ -236,7 +236,7 @@ std::vector<BoardMark> BoardGrid::marksOf(int kin) const
 
 bool BoardGrid::inTrecena(int kin) const
 {
-    const int first = m_marks.reading - (m_marks.reading - 1) % 13;
+    const int first = trecenaStartOfKin(m_marks.reading);
     return m_marks.reading >= 1 && kin >= first && kin < first + 13;
 }
 

@@ -60,7 +60,7 @@ QWidget* legendItem(QWidget* parent, BoardMark mark, const QString& name)
     painter.end();
     auto* picture = new QLabel(item);
     picture->setPixmap(swatch);
-    auto* text = new QLabel(name.left(1).toUpper() + name.mid(1), item);
+    auto* text = new QLabel(capitalised(name), item);
     text->setTextFormat(Qt::PlainText);
     row->addWidget(picture);
     row->addWidget(text, 1);

@@ -71,7 +71,7 @@ void frmMain::setupLanguageMenu()
     for (const LanguageInfo& language : kLanguages) {
         if (QLatin1String(language.code.data(), qsizetype(language.code.size())) == currentLanguage())
             checked = static_cast<int>(names.size());
-        names << QString::fromUtf8(language.name.data(), qsizetype(language.name.size()));
+        names << QString::fromUtf8(language.name);
     }
     addChoiceMenu(tr("&Language"), "mnuLanguage", "mnuLanguageItem", names, checked, &frmMain::mnuLanguageItem_Click);
 }

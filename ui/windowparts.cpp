@@ -27,11 +27,6 @@
 namespace kinwheel {
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The index in scales of the one drawn for a device-pixel ratio: the next
 // finer one for a ratio in between, the finest past the last.
 template <std::size_t N>
@@ -212,12 +207,8 @@ FileDialogOptions saveFileDialog(const QString& title, const QString& filter, co
 void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year)
 {
     // The list's positions are the months; their names follow the language.
-    for (int m = 1; m <= 12; ++m) {
-        QString name = shownMonthName(m);
-        if (!name.isEmpty())
-            name[0] = name[0].toUpper();
-        month->addItem(name);
-    }
+    for (int m = 1; m <= 12; ++m)
+        month->addItem(capitalised(shownMonthName(m)));
     for (int d = 1; d <= 31; ++d)
         day->addItem(QString::number(d));
     for (int y = kFirstYear; y <= kLastYear; ++y)
@@ -266,7 +257,7 @@ QString glyphPictureKey(int number)
 {
     if (number < 1 || number > static_cast<int>(assets::kCardNames.size()))
         return {};
-    return QFileInfo(fromView(assets::kCardFiles.front()[static_cast<std::size_t>(number - 1)].front())).fileName();
+    return QFileInfo(QString::fromUtf8(assets::kCardFiles.front()[static_cast<std::size_t>(number - 1)].front())).fileName();
 }
 
 namespace {
@@ -278,10 +269,10 @@ QPixmap cardPicture(const Files& files, int number, qreal devicePixelRatio, QStr
         return {};
     std::size_t languageIndex = 0;
     for (std::size_t i = 0; i < assets::kCardLanguages.size(); ++i)
-        if (language == fromView(assets::kCardLanguages[i]))
+        if (language == QString::fromUtf8(assets::kCardLanguages[i]))
             languageIndex = i;
     const std::size_t scale = scaleFor(assets::kCardScales, devicePixelRatio);
-    QPixmap picture(QStringLiteral(":/") + fromView(files[languageIndex][static_cast<std::size_t>(number - 1)][scale]));
+    QPixmap picture(QStringLiteral(":/") + QString::fromUtf8(files[languageIndex][static_cast<std::size_t>(number - 1)][scale]));
     picture.setDevicePixelRatio(assets::kCardScales[scale]);
     return picture;
 }
@@ -304,7 +295,7 @@ QPixmap boardGlyphPicture(int number, qreal devicePixelRatio)
         return {};
     const std::size_t scale = scaleFor(assets::kBoardGlyphScales, devicePixelRatio);
     QPixmap picture(QStringLiteral(":/")
-                    + fromView(assets::kBoardGlyphFiles[static_cast<std::size_t>(number - 1)][scale]));
+                    + QString::fromUtf8(assets::kBoardGlyphFiles[static_cast<std::size_t>(number - 1)][scale]));
     picture.setDevicePixelRatio(assets::kBoardGlyphScales[scale]);
     return picture;
 }
