@@ -122,8 +122,8 @@ inline void verifyControlsInside(QWidget* client, const QStringList& outside = {
 // The reading of the one result window shown, or nobody's when none is.
 inline Reading shownReading()
 {
-    const QList<frmMayanBirthchartResult*> shown = shownWindows<frmMayanBirthchartResult>();
-    return shown.size() == 1 ? shown[0]->reading() : Reading{};
+    const frmMayanBirthchartResult* shown = shownOne<frmMayanBirthchartResult>();
+    return shown ? shown->reading() : Reading{};
 }
 
 // Closes and deletes every window a test left behind.

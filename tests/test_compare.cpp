@@ -28,13 +28,6 @@ namespace {
 const Reading kAda = readingFor("Ada", {1987, 7, 26});  // kin 240, 6 Ajaw: Yellow Sun
 const Reading kBen = readingFor("Ben", {1990, 5, 3});   // kin 212, 4 Eb': Yellow Human
 
-template <class Window>
-Window* shownOne()
-{
-    const QList<Window*> shown = shownWindows<Window>();
-    return shown.size() == 1 ? shown.first() : nullptr;
-}
-
 frmCompareWith* askFrom(Fixture& f, const Reading& first)
 {
     auto* result = new frmMayanBirthchartResult(f.context, first);
