@@ -15,10 +15,6 @@ using namespace kinwheel::testing;
 
 namespace {
 
-const QString kNameMessage = QStringLiteral("Please Enter Your Name");
-const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
-
 // The entry checked in a choice menu (items named mnuCountItem(i),
 // mnuDayBeginsItem(i) ...): -1 for none, 99 for more than one.
 int checkedItem(QWidget* window, const QString& items = QStringLiteral("mnuCountItem"))

@@ -482,7 +482,7 @@ void TestSaveOpenPrint::openRefusesBadFiles()
     QVERIFY2(elapsed < 1000, QByteArray::number(elapsed));
 
     QCOMPARE(f.fakes.messages.shown.size(), 1);
-    QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("Please Check The File."));
+    QCOMPARE(f.fakes.messages.shown[0].text, kCheckFileMessage);
     QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Critical);
     QVERIFY(!f.fakes.messages.shown[0].question);
     QVERIFY(f.window && f.window->isVisible());
@@ -496,19 +496,19 @@ void TestSaveOpenPrint::openedImpossibleDateGoesToValidation_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("shown"); // name, year, month, day
     QTest::newRow("31 April 1975") << QByteArray("Dqq\r\n4<:8\r\nDsulo\r\n64\r\n")
-                                   << "Please Enter Correct Date Or Month !" << QStringList{"Ann", "1975", "April", "31"};
+                                   << kThirtyDayMessage << QStringList{"Ann", "1975", "April", "31"};
     QTest::newRow("29 February 1900") << QByteArray("Dqq\r\n4<33\r\nIheuxdu|\r\n5<\r\n")
-                                      << "Please Enter Correct Date Or Month!"
+                                      << kFebruaryMessage
                                       << QStringList{"Ann", "1900", "February", "29"};
     QTest::newRow("29 February 2100") << QByteArray("Dqq\r\n5433\r\nIheuxdu|\r\n5<\r\n")
-                                      << "Please Enter Correct Date Or Month!"
+                                      << kFebruaryMessage
                                       << QStringList{"Ann", "2100", "February", "29"};
-    QTest::newRow("empty name") << QByteArray("\r\n4<:8\r\nPdufk\r\n8\r\n") << "Please Enter Your Name"
+    QTest::newRow("empty name") << QByteArray("\r\n4<:8\r\nPdufk\r\n8\r\n") << kNameMessage
                                 << QStringList{"", "1975", "March", "5"};
-    QTest::newRow("name of blanks") << QByteArray("###\r\n4<:8\r\nPdufk\r\n8\r\n") << "Please Enter Your Name"
+    QTest::newRow("name of blanks") << QByteArray("###\r\n4<:8\r\nPdufk\r\n8\r\n") << kNameMessage
                                     << QStringList{"   ", "1975", "March", "5"};
     QTest::newRow("no name, born at night") << QByteArray("\r\n4<:8\r\nPdufk\r\n8\r\nqljkw\r\n")
-                                            << "Please Enter Your Name"
+                                            << kNameMessage
                                             << QStringList{"", "1975", "March", "5",
                                                            "Night, after midnight and before sunrise"};
 }
@@ -523,7 +523,7 @@ void TestSaveOpenPrint::openedImpossibleDateGoesToValidation()
     f.window->cmdOpen_Click();
 
     // Today's messages, the file's values left in the controls to correct.
-    const bool name = message == QLatin1String("Please Enter Your Name");
+    const bool name = message == kNameMessage;
     QCOMPARE(f.fakes.messages.shown.size(), 1);
     QCOMPARE(f.fakes.messages.shown[0].text, message);
     QCOMPARE(f.fakes.messages.shown[0].icon, name ? MessageIcon::Critical : MessageIcon::Information);
