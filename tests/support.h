@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -116,6 +117,39 @@ inline void verifyControlsInside(QWidget* client, const QStringList& outside = {
                                 .arg(widget->width())
                                 .arg(widget->height())
                                 .arg(container->objectName())));
+    }
+}
+
+// Runs the window's save command onto a disk that fills up over the file at
+// path, then onto a folder and a pipe in a file's place beside it: each time
+// the user is told once, critically, in a message that starts with told, and
+// what was there stays.
+inline void verifySaveRefusals(Fixture& f, QWidget& window, const QString& command, const QString& path,
+                               const QString& told)
+{
+    const QList<ShownMessage>& shown = f.fakes.messages.shown;
+    const qsizetype before = shown.size();
+    const QByteArray old = contents(path);
+    f.fakes.files.saveAnswer = path;
+    bool full = false;
+    {
+        FullDisk disk(100);
+        if ((full = disk.active()))
+            activate(window, command);
+    }
+    qsizetype expected = before + qsizetype(full);
+    QCOMPARE(shown.size(), expected);
+    QCOMPARE(contents(path), old);
+    for (const QByteArray& what : {QByteArray("<folder>"), QByteArray("<fifo>")}) {
+        f.fakes.files.saveAnswer = QFileInfo(path).dir().filePath(QString::fromLatin1(what.mid(1, what.size() - 2)));
+        QVERIFY(place(f.fakes.files.saveAnswer, what));
+        activate(window, command);
+        QCOMPARE(shown.size(), ++expected);
+        QVERIFY(!QFileInfo(f.fakes.files.saveAnswer).isFile());
+    }
+    for (qsizetype i = before; i < shown.size(); ++i) {
+        QVERIFY2(shown[i].text.startsWith(told), qPrintable(shown[i].text));
+        QCOMPARE(shown[i].icon, MessageIcon::Critical);
     }
 }
 

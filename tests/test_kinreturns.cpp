@@ -206,24 +206,8 @@ void TestKinReturns::exportFromTheResultWindow()
 
     // A disk that fills up while writing, a folder or a pipe in the file's
     // place: the user is told, and what was there stays.
-    const QByteArray before = contents(path);
-    {
-        FullDisk full(100);
-        if (full.active())
-            activate(*result, QStringLiteral("mnuExportReturns"));
-    }
-    QCOMPARE(contents(path), before);
-    for (const QByteArray& what : {QByteArray("<folder>"), QByteArray("<fifo>")}) {
-        f.fakes.files.saveAnswer = dir.filePath(QString::fromLatin1(what));
-        QVERIFY(place(f.fakes.files.saveAnswer, what));
-        activate(*result, QStringLiteral("mnuExportReturns"));
-        QVERIFY(!QFileInfo(f.fakes.files.saveAnswer).isFile());
-    }
-    QVERIFY(f.fakes.messages.shown.size() >= 2);
-    for (const ShownMessage& message : f.fakes.messages.shown) {
-        QVERIFY2(message.text.startsWith(QStringLiteral("The kin returns could not be saved to ")), qPrintable(message.text));
-        QCOMPARE(message.icon, MessageIcon::Critical);
-    }
+    verifySaveRefusals(f, *result, QStringLiteral("mnuExportReturns"), path,
+                       QStringLiteral("The kin returns could not be saved to "));
 }
 
 QTEST_MAIN(TestKinReturns)
