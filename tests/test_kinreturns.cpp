@@ -130,10 +130,10 @@ void TestKinReturns::calendarFileFoldsAndEscapes()
 void TestKinReturns::calendarFileReadBack_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("count");
-    QTest::newRow("Dreamspell, a hostile name") << kHostileName << 2;
-    QTest::newRow("584283, no name") << QString() << 0;
-    QTest::newRow("584285") << QStringLiteral("Ana") << 1;
+    QTest::addColumn<Count>("count");
+    QTest::newRow("Dreamspell, a hostile name") << kHostileName << Count::Dreamspell;
+    QTest::newRow("584283, no name") << QString() << Count::Gmt584283;
+    QTest::newRow("584285") << QStringLiteral("Ana") << Count::Corr584285;
 }
 
 // Written as File > Export Kin Returns writes it, then read by Debian's
@@ -141,11 +141,11 @@ void TestKinReturns::calendarFileReadBack_data()
 void TestKinReturns::calendarFileReadBack()
 {
     QFETCH(QString, name);
-    QFETCH(int, count);
+    QFETCH(Count, count);
 #ifndef KINWHEEL_PYTHON
     QSKIP("python3 was not found when the build was configured");
 #else
-    const Reading reading = *readingOf({name.toStdString(), {1987, 7, 26}}, kCounts[std::size_t(count)]);
+    const Reading reading = *readingOf({name.toStdString(), {1987, 7, 26}}, count);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("returns.ics"));
     const CivilDate today{2027, 6, 1};
