@@ -6,6 +6,7 @@
 #include "toplevel.h"
 
 #include "engine/reading.h"
+#include "report/reportcomposer.h"
 #include "ui/appcontext.h"
 #include "ui/frmabout.h"
 #include "ui/frmcompare.h"
@@ -158,6 +159,15 @@ inline Reading shownReading()
 {
     const frmMayanBirthchartResult* shown = shownOne<frmMayanBirthchartResult>();
     return shown ? shown->reading() : Reading{};
+}
+
+// The texts of runs, one after another.
+inline QString runsText(const std::vector<ReportRun>& runs)
+{
+    QString text;
+    for (const ReportRun& run : runs)
+        text += run.text;
+    return text;
 }
 
 // Closes and deletes every window a test left behind.

@@ -5,6 +5,7 @@
 
 #include "engine/tzolkin.h"
 #include "report/kinreturns.h"
+#include "report/validation.h"
 #include "ui/boardgrid.h"
 #include "ui/frmboard.h"
 #include "ui/today.h"
@@ -295,8 +296,9 @@ void TestBoard::oneBoardAWindow()
     QCOMPARE(dreamspell->reading().date, (CivilDate{2026, 12, 8}));
     QVERIFY(dreamspell->findChild<QLabel*>(QStringLiteral("lblBoardTitle"))->text().startsWith("Today · 8 December 2026 · Kin 104"));
 
-    // The longest name, one word of wide letters, keeps the board on the screen.
-    const QString longest = QString(254, u'W') + QStringLiteral("\U0001F600");
+    // The longest name the name box takes, one word of wide letters ending in
+    // an emoji that fills its last two places, keeps the board on the screen.
+    const QString longest = QString(kMaxNameLength - 2, u'W') + QStringLiteral("\U0001F600");
     QPointer<frmBoard> ofResult =
         openBoard(*new frmMayanBirthchartResult(f.context, readingFor(longest.toStdString(), {1987, 7, 26})));
     QVERIFY(ofResult && !ofResult->ofToday());

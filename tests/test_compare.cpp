@@ -156,7 +156,7 @@ void TestCompare::cardBoxes()
     for (const auto& language : assets::kSmallCardFiles)
         for (const auto& card : language)
             for (std::size_t s = 0; s < card.size(); ++s)
-                QCOMPARE(QImage(QStringLiteral(":/") + QString::fromUtf8(card[s].data(), qsizetype(card[s].size()))).size(),
+                QCOMPARE(QImage(QStringLiteral(":/") + QString::fromUtf8(card[s])).size(),
                          QSize(assets::kSmallCardWidth, assets::kSmallCardHeight) * assets::kCardScales[s]);
 }
 

@@ -69,14 +69,9 @@ void TestKinReturns::sectionEndsEveryText()
         "29 February has no kin of its own in this count and is never a return.\n");
 
     QVERIFY(reportPlainText(ana, kClosing, section).endsWith("\n\n" + lines + "\n" + kClosing + "\n"));
-    QString report;
-    for (const ReportRun& run : composeReport(ana, kClosing, section))
-        report += run.text;
-    QVERIFY(report.endsWith(QString(lines).replace(u'\n', QStringLiteral("\r\n")) + kClosing));
-    QString result;
-    for (const ReportRun& run : composeResultText(ana, section))
-        result += run.text;
-    QVERIFY(result.endsWith("\r\n\r\n" + QString(lines).replace(u'\n', QStringLiteral("\r\n"))));
+    const QString crlfLines = QString(lines).replace(u'\n', QStringLiteral("\r\n"));
+    QVERIFY(runsText(composeReport(ana, kClosing, section)).endsWith(crlfLines + kClosing));
+    QVERIFY(runsText(composeResultText(ana, section)).endsWith("\r\n\r\n" + crlfLines));
 }
 
 void TestKinReturns::noSectionWithoutReturns()

@@ -17,7 +17,7 @@ namespace {
 
 // The entry checked in a choice menu (items named mnuCountItem(i),
 // mnuDayBeginsItem(i) ...): -1 for none, 99 for more than one.
-int checkedItem(QWidget* window, const QString& items = QStringLiteral("mnuCountItem"))
+int checkedItem(QWidget* window, const QString& items)
 {
     int checked = -1;
     for (int i = 0; auto* item = window->findChild<QAction*>(QStringLiteral("%1(%2)").arg(items).arg(i)); ++i) {

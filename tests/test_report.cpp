@@ -162,9 +162,7 @@ void TestReport::composesEveryRunOf5March1975()
         QVERIFY2(runs[i].colour == expected[i].colour, row);
     }
 
-    QString whole;
-    for (const ReportRun& run : runs)
-        whole += run.text;
+    const QString whole = runsText(runs);
     QCOMPARE(whole.count(kClosing), 13);
     QVERIFY(whole.endsWith(kClosing));
     QVERIFY(!QString::fromUtf8(chart.dayNumberDescription).isEmpty());
@@ -267,9 +265,7 @@ void TestReport::mayaDateFollowsTheCount()
 
     // In the report: the heading, the lines, then the one closing line that
     // ends it. The famous people belong to the 584283 count alone.
-    QString whole;
-    for (const ReportRun& run : composeReport(reading, kClosing))
-        whole += run.text;
+    const QString whole = runsText(composeReport(reading, kClosing));
     QVERIFY(whole.endsWith("Maya Calendar Date\r\n" + lines.join("\r\n") + "\r\n" + kClosing));
     // The famous people's line stays under every count; only 584283's are its own.
     QVERIFY(whole.contains("Famous Personalities born under this sign: "));
@@ -340,9 +336,7 @@ void TestReport::readingDateNote()
     const std::vector<ReportRun> runs = composeReport(reading, kClosing);
     QCOMPARE(runs[4].text, reportDate(born) + "\r\n"); // the birth date, always
     const QString plain = reportPlainText(reading, kClosing);
-    QString result;
-    for (const ReportRun& run : composeResultText(reading))
-        result += run.text;
+    const QString result = runsText(composeResultText(reading));
     if (note.isEmpty()) {
         QCOMPARE(runs[6].text, QStringLiteral("Mayan Day Number / Galactic Tone\r\n"));
         QVERIFY(!plain.contains("the day began"));
