@@ -59,8 +59,10 @@ inline QWidget* showWindow(Fixture& f, const QString& name)
         window = askToCompare(f.context, ada, nullptr);
     else if (name == QLatin1String("frmBoard"))
         window = new frmBoard(f.context, ada, false);
-    else
+    else if (name == QLatin1String("frmAbout"))
         window = showAboutBox(f.context, nullptr);
+    else
+        qFatal("showWindow: no window named %s", qPrintable(name));
     window->show();
     return window;
 }
