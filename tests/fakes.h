@@ -145,6 +145,12 @@ struct FakeServices {
     Services services{messages, files, pages, printer, settings, clock, random};
 };
 
+// What the program says when it refuses birth details or a reading file.
+inline const QString kNameMessage = QStringLiteral("Please Enter Your Name");
+inline const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
+inline const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
+inline const QString kCheckFileMessage = QStringLiteral("Please Check The File.");
+
 // "Mary Smith", 1975, March, 5 as Save writes it: each code raised by 3.
 inline const QByteArray kMarySmith("Pdu|#Vplwk\r\n4<:8\r\nPdufk\r\n8\r\n");
 

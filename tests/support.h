@@ -6,6 +6,7 @@
 #include "toplevel.h"
 
 #include "engine/reading.h"
+#include "report/reportcomposer.h"
 #include "ui/appcontext.h"
 #include "ui/frmabout.h"
 #include "ui/frmcompare.h"
@@ -17,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -57,8 +59,10 @@ inline QWidget* showWindow(Fixture& f, const QString& name)
         window = askToCompare(f.context, ada, nullptr);
     else if (name == QLatin1String("frmBoard"))
         window = new frmBoard(f.context, ada, false);
-    else
+    else if (name == QLatin1String("frmAbout"))
         window = showAboutBox(f.context, nullptr);
+    else
+        qFatal("showWindow: no window named %s", qPrintable(name));
     window->show();
     return window;
 }
@@ -119,11 +123,53 @@ inline void verifyControlsInside(QWidget* client, const QStringList& outside = {
     }
 }
 
+// Runs the window's save command onto a disk that fills up over the file at
+// path, then onto a folder and a pipe in a file's place beside it: each time
+// the user is told once, critically, in a message that starts with told, and
+// what was there stays.
+inline void verifySaveRefusals(Fixture& f, QWidget& window, const QString& command, const QString& path,
+                               const QString& told)
+{
+    const QList<ShownMessage>& shown = f.fakes.messages.shown;
+    const qsizetype before = shown.size();
+    const QByteArray old = contents(path);
+    f.fakes.files.saveAnswer = path;
+    bool full = false;
+    {
+        FullDisk disk(100);
+        if ((full = disk.active()))
+            activate(window, command);
+    }
+    qsizetype expected = before + qsizetype(full);
+    QCOMPARE(shown.size(), expected);
+    QCOMPARE(contents(path), old);
+    for (const QByteArray& what : {QByteArray("<folder>"), QByteArray("<fifo>")}) {
+        f.fakes.files.saveAnswer = QFileInfo(path).dir().filePath(QString::fromLatin1(what.mid(1, what.size() - 2)));
+        QVERIFY(place(f.fakes.files.saveAnswer, what));
+        activate(window, command);
+        QCOMPARE(shown.size(), ++expected);
+        QVERIFY(!QFileInfo(f.fakes.files.saveAnswer).isFile());
+    }
+    for (qsizetype i = before; i < shown.size(); ++i) {
+        QVERIFY2(shown[i].text.startsWith(told), qPrintable(shown[i].text));
+        QCOMPARE(shown[i].icon, MessageIcon::Critical);
+    }
+}
+
 // The reading of the one result window shown, or nobody's when none is.
 inline Reading shownReading()
 {
-    const QList<frmMayanBirthchartResult*> shown = shownWindows<frmMayanBirthchartResult>();
-    return shown.size() == 1 ? shown[0]->reading() : Reading{};
+    const frmMayanBirthchartResult* shown = shownOne<frmMayanBirthchartResult>();
+    return shown ? shown->reading() : Reading{};
+}
+
+// The texts of runs, one after another.
+inline QString runsText(const std::vector<ReportRun>& runs)
+{
+    QString text;
+    for (const ReportRun& run : runs)
+        text += run.text;
+    return text;
 }
 
 // Closes and deletes every window a test left behind.

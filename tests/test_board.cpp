@@ -5,6 +5,7 @@
 
 #include "engine/tzolkin.h"
 #include "report/kinreturns.h"
+#include "report/validation.h"
 #include "ui/boardgrid.h"
 #include "ui/frmboard.h"
 #include "ui/today.h"
@@ -75,20 +76,19 @@ private slots:
 
 void TestBoard::cellsFollowTheEngine_data()
 {
-    QTest::addColumn<int>("count");
-    for (std::size_t i = 0; i < kCounts.size(); ++i)
-        QTest::newRow(countKey(kCounts[i]).data()) << int(i);
+    QTest::addColumn<Count>("count");
+    for (const Count count : kCounts)
+        QTest::newRow(countKey(count).data()) << count;
 }
 
 // Kin 1 at the top left, each column running down twenty kins; every cell,
 // once chosen, shows its glyph and tone, and dates that have its kin under the count.
 void TestBoard::cellsFollowTheEngine()
 {
-    QFETCH(int, count);
-    const Count c = kCounts[std::size_t(count)];
+    QFETCH(Count, count);
     Fixture f;
     f.fakes.clock.date = QDate(2028, 2, 27); // a Dreamspell 29 February among the dates around it
-    auto* result = new frmMayanBirthchartResult(f.context, readingFor("Ana", {1987, 7, 26}, c));
+    auto* result = new frmMayanBirthchartResult(f.context, readingFor("Ana", {1987, 7, 26}, count));
     result->show();
     frmBoard* board = openBoard(*result);
     QVERIFY(board);
@@ -110,7 +110,7 @@ void TestBoard::cellsFollowTheEngine()
         QCOMPARE(last.size(), 5);
         for (const QList<QDate>& dates : {next, last}) {
             for (const QDate& d : dates) {
-                const Reading reading = *computeReading({d.year(), d.month(), d.day()}, c);
+                const Reading reading = *computeReading({d.year(), d.month(), d.day()}, count);
                 QVERIFY2(reading.kin == kin && !reading.maya.dreamspellLeapDay, qPrintable(d.toString(Qt::ISODate)));
             }
         }
@@ -121,13 +121,13 @@ void TestBoard::cellsFollowTheEngine()
 
 void TestBoard::marks_data()
 {
-    QTest::addColumn<int>("count");
+    QTest::addColumn<Count>("count");
     QTest::addColumn<bool>("ofToday");
     QTest::addColumn<QStringList>("names"); // cells as a screen reader names them
     QTest::addColumn<int>("legend");       // marks in the legend
 
     // Ana, 26 July 1987, Kin 34 under Dreamspell; today, 7 December 2026, is Kin 103 there.
-    QTest::newRow("Dreamspell") << 2 << false
+    QTest::newRow("Dreamspell") << Count::Dreamspell << false
                                 << QStringList{"Kin 34, White Galactic Wizard, 8 Ix; your kin",
                                                "Kin 125, Red Galactic Serpent, 8 Chikchan; ally",
                                                "Kin 227, Blue Rythmic Hand, 6 Manik'; occult",
@@ -139,13 +139,13 @@ void TestBoard::marks_data()
                                                "Kin 103, Blue Crystal Night, 12 Ak'b'al; today"}
                                 << 8;
     // The same birthday under 584283 is Kin 240, its own guide; no portal is marked.
-    QTest::newRow("584283") << 0 << false
+    QTest::newRow("584283") << Count::Gmt584283 << false
                             << QStringList{"Kin 240, Yellow Rythmic Sun, 6 Ajaw; your kin, guide",
                                            "Kin 39, Blue Cosmic Storm, 13 Kawak",
                                            "Kin 1, Red Magnetic Dragon, 1 Imix"}
                             << 7;
     // Today's board: today's kin and trecena, named for today.
-    QTest::newRow("today") << 0 << true
+    QTest::newRow("today") << Count::Gmt584283 << true
                            << QStringList{"Kin 59, Blue Resonant Storm, 7 Kawak; today",
                                           "Kin 53, Red Magnetic Skywalker, 1 B'en; today's trecena"}
                            << 6;
@@ -153,12 +153,12 @@ void TestBoard::marks_data()
 
 void TestBoard::marks()
 {
-    QFETCH(int, count);
+    QFETCH(Count, count);
     QFETCH(bool, ofToday);
     QFETCH(QStringList, names);
     QFETCH(int, legend);
     Fixture f;
-    f.context.count = kCounts[std::size_t(count)];
+    f.context.count = count;
     QMainWindow* window = ofToday ? static_cast<QMainWindow*>(new frmMain(f.context))
                                   : new frmMayanBirthchartResult(f.context, readingFor("Ana", {1987, 7, 26}, f.context.count));
     window->show();
@@ -176,7 +176,7 @@ void TestBoard::marks()
     int portals = 0;
     for (int kin = 1; kin <= 260; ++kin)
         portals += board->grid()->cellName(kin).contains(QStringLiteral("portal"));
-    QCOMPARE(portals, count == 2 ? 52 : 0);
+    QCOMPARE(portals, count == Count::Dreamspell ? 52 : 0);
 }
 
 void TestBoard::keyboardMouseAndScreenReader()
@@ -249,11 +249,12 @@ void TestBoard::savesThePictureAtTwiceTheDensity()
     QTRY_VERIFY(board->grid()->cellRect(1).height() > 32);
 
     QTemporaryDir dir;
-    f.fakes.files.saveAnswer = dir.filePath(QStringLiteral("board.png"));
+    const QString path = dir.filePath(QStringLiteral("board.png"));
+    f.fakes.files.saveAnswer = path;
     activate(*board, QStringLiteral("mnuSavePicture"));
     QCOMPARE(f.fakes.files.lastSave.defaultSuffix, QStringLiteral("png"));
     QVERIFY(f.fakes.files.lastSave.confirmOverwrite);
-    const QImage picture(f.fakes.files.saveAnswer);
+    const QImage picture(path);
     QCOMPARE(picture.size(), board->picture()->size() * 2 * board->devicePixelRatioF());
     QVERIFY(f.fakes.messages.shown.isEmpty());
     // The board's own colours: the lavender around it, cream cells.
@@ -262,15 +263,10 @@ void TestBoard::savesThePictureAtTwiceTheDensity()
     const QPoint inCell = board->grid()->mapTo(board->picture(), QPoint(forty.center().x(), forty.top() + 2));
     QCOMPARE(picture.pixelColor(inCell * 2 * board->devicePixelRatioF()), QColor(0xfb, 0xf6, 0xe8));
 
-    // A folder or a pipe in the file's place is left as it is, and the user told.
-    for (const QByteArray& what : {QByteArray("<folder>"), QByteArray("<fifo>")}) {
-        f.fakes.files.saveAnswer = dir.filePath(QString::fromLatin1(what.mid(1, what.size() - 2)));
-        QVERIFY(place(f.fakes.files.saveAnswer, what));
-        activate(*board, QStringLiteral("mnuSavePicture"));
-        QCOMPARE(f.fakes.messages.shown.size(), what == "<folder>" ? 1 : 2);
-        QVERIFY(f.fakes.messages.shown.last().text.startsWith(QStringLiteral("The picture could not be saved to ")));
-        QVERIFY(!QFileInfo(f.fakes.files.saveAnswer).isFile());
-    }
+    // A disk that fills up keeps the old picture whole; a folder or a pipe in
+    // the file's place is left as it is; the user is told.
+    verifySaveRefusals(f, *board, QStringLiteral("mnuSavePicture"), path,
+                       QStringLiteral("The picture could not be saved to "));
 }
 
 // One board a window, following the window's reading; it goes with its window.
@@ -300,8 +296,9 @@ void TestBoard::oneBoardAWindow()
     QCOMPARE(dreamspell->reading().date, (CivilDate{2026, 12, 8}));
     QVERIFY(dreamspell->findChild<QLabel*>(QStringLiteral("lblBoardTitle"))->text().startsWith("Today · 8 December 2026 · Kin 104"));
 
-    // The longest name, one word of wide letters, keeps the board on the screen.
-    const QString longest = QString(254, u'W') + QStringLiteral("\U0001F600");
+    // The longest name the name box takes, one word of wide letters ending in
+    // an emoji that fills its last two places, keeps the board on the screen.
+    const QString longest = QString(kMaxNameLength - 2, u'W') + QStringLiteral("\U0001F600");
     QPointer<frmBoard> ofResult =
         openBoard(*new frmMayanBirthchartResult(f.context, readingFor(longest.toStdString(), {1987, 7, 26})));
     QVERIFY(ofResult && !ofResult->ofToday());

@@ -46,9 +46,6 @@ Outcome run(const QStringList& arguments, const QDate& today = FakeClock().date)
     return {status, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
 }
 
-const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString kCheckTheFile = QStringLiteral("Please Check The File.");
-
 // The reading files the rows name as <dir>/NAME.
 const QList<QPair<QString, QByteArray>> kFiles = {
     {"mary.man", kMarySmith},
@@ -202,11 +199,11 @@ void TestCommandLine::prints_data()
     row("a reading before the first date", {"--date", "0001-01-01", "--born", "night", "--day-begins", "sunrise"},
         kExitRefused, "takes the reading of 0000-12-31, a date outside");
     row("read a junk time", {"--read", "<dir>/noon.man"}, kExitRefused,
-        kCheckTheFile + "\nIt holds a value no reading file has.");
+        kCheckFileMessage + "\nIt holds a value no reading file has.");
 
-    row("29 February 2021", {"--date", "2021-02-29"}, kExitRefused, kFebruary);
-    row("29 February 1900", {"--date", "1900-02-29"}, kExitRefused, kFebruary);
-    row("31 April", {"--date", "2021-04-31"}, kExitRefused, "Please Enter Correct Date Or Month !");
+    row("29 February 2021", {"--date", "2021-02-29"}, kExitRefused, kFebruaryMessage);
+    row("29 February 1900", {"--date", "1900-02-29"}, kExitRefused, kFebruaryMessage);
+    row("31 April", {"--date", "2021-04-31"}, kExitRefused, kThirtyDayMessage);
     row("no leading zeros", {"--date", "2021-4-3"}, kExitRefused, dateForm);
     row("month 13", {"--date", "2021-13-01"}, kExitRefused, dateForm);
     row("year 0", {"--date", "0000-12-31"}, kExitRefused, dateForm);
@@ -248,17 +245,17 @@ void TestCommandLine::prints_data()
     row("--returns and --pdf", {"--date", "2000-01-01", "--name", "A", "--returns", "3", "--pdf", "a.pdf"},
         kExitRefused, "--returns goes with");
     row("--ics and --json", {"--date", "2000-01-01", "--ics", "a.ics", "--json"}, kExitRefused, "--ics goes without");
-    row("read MAN", {"--read", "<dir>/mary.MAN"}, kExitRefused, kCheckTheFile);
-    row("read missing", {"--read", "<dir>/gone.man"}, kExitRefused, kCheckTheFile + "\nThere is no such file.");
-    row("read folder", {"--read", "<dir>/folder.man"}, kExitRefused, kCheckTheFile + "\nIt is a folder.");
+    row("read MAN", {"--read", "<dir>/mary.MAN"}, kExitRefused, kCheckFileMessage);
+    row("read missing", {"--read", "<dir>/gone.man"}, kExitRefused, kCheckFileMessage + "\nThere is no such file.");
+    row("read folder", {"--read", "<dir>/folder.man"}, kExitRefused, kCheckFileMessage + "\nIt is a folder.");
     row("read pipe, never waited on", {"--read", "<dir>/pipe.man"}, kExitRefused,
-        kCheckTheFile + "\nIt is not a regular file.");
+        kCheckFileMessage + "\nIt is not a regular file.");
     row("read three lines", {"--read", "<dir>/short.man"}, kExitRefused,
-        kCheckTheFile + "\nIt ends before its fourth line.");
-    row("read 1850", {"--read", "<dir>/1850.man"}, kExitRefused, kCheckTheFile);
-    row("read no name", {"--read", "<dir>/noname.man"}, kExitRefused, "Please Enter Your Name");
-    row("read 31 April", {"--read", "<dir>/april.man"}, kExitRefused, "Please Enter Correct Date Or Month !");
-    row("read 29 February 2100", {"--read", "<dir>/feb2100.man"}, kExitRefused, kFebruary);
+        kCheckFileMessage + "\nIt ends before its fourth line.");
+    row("read 1850", {"--read", "<dir>/1850.man"}, kExitRefused, kCheckFileMessage);
+    row("read no name", {"--read", "<dir>/noname.man"}, kExitRefused, kNameMessage);
+    row("read 31 April", {"--read", "<dir>/april.man"}, kExitRefused, kThirtyDayMessage);
+    row("read 29 February 2100", {"--read", "<dir>/feb2100.man"}, kExitRefused, kFebruaryMessage);
 
     // Two readings compared: the second from --with-date and --with-name, or a file.
     const QStringList ada{"--date", "1987-07-26", "--name", "Ada"};
@@ -270,12 +267,12 @@ void TestCommandLine::prints_data()
         "Same kin: The first person and the second person were both born on Kin 240");
     row("compare, JSON", ada + QStringList{"--with", "<dir>/mary.man", "--json"}, kExitDone, "\"second\": {");
     row("compare with a missing file", ada + QStringList{"--with", "<dir>/gone.man"}, kExitRefused,
-        kCheckTheFile + "\nThere is no such file.");
+        kCheckFileMessage + "\nThere is no such file.");
     row("compare with 31 April", ada + QStringList{"--with", "<dir>/april.man"}, kExitRefused,
-        "Please Enter Correct Date Or Month !");
+        kThirtyDayMessage);
     row("compare with no date", ada + QStringList{"--with-date", "1990-5-3"}, kExitRefused,
         "--with-date takes a date YYYY-MM-DD");
-    row("compare with 29 February", ada + QStringList{"--with-date", "2021-02-29"}, kExitRefused, kFebruary);
+    row("compare with 29 February", ada + QStringList{"--with-date", "2021-02-29"}, kExitRefused, kFebruaryMessage);
     row("compare with a name too long", ada + QStringList{"--with-date", "2000-01-01", "--with-name", QString(257, 'n')},
         kExitRefused, "257 characters");
     row("--with-date and --with", ada + QStringList{"--with-date", "2000-01-01", "--with", "<dir>/mary.man"},
@@ -310,7 +307,7 @@ void TestCommandLine::prints()
     QVERIFY(outcome.err.size() < 400 && !outcome.err.contains('\x1b'));
     QVERIFY(!outcome.err.contains(QChar(0x202E)) && !outcome.err.contains(QChar(0x2066)));
     // A line break comes only from the message itself: after "Please Check The File.".
-    QCOMPARE(outcome.err.count('\n'), printed.startsWith(kCheckTheFile) ? 2 : 1);
+    QCOMPARE(outcome.err.count('\n'), printed.startsWith(kCheckFileMessage) ? 2 : 1);
 }
 
 void TestCommandLine::writes_data()
@@ -338,7 +335,7 @@ void TestCommandLine::writes_data()
     row("save 2101", {"--date", "2101-01-01", "--name", "A", "--save"}, "m.man", "m.man", none, kExitRefused,
         "a year from 1900 to 2100");
     row("save blank name", {"--date", "1975-03-05", "--name", " ", "--save"}, "m.man", "m.man", "old", kExitRefused,
-        "Please Enter Your Name");
+        kNameMessage);
     row("save Greek name", {"--date", "1975-03-05", "--name", "Ζωή", "--save"}, "m.man", "m.man", none,
         kExitRefused, "\"Ζ\" (U+0396)");
     row("save to a folder", mary + QStringList{"--save"}, "m.man", "m.man", "<folder>", kExitNotWritten,
@@ -360,7 +357,7 @@ void TestCommandLine::writes_data()
     row("PDF, evening at sunset", mary + QStringList{"--born", "evening", "--day-begins", "sunset", "--pdf"}, "m.pdf",
         "m.pdf", none, kExitDone, "");
     row("PDF without a name", {"--date", "1975-03-05", "--pdf"}, "m.pdf", "m.pdf", "old", kExitRefused,
-        "Please Enter Your Name");
+        kNameMessage);
     row("PDF to a folder", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<folder>", kExitNotWritten,
         "It is a folder.");
     row("PDF to a pipe", mary + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<fifo>", kExitNotWritten,
@@ -368,7 +365,7 @@ void TestCommandLine::writes_data()
     const QStringList ben{"--with-date", "1990-05-03", "--with-name", "Ben"};
     row("PDF of two", mary + ben + QStringList{"--pdf"}, "m.pdf", "m.pdf", "old", kExitDone, "");
     row("PDF of two, without the second name", mary + QStringList{"--with-date", "1990-05-03", "--pdf"}, "m.pdf",
-        "m.pdf", "old", kExitRefused, "Please Enter Your Name");
+        "m.pdf", "old", kExitRefused, kNameMessage);
     row("PDF in Spanish", mary + QStringList{"--lang", "es", "--pdf"}, "m.pdf", "m.pdf", none, kExitDone, "");
     row("PDF of two to a folder", mary + ben + QStringList{"--pdf"}, "m.pdf", "m.pdf", "<folder>", kExitNotWritten,
         "It is a folder.");
@@ -655,7 +652,7 @@ void TestCommandLine::wholeProgram()
     const Outcome refused = program({"--date", "2021-02-29"});
     QCOMPARE(refused.status, kExitRefused);
     QCOMPARE(refused.out, QString());
-    QCOMPARE(refused.err, "kinwheel: " + kFebruary + "\n");
+    QCOMPARE(refused.err, "kinwheel: " + kFebruaryMessage + "\n");
 
     const Outcome help = program({"--help"});
     QCOMPARE(help.status, kExitDone);

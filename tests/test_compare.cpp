@@ -28,13 +28,6 @@ namespace {
 const Reading kAda = readingFor("Ada", {1987, 7, 26});  // kin 240, 6 Ajaw: Yellow Sun
 const Reading kBen = readingFor("Ben", {1990, 5, 3});   // kin 212, 4 Eb': Yellow Human
 
-template <class Window>
-Window* shownOne()
-{
-    const QList<Window*> shown = shownWindows<Window>();
-    return shown.size() == 1 ? shown.first() : nullptr;
-}
-
 frmCompareWith* askFrom(Fixture& f, const Reading& first)
 {
     auto* result = new frmMayanBirthchartResult(f.context, first);
@@ -163,7 +156,7 @@ void TestCompare::cardBoxes()
     for (const auto& language : assets::kSmallCardFiles)
         for (const auto& card : language)
             for (std::size_t s = 0; s < card.size(); ++s)
-                QCOMPARE(QImage(QStringLiteral(":/") + QString::fromUtf8(card[s].data(), qsizetype(card[s].size()))).size(),
+                QCOMPARE(QImage(QStringLiteral(":/") + QString::fromUtf8(card[s])).size(),
                          QSize(assets::kSmallCardWidth, assets::kSmallCardHeight) * assets::kCardScales[s]);
 }
 
@@ -229,9 +222,9 @@ void TestCompare::typedDetails_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
     QTest::newRow("Ben") << " Ben " << 5 << 3 << "" << "";
-    QTest::newRow("no name") << "  " << 5 << 3 << "Please Enter Your Name" << "txtName";
-    QTest::newRow("30 February") << "Ben" << 2 << 30 << "Please Enter Correct Date Or Month!" << "cboMonth";
-    QTest::newRow("31 April") << "Ben" << 4 << 31 << "Please Enter Correct Date Or Month !" << "cboMonth";
+    QTest::newRow("no name") << "  " << 5 << 3 << kNameMessage << "txtName";
+    QTest::newRow("30 February") << "Ben" << 2 << 30 << kFebruaryMessage << "cboMonth";
+    QTest::newRow("31 April") << "Ben" << 4 << 31 << kThirtyDayMessage << "cboMonth";
 }
 
 void TestCompare::typedDetails()
@@ -279,9 +272,9 @@ void TestCompare::fromFiles_data()
     for (const bool recent : {false, true}) {
         const char* way = recent ? "recent" : "open";
         QTest::addRow("%s: Ben", way) << "ben.man" << recent << "";
-        QTest::addRow("%s: not a reading", way) << "bad.man" << recent << "Please Check The File.";
-        QTest::addRow("%s: gone", way) << "gone.man" << recent << "Please Check The File.";
-        QTest::addRow("%s: 30 February", way) << "feb30.man" << recent << "Please Enter Correct Date Or Month!";
+        QTest::addRow("%s: not a reading", way) << "bad.man" << recent << kCheckFileMessage;
+        QTest::addRow("%s: gone", way) << "gone.man" << recent << kCheckFileMessage;
+        QTest::addRow("%s: 30 February", way) << "feb30.man" << recent << kFebruaryMessage;
     }
 }
 
@@ -341,7 +334,7 @@ void TestCompare::fromMainWindow()
              QStringList{QStringLiteral("&Compare With…")});
     activate(*main, QStringLiteral("mnuCompare"));
     QVERIFY(!shownOne<frmCompareWith>());
-    QCOMPARE(f.fakes.messages.shown.value(0).text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(f.fakes.messages.shown.value(0).text, kNameMessage);
 
     f.context.count = Count::Dreamspell;
     main->txtName()->setText(QStringLiteral("Ada"));

@@ -477,7 +477,6 @@ void EngineTest::isoDates()
     QCOMPARE(date && isValidDate(*date), valid);
 }
 
-// Days counted across month, year and leap-day edges, over the engine's whole range.
 void EngineTest::timeOfBirthAndDayStart_data()
 {
     QTest::addColumn<QDate>("birth");
@@ -533,6 +532,7 @@ void EngineTest::readingDateBeyondTheEngine()
     QVERIFY(!readingOf({"A", {2001, 2, 29}, BirthTime::Night}, Count::Gmt584283, DayStart::Sunrise));
 }
 
+// Days counted across month, year and leap-day edges, over the engine's whole range.
 void EngineTest::dayArithmetic()
 {
     int day = daysSinceEpoch({1, 1, 1});

@@ -69,14 +69,9 @@ void TestKinReturns::sectionEndsEveryText()
         "29 February has no kin of its own in this count and is never a return.\n");
 
     QVERIFY(reportPlainText(ana, kClosing, section).endsWith("\n\n" + lines + "\n" + kClosing + "\n"));
-    QString report;
-    for (const ReportRun& run : composeReport(ana, kClosing, section))
-        report += run.text;
-    QVERIFY(report.endsWith(QString(lines).replace(u'\n', QStringLiteral("\r\n")) + kClosing));
-    QString result;
-    for (const ReportRun& run : composeResultText(ana, section))
-        result += run.text;
-    QVERIFY(result.endsWith("\r\n\r\n" + QString(lines).replace(u'\n', QStringLiteral("\r\n"))));
+    const QString crlfLines = QString(lines).replace(u'\n', QStringLiteral("\r\n"));
+    QVERIFY(runsText(composeReport(ana, kClosing, section)).endsWith(crlfLines + kClosing));
+    QVERIFY(runsText(composeResultText(ana, section)).endsWith("\r\n\r\n" + crlfLines));
 }
 
 void TestKinReturns::noSectionWithoutReturns()
@@ -130,10 +125,10 @@ void TestKinReturns::calendarFileFoldsAndEscapes()
 void TestKinReturns::calendarFileReadBack_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("count");
-    QTest::newRow("Dreamspell, a hostile name") << kHostileName << 2;
-    QTest::newRow("584283, no name") << QString() << 0;
-    QTest::newRow("584285") << QStringLiteral("Ana") << 1;
+    QTest::addColumn<Count>("count");
+    QTest::newRow("Dreamspell, a hostile name") << kHostileName << Count::Dreamspell;
+    QTest::newRow("584283, no name") << QString() << Count::Gmt584283;
+    QTest::newRow("584285") << QStringLiteral("Ana") << Count::Corr584285;
 }
 
 // Written as File > Export Kin Returns writes it, then read by Debian's
@@ -141,11 +136,11 @@ void TestKinReturns::calendarFileReadBack_data()
 void TestKinReturns::calendarFileReadBack()
 {
     QFETCH(QString, name);
-    QFETCH(int, count);
+    QFETCH(Count, count);
 #ifndef KINWHEEL_PYTHON
     QSKIP("python3 was not found when the build was configured");
 #else
-    const Reading reading = *readingOf({name.toStdString(), {1987, 7, 26}}, kCounts[std::size_t(count)]);
+    const Reading reading = *readingOf({name.toStdString(), {1987, 7, 26}}, count);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("returns.ics"));
     const CivilDate today{2027, 6, 1};
@@ -206,24 +201,8 @@ void TestKinReturns::exportFromTheResultWindow()
 
     // A disk that fills up while writing, a folder or a pipe in the file's
     // place: the user is told, and what was there stays.
-    const QByteArray before = contents(path);
-    {
-        FullDisk full(100);
-        if (full.active())
-            activate(*result, QStringLiteral("mnuExportReturns"));
-    }
-    QCOMPARE(contents(path), before);
-    for (const QByteArray& what : {QByteArray("<folder>"), QByteArray("<fifo>")}) {
-        f.fakes.files.saveAnswer = dir.filePath(QString::fromLatin1(what));
-        QVERIFY(place(f.fakes.files.saveAnswer, what));
-        activate(*result, QStringLiteral("mnuExportReturns"));
-        QVERIFY(!QFileInfo(f.fakes.files.saveAnswer).isFile());
-    }
-    QVERIFY(f.fakes.messages.shown.size() >= 2);
-    for (const ShownMessage& message : f.fakes.messages.shown) {
-        QVERIFY2(message.text.startsWith(QStringLiteral("The kin returns could not be saved to ")), qPrintable(message.text));
-        QCOMPARE(message.icon, MessageIcon::Critical);
-    }
+    verifySaveRefusals(f, *result, QStringLiteral("mnuExportReturns"), path,
+                       QStringLiteral("The kin returns could not be saved to "));
 }
 
 QTEST_MAIN(TestKinReturns)

@@ -45,18 +45,13 @@ const QString kEnglishCode = QStringLiteral("en");
 const QStringList kWindows = {"frmMain", "frmMayanBirthchartResult", "frmSave", "frmAbout",
                               "frmBoard", "frmCompare", "frmCompareWith"};
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // Every language the program speaks but English.
 QStringList translatedLanguages()
 {
     QStringList codes;
     for (const LanguageInfo& language : kLanguages)
         if (language.code != kEnglish)
-            codes << fromView(language.code);
+            codes << QString::fromUtf8(language.code);
     return codes;
 }
 
@@ -136,12 +131,13 @@ const QSet<QString>& englishWords()
         for (const Message& message : messagesOf(tsFile(translatedLanguages().first())))
             texts << message.source;
         for (const Glyph& glyph : GlyphTable)
-            texts << fromView(glyph.name) << fromView(glyph.description);
+            texts << QString::fromUtf8(glyph.name) << QString::fromUtf8(glyph.description);
         for (const Tone& tone : ToneTable)
-            texts << fromView(tone.name) << fromView(tone.description);
+            texts << QString::fromUtf8(tone.name) << QString::fromUtf8(tone.description);
         for (const DaySign& sign : DaySignTable)
-            texts << fromView(sign.englishName) << fromView(sign.keywords) << fromView(sign.gemstone)
-                  << fromView(sign.significance) << fromView(sign.description);
+            texts << QString::fromUtf8(sign.englishName) << QString::fromUtf8(sign.keywords)
+                  << QString::fromUtf8(sign.gemstone) << QString::fromUtf8(sign.significance)
+                  << QString::fromUtf8(sign.description);
         return wordSet(texts);
     }();
     return words;
@@ -167,13 +163,14 @@ const QSet<QString>& namesOfEveryLanguage()
         QStringList texts{"Kin", "Kinwheel", "Dreamspell", "Lunar", "Solar", "Tzolk'in", "Haab'", "K'iche'", "Kiche",
                           "Yucatec", "GMT", "PDF", "v"};
         for (std::string_view name : TzolkinDayNames)
-            texts << fromView(name);
+            texts << QString::fromUtf8(name);
         for (std::string_view name : HaabMonthNames)
-            texts << fromView(name);
+            texts << QString::fromUtf8(name);
         for (const DaySign& sign : DaySignTable)
-            texts << fromView(sign.label) << fromView(sign.shortName) << fromView(sign.personalities);
+            texts << QString::fromUtf8(sign.label) << QString::fromUtf8(sign.shortName)
+                  << QString::fromUtf8(sign.personalities);
         for (const LanguageInfo& language : kLanguages)
-            texts << fromView(language.name); // each language's name in itself
+            texts << QString::fromUtf8(language.name); // each language's name in itself
         texts << QUrl(siteRoot()).host();
         return wordSet(texts);
     }();
@@ -601,7 +598,7 @@ void TestLanguage::textsFit_data()
     QTest::addColumn<QString>("window");
     for (const LanguageInfo& info : kLanguages)
         for (const QString& window : kWindows)
-            QTest::addRow("%s %s", info.code.data(), qPrintable(window)) << fromView(info.code) << window;
+            QTest::addRow("%s %s", info.code.data(), qPrintable(window)) << QString::fromUtf8(info.code) << window;
 }
 
 // Each shown label, button, group-box title, list item, menu title and tab
@@ -642,7 +639,10 @@ void TestLanguage::longTexts()
             const QString text = localText(TextTable(table), i, language);
             const QString english = localText(TextTable(table), i, kEnglishCode);
             if (text.isEmpty() || (text == english && !sameInBoth.value(language).contains(text)))
-                missing << QStringLiteral("%1 %2: %3").arg(fromView(textTableFile(TextTable(table)))).arg(i).arg(english);
+                missing << QStringLiteral("%1 %2: %3")
+                               .arg(QString::fromUtf8(textTableFile(TextTable(table))))
+                               .arg(i)
+                               .arg(english);
         }
     }
     verifyNone(missing);

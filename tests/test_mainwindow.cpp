@@ -15,13 +15,9 @@ using namespace kinwheel::testing;
 
 namespace {
 
-const QString kNameMessage = QStringLiteral("Please Enter Your Name");
-const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
-
 // The entry checked in a choice menu (items named mnuCountItem(i),
 // mnuDayBeginsItem(i) ...): -1 for none, 99 for more than one.
-int checkedItem(QWidget* window, const QString& items = QStringLiteral("mnuCountItem"))
+int checkedItem(QWidget* window, const QString& items)
 {
     int checked = -1;
     for (int i = 0; auto* item = window->findChild<QAction*>(QStringLiteral("%1(%2)").arg(items).arg(i)); ++i) {
@@ -388,7 +384,7 @@ void TestMainWindow::languageMenu()
 
     activate(*window, QStringLiteral("mnuLanguageItem(1)"));
     QTRY_COMPARE(shownWindows<frmMain>().size(), 1);
-    frmMain* spanish = shownWindows<frmMain>()[0];
+    frmMain* spanish = shownOne<frmMain>();
     QVERIFY(spanish != window);
     QCOMPARE(ReadLanguageSetting(f.fakes.settings), QStringLiteral("es"));
     QCOMPARE(checkedItem(spanish, QStringLiteral("mnuLanguageItem")), 1);
@@ -398,7 +394,7 @@ void TestMainWindow::languageMenu()
 
     activate(*spanish, QStringLiteral("mnuLanguageItem(0)"));
     QTRY_COMPARE(shownWindows<frmMain>().size(), 1);
-    frmMain* english = shownWindows<frmMain>()[0];
+    frmMain* english = shownOne<frmMain>();
     QCOMPARE(english->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("Personal Details"));
     QCOMPARE(english->cboMonth()->currentText(), QStringLiteral("July"));
     QCOMPARE(ReadLanguageSetting(f.fakes.settings), QStringLiteral("en"));
@@ -461,7 +457,7 @@ void TestMainWindow::choiceMenus()
     QCOMPARE(shownReading().date, (startOf(item) == DayStart::Midnight ? born : CivilDate{2000, 2, 29}));
     activate(*shownWindows<frmMayanBirthchartResult>().value(0), QStringLiteral("mnuBack"));
     QTRY_COMPARE(shownWindows<frmMain>().size(), 1);
-    QCOMPARE(checkedItem(shownWindows<frmMain>()[0], items), item);
+    QCOMPARE(checkedItem(shownOne<frmMain>(), items), item);
 
     Fixture restarted;
     restarted.fakes.settings.values = f.fakes.settings.values;

@@ -17,8 +17,6 @@ using namespace kinwheel::testing;
 
 namespace {
 
-const QString kCheckFile = QStringLiteral("Please Check The File.");
-
 // A reading of Mary Smith at dir/name; its path.
 QString writeReading(const QTemporaryDir& dir, const QString& name)
 {
@@ -75,14 +73,13 @@ void TestRecent::dropOpens_data()
     // File managers send the path as text too, which the name box alone would take.
     QTest::newRow("a file manager's drag, text too, on the name box") << QStringList{"{dir}/ada.man", "+text"} << true
                                                                       << true << "";
-    QTest::newRow("not a reading") << QStringList{"{dir}/notes.txt"} << false << true << kCheckFile;
-    QTest::newRow("a file no longer there") << QStringList{"{dir}/gone.man"} << false << true << kCheckFile;
-    QTest::newRow("a folder named like a reading") << QStringList{"{dir}/folder.man"} << false << true << kCheckFile;
+    QTest::newRow("not a reading") << QStringList{"{dir}/notes.txt"} << false << true << kCheckFileMessage;
+    QTest::newRow("a file no longer there") << QStringList{"{dir}/gone.man"} << false << true << kCheckFileMessage;
+    QTest::newRow("a folder named like a reading") << QStringList{"{dir}/folder.man"} << false << true
+                                                   << kCheckFileMessage;
     // Read, but refused by Generate's checks: not opened, so not listed.
-    QTest::newRow("a reading with no name") << QStringList{"{dir}/noname.man"} << false << true
-                                            << "Please Enter Your Name";
-    QTest::newRow("a reading of 31 April") << QStringList{"{dir}/april.man"} << false << true
-                                           << "Please Enter Correct Date Or Month !";
+    QTest::newRow("a reading with no name") << QStringList{"{dir}/noname.man"} << false << true << kNameMessage;
+    QTest::newRow("a reading of 31 April") << QStringList{"{dir}/april.man"} << false << true << kThirtyDayMessage;
     QTest::newRow("two readings") << QStringList{"{dir}/ada.man", "{dir}/ada.man"} << false << false << "";
     QTest::newRow("two on the name box") << QStringList{"{dir}/ada.man", "{dir}/ada.man"} << true << false << "";
     QTest::newRow("a web address") << QStringList{"https://example.org/ada.man"} << false << false << "";
@@ -122,7 +119,7 @@ void TestRecent::dropOpens()
     QCOMPARE(RecentReadings(f.fakes.settings), opens ? QStringList{dir.filePath(QStringLiteral("ada.man"))} : QStringList());
     if (opens)
         QCOMPARE(shownReading().person.name, std::string("Mary Smith"));
-    else if (message.isEmpty() || message == kCheckFile)
+    else if (message.isEmpty() || message == kCheckFileMessage)
         QVERIFY(window->txtName()->text().isEmpty());
 }
 
@@ -175,7 +172,7 @@ void TestRecent::menuAndRestart()
     QVERIFY(QFile::remove(ada));
     window->findChild<QAction*>(QStringLiteral("mnuRecentFile(0)"))->trigger();
     QCOMPARE(f.fakes.messages.shown.size(), 1);
-    QCOMPARE(f.fakes.messages.shown[0].text, kCheckFile);
+    QCOMPARE(f.fakes.messages.shown[0].text, kCheckFileMessage);
     QCOMPARE(captions(recentMenu(*window)), QStringList{"&1 Rock && Roll.man"});
     QVERIFY(shownWindows<frmMayanBirthchartResult>().isEmpty());
 

@@ -17,8 +17,6 @@
 using namespace kinwheel;
 using namespace kinwheel::testing;
 
-Q_DECLARE_METATYPE(CivilDate)
-
 namespace {
 
 int monthOf(const QString& name)
@@ -164,9 +162,7 @@ void TestReport::composesEveryRunOf5March1975()
         QVERIFY2(runs[i].colour == expected[i].colour, row);
     }
 
-    QString whole;
-    for (const ReportRun& run : runs)
-        whole += run.text;
+    const QString whole = runsText(runs);
     QCOMPARE(whole.count(kClosing), 13);
     QVERIFY(whole.endsWith(kClosing));
     QVERIFY(!QString::fromUtf8(chart.dayNumberDescription).isEmpty());
@@ -227,26 +223,26 @@ void TestReport::mayaDateFollowsTheCount_data()
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("day");
-    QTest::addColumn<int>("count"); // index into kCounts
+    QTest::addColumn<Count>("count");
     QTest::addColumn<QStringList>("lines");
 
     // 5 March 1975 under 584283 is composesEveryRunOf5March1975.
-    QTest::newRow("Dreamspell: kin and count") << 1975 << "March" << 5 << 2
+    QTest::newRow("Dreamspell: kin and count") << 1975 << "March" << 5 << Count::Dreamspell
                                                << QStringList{"Kin: 191", "Count: Dreamspell"};
     // The last two words kept together, so that no printed line ends on one word.
     QTest::newRow("Dreamspell 29 February")
-        << 2000 << "February" << 29 << 2
+        << 2000 << "February" << 29 << Count::Dreamspell
         << QStringList{"Kin: 211", "Count: Dreamspell",
                        QString::fromUtf8("Leap day: the Dreamspell count gives 29 February no kin of its own. It is "
                                          "\"0.0 Hunab Ku\", a day outside the 260-day cycle, so this reading takes "
                                          "the kin of 28\u00a0February.")};
     QTest::newRow("584283 29 February, no note")
-        << 2000 << "February" << 29 << 0
+        << 2000 << "February" << 29 << Count::Gmt584283
         << QStringList{"Kin: 161", "Trecena: 1 Kab'an", "Long Count: 12.19.7.0.1", "Haab': 9 K'ayab",
                        "Calendar Round: 5 Imix 9 K'ayab", "Lord of the Night: G1 (first of the nine)",
                        "Count: traditional, correlation 584283 (GMT)"};
     QTest::newRow("584285 shifts every field, no note")
-        << 2000 << "February" << 29 << 1
+        << 2000 << "February" << 29 << Count::Corr584285
         << QStringList{"Kin: 159", "Trecena: 1 Kab'an", "Long Count: 12.19.6.17.19", "Haab': 7 K'ayab",
                        "Calendar Round: 3 Kawak 7 K'ayab", "Lord of the Night: G8 (eighth of the nine)",
                        "Count: traditional, correlation 584285"};
@@ -257,10 +253,10 @@ void TestReport::mayaDateFollowsTheCount()
     QFETCH(int, year);
     QFETCH(QString, month);
     QFETCH(int, day);
-    QFETCH(int, count);
+    QFETCH(Count, count);
     QFETCH(QStringList, lines);
 
-    const Reading reading = readingFor("Ada", {year, monthOf(month), day}, kCounts[std::size_t(count)]);
+    const Reading reading = readingFor("Ada", {year, monthOf(month), day}, count);
 
     QStringList shown;
     for (const MayaDateLine& line : mayaDateLines(reading))
@@ -269,13 +265,12 @@ void TestReport::mayaDateFollowsTheCount()
 
     // In the report: the heading, the lines, then the one closing line that
     // ends it. The famous people belong to the 584283 count alone.
-    QString whole;
-    for (const ReportRun& run : composeReport(reading, kClosing))
-        whole += run.text;
+    const QString whole = runsText(composeReport(reading, kClosing));
     QVERIFY(whole.endsWith("Maya Calendar Date\r\n" + lines.join("\r\n") + "\r\n" + kClosing));
     // The famous people's line stays under every count; only 584283's are its own.
     QVERIFY(whole.contains("Famous Personalities born under this sign: "));
-    QCOMPARE(whole.contains("Listed for the traditional count 584283 only, under which this date's sign is "), count != 0);
+    QCOMPARE(whole.contains("Listed for the traditional count 584283 only, under which this date's sign is "),
+             count != Count::Gmt584283);
 
     // The report window shows it too.
     Fixture f;
@@ -287,31 +282,35 @@ void TestReport::mayaDateFollowsTheCount()
 void TestReport::readingDateNote_data()
 {
     QTest::addColumn<CivilDate>("born");
-    QTest::addColumn<int>("time");  // index into kBirthTimes
-    QTest::addColumn<int>("start"); // index into kDayStarts
-    QTest::addColumn<int>("count"); // index into kCounts
+    QTest::addColumn<BirthTime>("time");
+    QTest::addColumn<DayStart>("start");
+    QTest::addColumn<Count>("count");
     QTest::addColumn<QString>("note");
     QTest::addColumn<bool>("leapDay");
 
-    QTest::newRow("evening, sunset") << CivilDate{1987, 7, 26} << 1 << 1 << 0
-                                     << "Born in the evening of 26 July 1987; the day began at sunset, so this is "
-                                        "the reading of 27 July 1987." << false;
-    QTest::newRow("night, sunrise") << CivilDate{1987, 7, 27} << 2 << 2 << 1
-                                    << "Born before sunrise on 27 July 1987; the day began at sunrise, so this is "
-                                       "the reading of 26 July 1987." << false;
-    QTest::newRow("evening, midnight: no note") << CivilDate{1987, 7, 26} << 1 << 0 << 0 << "" << false;
-    QTest::newRow("night, sunset: no note") << CivilDate{1987, 7, 26} << 2 << 1 << 0 << "" << false;
+    QTest::newRow("evening, sunset")
+        << CivilDate{1987, 7, 26} << BirthTime::Evening << DayStart::Sunset << Count::Gmt584283
+        << "Born in the evening of 26 July 1987; the day began at sunset, so this is the reading of 27 July 1987."
+        << false;
+    QTest::newRow("night, sunrise")
+        << CivilDate{1987, 7, 27} << BirthTime::Night << DayStart::Sunrise << Count::Corr584285
+        << "Born before sunrise on 27 July 1987; the day began at sunrise, so this is the reading of 26 July 1987."
+        << false;
+    QTest::newRow("evening, midnight: no note")
+        << CivilDate{1987, 7, 26} << BirthTime::Evening << DayStart::Midnight << Count::Gmt584283 << "" << false;
+    QTest::newRow("night, sunset: no note")
+        << CivilDate{1987, 7, 26} << BirthTime::Night << DayStart::Sunset << Count::Gmt584283 << "" << false;
     // Dreamspell's 29 February note follows the date of the reading, not of the birth.
     QTest::newRow("Dreamspell, into 29 February at sunset")
-        << CivilDate{2000, 2, 28} << 1 << 1 << 2
+        << CivilDate{2000, 2, 28} << BirthTime::Evening << DayStart::Sunset << Count::Dreamspell
         << "Born in the evening of 28 February 2000; the day began at sunset, so this is the reading of "
            "29 February 2000." << true;
     QTest::newRow("Dreamspell, back to 29 February at sunrise")
-        << CivilDate{2000, 3, 1} << 2 << 2 << 2
+        << CivilDate{2000, 3, 1} << BirthTime::Night << DayStart::Sunrise << Count::Dreamspell
         << "Born before sunrise on 1 March 2000; the day began at sunrise, so this is the reading of "
            "29 February 2000." << true;
     QTest::newRow("Dreamspell, out of 29 February at sunset")
-        << CivilDate{2000, 2, 29} << 1 << 1 << 2
+        << CivilDate{2000, 2, 29} << BirthTime::Evening << DayStart::Sunset << Count::Dreamspell
         << "Born in the evening of 29 February 2000; the day began at sunset, so this is the reading of "
            "1 March 2000." << false;
 }
@@ -321,13 +320,12 @@ void TestReport::readingDateNote_data()
 void TestReport::readingDateNote()
 {
     QFETCH(CivilDate, born);
-    QFETCH(int, time);
-    QFETCH(int, start);
-    QFETCH(int, count);
+    QFETCH(BirthTime, time);
+    QFETCH(DayStart, start);
+    QFETCH(Count, count);
     QFETCH(QString, note);
     QFETCH(bool, leapDay);
-    const Reading reading = readingFor("Ada", born, kCounts[std::size_t(count)], kBirthTimes[std::size_t(time)],
-                                       kDayStarts[std::size_t(start)]);
+    const Reading reading = readingFor("Ada", born, count, time, start);
     QCOMPARE(kinwheel::readingDateNote(reading), note);
     QCOMPARE(reading.maya.dreamspellLeapDay, leapDay);
     bool leapLine = false;
@@ -338,9 +336,7 @@ void TestReport::readingDateNote()
     const std::vector<ReportRun> runs = composeReport(reading, kClosing);
     QCOMPARE(runs[4].text, reportDate(born) + "\r\n"); // the birth date, always
     const QString plain = reportPlainText(reading, kClosing);
-    QString result;
-    for (const ReportRun& run : composeResultText(reading))
-        result += run.text;
+    const QString result = runsText(composeResultText(reading));
     if (note.isEmpty()) {
         QCOMPARE(runs[6].text, QStringLiteral("Mayan Day Number / Galactic Tone\r\n"));
         QVERIFY(!plain.contains("the day began"));

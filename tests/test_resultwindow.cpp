@@ -420,7 +420,7 @@ void TestResultWindow::cardRatios()
 void TestResultWindow::pictureFiles()
 {
     auto check = [](std::string_view file, int side, int height) {
-        const QString path = QStringLiteral(":/") + QString::fromUtf8(file.data(), qsizetype(file.size()));
+        const QString path = QStringLiteral(":/") + QString::fromUtf8(file);
         const QImage picture(path);
         QVERIFY2(!picture.isNull(), qPrintable(path));
         QVERIFY2(picture.size() == QSize(side, height), qPrintable(path));

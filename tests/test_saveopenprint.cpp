@@ -28,8 +28,6 @@
 using namespace kinwheel;
 using namespace kinwheel::testing;
 
-Q_DECLARE_METATYPE(CivilDate)
-
 namespace {
 
 struct ReportFixture : Fixture {
@@ -361,20 +359,23 @@ void TestSaveOpenPrint::openShowsTheSavedReading_data()
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("day");
-    QTest::addColumn<int>("count"); // index into kCounts: the file has none, the reading follows the program's
+    QTest::addColumn<Count>("count"); // the file has none, the reading follows the program's
 
-    QTest::newRow("Mary Smith") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5 << 0;
+    QTest::newRow("Mary Smith") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5
+                                << Count::Gmt584283;
     // ÿ wraps round to byte 2; LF line ends; no extension dot needed.
     QTest::newRow("wrapped code, LF") << "woman" << QByteArray("]r\xee#\x02\n5339\nIheuxdu|\n53\n")
-                                      << QString::fromUtf8("Zoë ÿ") << 2006 << "February" << 20 << 0;
+                                      << QString::fromUtf8("Zoë ÿ") << 2006 << "February" << 20 << Count::Gmt584283;
     QTest::newRow("first and last entries") << "a.man" << QByteArray("D\r\n4<33\r\nMdqxdu|\r\n4\r\n")
-                                            << "A" << 1900 << "January" << 1 << 0;
+                                            << "A" << 1900 << "January" << 1 << Count::Gmt584283;
     QTest::newRow("2016") << "b.man" << QByteArray("E\r\n5349\r\nGhfhpehu\r\n64\r\n")
-                          << "B" << 2016 << "December" << 31 << 0;
+                          << "B" << 2016 << "December" << 31 << Count::Gmt584283;
     QTest::newRow("last year of the list") << "c.man" << QByteArray("E\r\n5433\r\nGhfhpehu\r\n64\r\n")
-                                           << "B" << 2100 << "December" << 31 << 0;
-    QTest::newRow("under 584285") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5 << 1;
-    QTest::newRow("under Dreamspell") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5 << 2;
+                                           << "B" << 2100 << "December" << 31 << Count::Gmt584283;
+    QTest::newRow("under 584285") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5
+                                  << Count::Corr584285;
+    QTest::newRow("under Dreamspell") << "mary.man" << kMarySmith << "Mary Smith" << 1975 << "March" << 5
+                                      << Count::Dreamspell;
 }
 
 void TestSaveOpenPrint::openShowsTheSavedReading()
@@ -385,10 +386,10 @@ void TestSaveOpenPrint::openShowsTheSavedReading()
     QFETCH(int, year);
     QFETCH(QString, month);
     QFETCH(int, day);
-    QFETCH(int, count);
+    QFETCH(Count, count);
 
     MainFixture f;
-    f.context.count = kCounts[std::size_t(count)];
+    f.context.count = count;
     f.fakes.files.openAnswer = f.file(fileName, bytes);
     f.window->cmdOpen_Click();
 
@@ -482,7 +483,7 @@ void TestSaveOpenPrint::openRefusesBadFiles()
     QVERIFY2(elapsed < 1000, QByteArray::number(elapsed));
 
     QCOMPARE(f.fakes.messages.shown.size(), 1);
-    QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("Please Check The File."));
+    QCOMPARE(f.fakes.messages.shown[0].text, kCheckFileMessage);
     QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Critical);
     QVERIFY(!f.fakes.messages.shown[0].question);
     QVERIFY(f.window && f.window->isVisible());
@@ -496,19 +497,19 @@ void TestSaveOpenPrint::openedImpossibleDateGoesToValidation_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("shown"); // name, year, month, day
     QTest::newRow("31 April 1975") << QByteArray("Dqq\r\n4<:8\r\nDsulo\r\n64\r\n")
-                                   << "Please Enter Correct Date Or Month !" << QStringList{"Ann", "1975", "April", "31"};
+                                   << kThirtyDayMessage << QStringList{"Ann", "1975", "April", "31"};
     QTest::newRow("29 February 1900") << QByteArray("Dqq\r\n4<33\r\nIheuxdu|\r\n5<\r\n")
-                                      << "Please Enter Correct Date Or Month!"
+                                      << kFebruaryMessage
                                       << QStringList{"Ann", "1900", "February", "29"};
     QTest::newRow("29 February 2100") << QByteArray("Dqq\r\n5433\r\nIheuxdu|\r\n5<\r\n")
-                                      << "Please Enter Correct Date Or Month!"
+                                      << kFebruaryMessage
                                       << QStringList{"Ann", "2100", "February", "29"};
-    QTest::newRow("empty name") << QByteArray("\r\n4<:8\r\nPdufk\r\n8\r\n") << "Please Enter Your Name"
+    QTest::newRow("empty name") << QByteArray("\r\n4<:8\r\nPdufk\r\n8\r\n") << kNameMessage
                                 << QStringList{"", "1975", "March", "5"};
-    QTest::newRow("name of blanks") << QByteArray("###\r\n4<:8\r\nPdufk\r\n8\r\n") << "Please Enter Your Name"
+    QTest::newRow("name of blanks") << QByteArray("###\r\n4<:8\r\nPdufk\r\n8\r\n") << kNameMessage
                                     << QStringList{"   ", "1975", "March", "5"};
     QTest::newRow("no name, born at night") << QByteArray("\r\n4<:8\r\nPdufk\r\n8\r\nqljkw\r\n")
-                                            << "Please Enter Your Name"
+                                            << kNameMessage
                                             << QStringList{"", "1975", "March", "5",
                                                            "Night, after midnight and before sunrise"};
 }
@@ -523,7 +524,7 @@ void TestSaveOpenPrint::openedImpossibleDateGoesToValidation()
     f.window->cmdOpen_Click();
 
     // Today's messages, the file's values left in the controls to correct.
-    const bool name = message == QLatin1String("Please Enter Your Name");
+    const bool name = message == kNameMessage;
     QCOMPARE(f.fakes.messages.shown.size(), 1);
     QCOMPARE(f.fakes.messages.shown[0].text, message);
     QCOMPARE(f.fakes.messages.shown[0].icon, name ? MessageIcon::Critical : MessageIcon::Information);
@@ -569,41 +570,42 @@ void TestSaveOpenPrint::savedReadingOpensAgain_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<CivilDate>("born");
-    QTest::addColumn<int>("time");  // index into kBirthTimes
-    QTest::addColumn<int>("start"); // index into kDayStarts
-    QTest::newRow("Windows-1252 letters") << QString::fromUtf8("Ðórr Œlaf ÿ") << CivilDate{1988, 10, 30} << 0 << 0;
+    QTest::addColumn<BirthTime>("time");
+    QTest::addColumn<DayStart>("start");
+    QTest::newRow("Windows-1252 letters") << QString::fromUtf8("Ðórr Œlaf ÿ") << CivilDate{1988, 10, 30}
+                                          << BirthTime::Unknown << DayStart::Midnight;
     QTest::newRow("longest name") << QString::fromUtf8("J.R. Ÿ€x").repeated(kMaxNameLength / 8)
-                                  << CivilDate{1988, 10, 30} << 0 << 0;
+                                  << CivilDate{1988, 10, 30} << BirthTime::Unknown << DayStart::Midnight;
     // The reading is of a date after the lists; the file keeps the birth date.
-    QTest::newRow("evening of the last date, sunset") << "Eve" << CivilDate{2100, 12, 31} << 1 << 1;
-    QTest::newRow("night of the first date, sunrise") << "Nye" << CivilDate{1900, 1, 1} << 2 << 2;
+    QTest::newRow("evening of the last date, sunset")
+        << "Eve" << CivilDate{2100, 12, 31} << BirthTime::Evening << DayStart::Sunset;
+    QTest::newRow("night of the first date, sunrise")
+        << "Nye" << CivilDate{1900, 1, 1} << BirthTime::Night << DayStart::Sunrise;
 }
 
 void TestSaveOpenPrint::savedReadingOpensAgain()
 {
     QFETCH(QString, name);
     QFETCH(CivilDate, born);
-    QFETCH(int, time);
-    QFETCH(int, start);
-    const BirthTime birthTime = kBirthTimes[std::size_t(time)];
-    const DayStart dayStart = kDayStarts[std::size_t(start)];
+    QFETCH(BirthTime, time);
+    QFETCH(DayStart, start);
     // Save from the report window of one reading, open it in a fresh main window.
     QTemporaryDir dir;
     const QString path = dir.filePath("J.R. round");
     {
-        ReportFixture saved(name.toUtf8().constData(), born, birthTime, dayStart);
+        ReportFixture saved(name.toUtf8().constData(), born, time, start);
         saved.fakes.files.saveAnswer = path;
         saved.pressSave();
         QVERIFY(saved.fakes.messages.shown.isEmpty());
     }
     MainFixture f;
-    f.context.dayStart = dayStart;
+    f.context.dayStart = start;
     // The name box takes exactly what Save writes and Open reads.
     QCOMPARE(f.window->txtName()->maxLength(), kMaxNameLength);
     f.fakes.files.openAnswer = path + ".man";
     f.window->cmdOpen_Click();
     QVERIFY(f.fakes.messages.shown.isEmpty());
-    const Reading expected = readingFor(name.toStdString(), born, Count::Gmt584283, birthTime, dayStart);
+    const Reading expected = readingFor(name.toStdString(), born, Count::Gmt584283, time, start);
     QVERIFY(expected.kin > 0);
     QCOMPARE(shownReading(), expected);
 }
@@ -611,14 +613,18 @@ void TestSaveOpenPrint::savedReadingOpensAgain()
 void TestSaveOpenPrint::openFollowsTheTimeOfBirth_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("start"); // index into kDayStarts, the program's setting
-    QTest::addColumn<int>("time");  // index into kBirthTimes, as the file holds it
-    QTest::addColumn<CivilDate>("date"); // whose reading is shown
+    QTest::addColumn<DayStart>("start");  // the program's setting
+    QTest::addColumn<BirthTime>("time");  // as the file holds it
+    QTest::addColumn<CivilDate>("date");  // whose reading is shown
 
-    QTest::newRow("four lines, sunset") << kMarySmith << 1 << 0 << CivilDate{1975, 3, 5};
-    QTest::newRow("empty fifth line, sunset") << kMarySmith + "\r\n" << 1 << 0 << CivilDate{1975, 3, 5};
-    QTest::newRow("evening, sunset") << kMarySmith + "hyhqlqj\r\n" << 1 << 1 << CivilDate{1975, 3, 6};
-    QTest::newRow("night, sunrise") << kMarySmith + "qljkw\r\n" << 2 << 2 << CivilDate{1975, 3, 4};
+    QTest::newRow("four lines, sunset")
+        << kMarySmith << DayStart::Sunset << BirthTime::Unknown << CivilDate{1975, 3, 5};
+    QTest::newRow("empty fifth line, sunset")
+        << kMarySmith + "\r\n" << DayStart::Sunset << BirthTime::Unknown << CivilDate{1975, 3, 5};
+    QTest::newRow("evening, sunset")
+        << kMarySmith + "hyhqlqj\r\n" << DayStart::Sunset << BirthTime::Evening << CivilDate{1975, 3, 6};
+    QTest::newRow("night, sunrise")
+        << kMarySmith + "qljkw\r\n" << DayStart::Sunrise << BirthTime::Night << CivilDate{1975, 3, 4};
 }
 
 // The time a file holds and the program's day start decide whose date the
@@ -626,16 +632,15 @@ void TestSaveOpenPrint::openFollowsTheTimeOfBirth_data()
 void TestSaveOpenPrint::openFollowsTheTimeOfBirth()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, start);
-    QFETCH(int, time);
+    QFETCH(DayStart, start);
+    QFETCH(BirthTime, time);
     QFETCH(CivilDate, date);
     MainFixture f;
-    f.context.dayStart = kDayStarts[std::size_t(start)];
+    f.context.dayStart = start;
     QVERIFY(f.window->openReading(f.file("mary.man", bytes)));
     QVERIFY(f.fakes.messages.shown.isEmpty());
     const Reading shown = shownReading();
-    QCOMPARE(shown, readingFor("Mary Smith", {1975, 3, 5}, Count::Gmt584283, kBirthTimes[std::size_t(time)],
-                               f.context.dayStart));
+    QCOMPARE(shown, readingFor("Mary Smith", {1975, 3, 5}, Count::Gmt584283, time, start));
     QCOMPARE(shown.date, date);
 }
 

@@ -261,7 +261,7 @@ void TestStartup::opensTheFileGiven()
     for (const ShownMessage& message : f.fakes.messages.shown)
         if (!message.question)
             messages << message.text;
-    QCOMPARE(messages, opens ? QStringList() : QStringList{"Please Check The File."});
+    QCOMPARE(messages, opens ? QStringList() : QStringList{kCheckFileMessage});
     QCOMPARE(RecentReadings(f.fakes.settings), opens ? QStringList{f.dir.filePath(fileName)} : QStringList());
 }
 

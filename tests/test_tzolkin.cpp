@@ -53,18 +53,17 @@ private slots:
 
 void TzolkinTest::datesOfAKinFollowTheDayByDayCount_data()
 {
-    QTest::addColumn<int>("count");
-    for (std::size_t i = 0; i < kCounts.size(); ++i)
-        QTest::newRow(countKey(kCounts[i]).data()) << int(i);
+    QTest::addColumn<Count>("count");
+    for (const Count count : kCounts)
+        QTest::newRow(countKey(count).data()) << count;
 }
 
 // From every 28 and 29 February and 1 March, and from every 17th day between,
 // the next and the previous five dates of five kins each.
 void TzolkinTest::datesOfAKinFollowTheDayByDayCount()
 {
-    QFETCH(int, count);
-    const Count c = kCounts[std::size_t(count)];
-    const auto byKin = datesByKin(c);
+    QFETCH(Count, count);
+    const auto byKin = datesByKin(count);
     int checked = 0;
     int step = 0;
     // Far enough from the ends that five dates either way stay inside 1900-2100.
@@ -72,19 +71,20 @@ void TzolkinTest::datesOfAKinFollowTheDayByDayCount()
         const bool leapEdge = (from.month == 2 && from.day >= 28) || (from.month == 3 && from.day == 1);
         if (!leapEdge && step % 17 != 0)
             continue;
-        const int own = computeReading(from, c)->kin;
+        const int own = computeReading(from, count)->kin;
         for (const int kin : {1, 260, own, own % 260 + 1, (step * 37) % 260 + 1}) {
             const auto& all = byKin[std::size_t(kin - 1)];
             const auto at = std::lower_bound(all.begin(), all.end(), from);
             const std::vector<CivilDate> next(at, at + 5);
             std::vector<CivilDate> previous(at - 5, at);
             std::reverse(previous.begin(), previous.end());
-            const QByteArray where = QByteArray(isoDate(from).c_str()) + " kin " + QByteArray::number(kin);
-            QVERIFY2(nextDatesOfKin(kin, from, c, 5) == next,
-                     where + ": " + text(nextDatesOfKin(kin, from, c, 5)).toLatin1() + " not " + text(next).toLatin1());
-            QVERIFY2(previousDatesOfKin(kin, from, c, 5) == previous,
-                     where + ": " + text(previousDatesOfKin(kin, from, c, 5)).toLatin1() + " not "
-                         + text(previous).toLatin1());
+            const std::vector<CivilDate> after = nextDatesOfKin(kin, from, count, 5);
+            const std::vector<CivilDate> before = previousDatesOfKin(kin, from, count, 5);
+            if (after != next || before != previous)
+                QFAIL(qPrintable(QStringLiteral("%1 kin %2: next %3 not %4, previous %5 not %6")
+                                     .arg(QString::fromStdString(isoDate(from)))
+                                     .arg(kin)
+                                     .arg(text(after), text(next), text(before), text(previous))));
             ++checked;
         }
     }
@@ -112,33 +112,33 @@ void TzolkinTest::datesStopAtTheEndsOfTheCalendar()
 void TzolkinTest::returnsComeAfterTheReadingAndFromToday_data()
 {
     QTest::addColumn<CivilDate>("date");
-    QTest::addColumn<int>("count");
+    QTest::addColumn<Count>("count");
     QTest::addColumn<CivilDate>("today");
     QTest::addColumn<QString>("returns");
 
     // Kin 34 (26 July 1987, Dreamspell): 2028 is a leap year, so the step
     // over its 29 February is 261 days.
     QTest::newRow("dreamspell over a leap day")
-        << CivilDate{1987, 7, 26} << 2 << CivilDate{2027, 6, 1} << "2027-06-16 2028-03-03 2028-11-18";
+        << CivilDate{1987, 7, 26} << Count::Dreamspell << CivilDate{2027, 6, 1} << "2027-06-16 2028-03-03 2028-11-18";
     // Today is a return: it is the first.
-    QTest::newRow("today is one") << CivilDate{1987, 7, 26} << 2 << CivilDate{2028, 3, 3}
+    QTest::newRow("today is one") << CivilDate{1987, 7, 26} << Count::Dreamspell << CivilDate{2028, 3, 3}
                                   << "2028-03-03 2028-11-18 2029-08-05";
     // The reading's own day is never a return of itself.
-    QTest::newRow("reading of today") << CivilDate{2026, 12, 7} << 0 << CivilDate{2026, 12, 7}
+    QTest::newRow("reading of today") << CivilDate{2026, 12, 7} << Count::Gmt584283 << CivilDate{2026, 12, 7}
                                       << "2027-08-24 2028-05-10 2029-01-25";
-    QTest::newRow("reading in the future") << CivilDate{2030, 1, 1} << 1 << CivilDate{2026, 12, 7}
+    QTest::newRow("reading in the future") << CivilDate{2030, 1, 1} << Count::Corr584285 << CivilDate{2026, 12, 7}
                                            << "2030-09-18 2031-06-05 2032-02-20";
     QTest::newRow("dreamspell leap day: the kin of 28 February")
-        << CivilDate{2024, 2, 29} << 2 << CivilDate{2024, 3, 1} << "2024-11-15 2025-08-02 2026-04-19";
+        << CivilDate{2024, 2, 29} << Count::Dreamspell << CivilDate{2024, 3, 1} << "2024-11-15 2025-08-02 2026-04-19";
 }
 
 void TzolkinTest::returnsComeAfterTheReadingAndFromToday()
 {
     QFETCH(CivilDate, date);
-    QFETCH(int, count);
+    QFETCH(Count, count);
     QFETCH(CivilDate, today);
     QFETCH(QString, returns);
-    const Reading reading = *computeReading(date, kCounts[std::size_t(count)]);
+    const Reading reading = *computeReading(date, count);
     QCOMPARE(text(kinReturns(reading, today, 3)), returns);
     for (const CivilDate& d : kinReturns(reading, today, 3))
         QCOMPARE(computeReading(d, reading.count)->kin, reading.kin);

@@ -19,4 +19,12 @@ QList<Window*> shownWindows()
     return list;
 }
 
+// The one shown top-level window of a class, or nullptr when none or several are.
+template <class Window>
+Window* shownOne()
+{
+    const QList<Window*> shown = shownWindows<Window>();
+    return shown.size() == 1 ? shown.first() : nullptr;
+}
+
 } // namespace kinwheel::testing
