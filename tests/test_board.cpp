@@ -9,11 +9,13 @@
 #include "ui/frmboard.h"
 #include "ui/today.h"
 #include "ui/widgets.h"
+#include "ui/windowparts.h"
 
 #include <QAccessible>
 #include <QImage>
 #include <QLayout>
 #include <QLocale>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -50,6 +52,20 @@ QList<QDate> panelDates(frmBoard* board, const char* label)
     return dates;
 }
 
+// The largest difference of a colour channel between two pictures of one size.
+int largestDifference(const QImage& a, const QImage& b)
+{
+    int largest = a.size() == b.size() ? 0 : 255;
+    for (int y = 0; y < a.height() && largest < 255; ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            largest = std::max({largest, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                                std::abs(p.blue() - q.blue())});
+        }
+    return largest;
+}
+
 QString todayLineOf(frmMain& window)
 {
     return window.findChild<QLabel*>(QStringLiteral("lblToday"))->text();
@@ -69,6 +85,8 @@ private slots:
     void marks();
     void keyboardMouseAndScreenReader();
     void savesThePictureAtTwiceTheDensity();
+    void pictureGlyphsDrawnForItsDensity_data();
+    void pictureGlyphsDrawnForItsDensity();
     void oneBoardAWindow();
     void todayLine();
 };
@@ -271,6 +289,32 @@ void TestBoard::savesThePictureAtTwiceTheDensity()
         QVERIFY(f.fakes.messages.shown.last().text.startsWith(QStringLiteral("The picture could not be saved to ")));
         QVERIFY(!QFileInfo(f.fakes.files.saveAnswer).isFile());
     }
+}
+
+// A picture of the board takes each glyph drawn for its density, unscaled.
+void TestBoard::pictureGlyphsDrawnForItsDensity_data()
+{
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("2x") << 2;
+    QTest::newRow("3x") << 3;
+}
+
+void TestBoard::pictureGlyphsDrawnForItsDensity()
+{
+    QFETCH(int, ratio);
+    BoardGrid grid;
+    grid.resize(grid.sizeHint());
+    const QRect cell = grid.cellRect(2); // unmarked, its number clear of the glyph
+    QCOMPARE(cell.height(), 32);         // the glyph's 24 x 24 at (4, 4)
+    QPixmap picture(grid.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    grid.render(&picture);
+    QImage expected(QSize(24, 24) * ratio, QImage::Format_ARGB32_Premultiplied);
+    expected.setDevicePixelRatio(ratio);
+    expected.fill(QColor(0xfb, 0xf6, 0xe8));
+    QPainter(&expected).drawPixmap(0, 0, boardGlyphPicture(glyphOfKin(2) + 1, ratio));
+    const QRect glyph((cell.topLeft() + QPoint(4, 4)) * ratio, expected.size());
+    QVERIFY(largestDifference(picture.toImage().copy(glyph), expected) <= 3);
 }
 
 // One board a window, following the window's reading; it goes with its window.

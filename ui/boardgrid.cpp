@@ -358,8 +358,10 @@ void BoardGrid::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(event->rect(), kWindowColour);
     const Layout l = layout();
-    // The glyph drawn from the picture made for the pixels it covers.
-    const qreal ratio = painter.device()->devicePixelRatioF() * l.cell.height() / kCellHeight;
+    // The glyph drawn from the picture made for the pixels it covers. The
+    // device's ratio is the screen's even when the board is drawn into a
+    // picture of another density; the painter's scale is the one in force.
+    const qreal ratio = painter.deviceTransform().m11() * l.cell.height() / kCellHeight;
     if (m_marks.dreamspell && event->rect().top() < l.origin.y())
         paintCastles(painter, l);
     for (int kin = 1; kin <= 260; ++kin) {
