@@ -279,6 +279,20 @@ void TestBoard::savesThePictureAtTwiceTheDensity()
     const QRect forty = board->grid()->cellRect(40);
     const QPoint inCell = board->grid()->mapTo(board->picture(), QPoint(forty.center().x(), forty.top() + 2));
     QCOMPARE(picture.pixelColor(inCell * 2 * board->devicePixelRatioF()), QColor(0xfb, 0xf6, 0xe8));
+    // The legend's swatches are drawn for the picture's density, not stretched.
+    const qreal ratio = 2 * board->devicePixelRatioF();
+    for (QLabel* name : board->findChild<QWidget*>(QStringLiteral("fraLegend"))->findChildren<QLabel*>()) {
+        if (name->text() != QStringLiteral("Ally"))
+            continue;
+        const QWidget* swatch = name->parentWidget()->layout()->itemAt(0)->widget();
+        QImage expected(swatch->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        expected.setDevicePixelRatio(ratio);
+        QPainter painter(&expected);
+        BoardGrid::paintSwatch(painter, QRectF(swatch->rect()), BoardMark::Ally);
+        painter.end();
+        const QRect shown(swatch->mapTo(board->picture(), QPoint(0, 0)) * ratio, expected.size());
+        QVERIFY(largestDifference(picture.copy(shown), expected) <= 3);
+    }
 
     // A folder or a pipe in the file's place is left as it is, and the user told.
     for (const QByteArray& what : {QByteArray("<folder>"), QByteArray("<fifo>")}) {

@@ -43,6 +43,22 @@ QLabel* panelLabel(QWidget* parent, const char* objectName, const QFont& font)
     return label;
 }
 
+// A mark's swatch, painted for the screen it is on or the picture it is drawn into.
+class LegendSwatch : public QWidget {
+public:
+    LegendSwatch(BoardMark mark, QWidget* parent) : QWidget(parent), m_mark(mark) { setFixedSize(22, 16); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        BoardGrid::paintSwatch(painter, QRectF(rect()), m_mark);
+    }
+
+private:
+    BoardMark m_mark;
+};
+
 // A mark's swatch beside its name.
 QWidget* legendItem(QWidget* parent, BoardMark mark, const QString& name)
 {
@@ -50,16 +66,7 @@ QWidget* legendItem(QWidget* parent, BoardMark mark, const QString& name)
     auto* row = new QHBoxLayout(item);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
-    const QSize size(22, 16);
-    const qreal ratio = parent->devicePixelRatioF();
-    QPixmap swatch(size * ratio);
-    swatch.setDevicePixelRatio(ratio);
-    swatch.fill(Qt::transparent);
-    QPainter painter(&swatch);
-    BoardGrid::paintSwatch(painter, QRectF(QPointF(0, 0), QSizeF(size)), mark);
-    painter.end();
-    auto* picture = new QLabel(item);
-    picture->setPixmap(swatch);
+    auto* picture = new LegendSwatch(mark, item);
     auto* text = new QLabel(name.left(1).toUpper() + name.mid(1), item);
     text->setTextFormat(Qt::PlainText);
     row->addWidget(picture);
