@@ -212,7 +212,6 @@ BoardGrid::BoardGrid(QWidget* parent) : QWidget(parent)
 void BoardGrid::setMarks(const BoardMarks& marks)
 {
     m_marks = marks;
-    updateGeometry();
     update();
 }
 
@@ -282,8 +281,9 @@ void BoardGrid::choose(int kin)
     moveCursor(kin);
     if (kin == m_chosen)
         return;
+    update(cellRect(m_chosen));
     m_chosen = kin;
-    update();
+    update(cellRect(m_chosen));
     announceCursor(this, QAccessible::Selection);
     emit chosenChanged(kin);
 }
@@ -301,7 +301,7 @@ void BoardGrid::moveCursor(int kin)
 
 BoardGrid::Layout BoardGrid::layout() const
 {
-    // Whole pixels a cell, two wide for three high... the largest that fits.
+    // Whole pixels a cell, three wide for two high, the largest that fits.
     const qreal rows = kRows + (m_marks.dreamspell ? kBandRows : 0.25);
     const int height = std::max(1, static_cast<int>(std::min(this->height() / rows,
                                                              width() / (kColumns * qreal(kCellWidth) / kCellHeight))));
@@ -343,12 +343,12 @@ QSize BoardGrid::minimumSizeHint() const
     return sizeHint() * 2 / 3;
 }
 
-const QPixmap& BoardGrid::glyph(int sign, qreal ratio)
+const QPixmap& BoardGrid::glyph(int sign, int scale)
 {
-    if (ratio != m_glyphRatio) {
+    if (scale != m_glyphScale) {
         for (int i = 0; i < 20; ++i)
-            m_glyphs[static_cast<std::size_t>(i)] = boardGlyphPicture(i + 1, ratio);
-        m_glyphRatio = ratio;
+            m_glyphs[static_cast<std::size_t>(i)] = boardGlyphPicture(i + 1, scale);
+        m_glyphScale = scale;
     }
     return m_glyphs[static_cast<std::size_t>(sign)];
 }
@@ -361,13 +361,16 @@ void BoardGrid::paintEvent(QPaintEvent* event)
     // The glyph drawn from the picture made for the pixels it covers. The
     // device's ratio is the screen's even when the board is drawn into a
     // picture of another density; the painter's scale is the one in force.
-    const qreal ratio = painter.deviceTransform().m11() * l.cell.height() / kCellHeight;
+    const qreal s = l.cell.height() / qreal(kCellHeight);
+    const int glyphScale = boardGlyphScale(painter.deviceTransform().m11() * s);
+    QFont numberFont = windowFont(8);
+    numberFont.setPixelSize(std::max(7, qRound(10 * s)));
     if (m_marks.dreamspell && event->rect().top() < l.origin.y())
         paintCastles(painter, l);
     for (int kin = 1; kin <= 260; ++kin) {
         const QRect cell = cellIn(l, kin);
         if (event->rect().intersects(cell))
-            paintCell(painter, cell, kin, ratio);
+            paintCell(painter, cell, kin, numberFont, glyphScale);
     }
     // The castles' borders, where a cell's neighbour lies in another castle.
     if (m_marks.dreamspell) {
@@ -398,7 +401,7 @@ void BoardGrid::paintCastles(QPainter& painter, const Layout& l)
     }
 }
 
-void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, qreal ratio)
+void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, const QFont& numberFont, int glyphScale)
 {
     const qreal s = rect.height() / qreal(kCellHeight);
     const std::vector<BoardMark> marks = marksOf(kin);
@@ -415,14 +418,12 @@ void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, qreal r
     const QRectF cell(rect);
     const qreal glyphSize = 24 * s;
     const QRectF glyphRect(cell.left() + 4 * s, cell.top() + (cell.height() - glyphSize) / 2, glyphSize, glyphSize);
-    painter.drawPixmap(glyphRect, glyph(glyphOfKin(kin), ratio), QRectF());
+    painter.drawPixmap(glyphRect, glyph(glyphOfKin(kin), glyphScale), QRectF());
 
     const qreal right = cell.right() - 3 * s;
     const qreal left = cell.left() + cell.width() * 0.6;
     paintMayaNumeral(painter, QRectF(left, cell.top() + 3 * s, right - left, cell.height() * 0.36), toneOfKin(kin), kInk);
-    QFont font = windowFont(8);
-    font.setPixelSize(std::max(7, qRound(10 * s)));
-    painter.setFont(font);
+    painter.setFont(numberFont);
     painter.setPen(kInk);
     painter.drawText(QRectF(cell.left() + cell.width() * 0.5, cell.top() + cell.height() * 0.5, right - cell.left() - cell.width() * 0.5,
                             cell.height() * 0.5 - 2 * s),

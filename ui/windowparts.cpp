@@ -309,6 +309,11 @@ QPixmap boardGlyphPicture(int number, qreal devicePixelRatio)
     return picture;
 }
 
+int boardGlyphScale(qreal devicePixelRatio)
+{
+    return assets::kBoardGlyphScales[scaleFor(assets::kBoardGlyphScales, devicePixelRatio)];
+}
+
 void showGlyphCard(QLabel* box, int number, QStringView language, bool small)
 {
     if (!box->findChild<GlyphCardKeeper*>(QString(), Qt::FindDirectChildrenOnly))

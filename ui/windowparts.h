@@ -88,6 +88,8 @@ QPixmap glyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView langu
 // The small glyph of sign 1..20 for the 260-day board, drawn for 24 x 24 at
 // 1x, 2x and 3x, chosen and set up for the ratio as glyphPicture does.
 QPixmap boardGlyphPicture(int number, qreal devicePixelRatio = 1.0);
+// The scale (1, 2 or 3) of the board glyphs boardGlyphPicture gives for a ratio.
+int boardGlyphScale(qreal devicePixelRatio);
 // The small card of the comparison window, drawn for its 68 x 88 box and
 // chosen for a ratio as glyphPicture chooses.
 QPixmap smallGlyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView language = u"en");
