@@ -325,7 +325,7 @@ void TestBoard::pictureGlyphsDrawnForItsDensity()
     grid.render(&picture);
     QImage expected(QSize(24, 24) * ratio, QImage::Format_ARGB32_Premultiplied);
     expected.setDevicePixelRatio(ratio);
-    expected.fill(QColor(0xfb, 0xf6, 0xe8));
+    expected.fill(kCreamColour);
     QPainter(&expected).drawPixmap(0, 0, boardGlyphPicture(glyphOfKin(2) + 1, ratio));
     const QRect glyph((cell.topLeft() + QPoint(4, 4)) * ratio, expected.size());
     QVERIFY(largestDifference(picture.toImage().copy(glyph), expected) <= 3);

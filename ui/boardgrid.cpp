@@ -30,10 +30,8 @@ constexpr int kCellHeight = 32;
 constexpr qreal kBandRows = 1.25; // the castles' band, in cell heights
 
 // The board's own colours, the same under every desktop palette.
-const QColor kGround(0xfb, 0xf6, 0xe8);
 const QColor kTrecenaGround(0xf3, 0xdc, 0x94);
 const QColor kGridLine(0xa8, 0x93, 0xcc);
-const QColor kInk(0x2a, 0x20, 0x3c);
 const QColor kChosenTint(0x6a, 0x3f, 0xb5, 80);
 const QColor kFocusColour(0x4a, 0x1f, 0x95);
 const QColor kTodayColour(0xe0, 0x50, 0x00);
@@ -49,9 +47,9 @@ struct Castle {
 };
 const Castle kCastles[5] = {
     {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Red Castle of Turning"), QColor(0xb7, 0x1c, 0x1c), Qt::white},
-    {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "White Castle of Crossing"), QColor(0xf4, 0xf1, 0xea), kInk},
+    {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "White Castle of Crossing"), QColor(0xf4, 0xf1, 0xea), kInkColour},
     {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Blue Castle of Burning"), QColor(0x15, 0x5f, 0xc0), Qt::white},
-    {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Yellow Castle of Giving"), QColor(0xf6, 0xc4, 0x23), kInk},
+    {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Yellow Castle of Giving"), QColor(0xf6, 0xc4, 0x23), kInkColour},
     {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Green Castle of Enchantment"), QColor(0x1b, 0x7a, 0x2e), Qt::white},
 };
 
@@ -374,7 +372,7 @@ void BoardGrid::paintEvent(QPaintEvent* event)
     }
     // The castles' borders, where a cell's neighbour lies in another castle.
     if (m_marks.dreamspell) {
-        painter.setPen(QPen(kInk, std::max(2, l.cell.height() / 12)));
+        painter.setPen(QPen(kInkColour, std::max(2, l.cell.height() / 12)));
         for (int kin = 1; kin <= 260; ++kin) {
             const QRect c = cellIn(l, kin);
             if (kin + kRows <= 260 && castleOfKin(kin + kRows) != castleOfKin(kin))
@@ -409,7 +407,7 @@ void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, const Q
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(rect, inTrecena(kin) ? kTrecenaGround : kGround);
+    painter.fillRect(rect, inTrecena(kin) ? kTrecenaGround : kCreamColour);
     painter.setPen(kGridLine);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
 
@@ -422,9 +420,9 @@ void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, const Q
 
     const qreal right = cell.right() - 3 * s;
     const qreal left = cell.left() + cell.width() * 0.6;
-    paintMayaNumeral(painter, QRectF(left, cell.top() + 3 * s, right - left, cell.height() * 0.36), toneOfKin(kin), kInk);
+    paintMayaNumeral(painter, QRectF(left, cell.top() + 3 * s, right - left, cell.height() * 0.36), toneOfKin(kin), kInkColour);
     painter.setFont(numberFont);
-    painter.setPen(kInk);
+    painter.setPen(kInkColour);
     painter.drawText(QRectF(cell.left() + cell.width() * 0.5, cell.top() + cell.height() * 0.5, right - cell.left() - cell.width() * 0.5,
                             cell.height() * 0.5 - 2 * s),
                      Qt::AlignRight | Qt::AlignBottom, QString::number(kin));
@@ -437,7 +435,7 @@ void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, const Q
     if (kin == m_chosen)
         painter.fillRect(cell, kChosenTint);
     if (has(BoardMark::Reading))
-        paintFrame(painter, cell, kInk, std::round(3 * s));
+        paintFrame(painter, cell, kInkColour, std::round(3 * s));
     if (has(BoardMark::Today))
         paintFrame(painter, cell.adjusted(3 * s, 3 * s, -3 * s, -3 * s).toAlignedRect(), kTodayColour, std::round(2 * s));
     if (kin == m_cursor && hasFocus()) {
@@ -451,13 +449,13 @@ void BoardGrid::paintSwatch(QPainter& painter, const QRectF& rect, BoardMark mar
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.fillRect(rect, mark == BoardMark::Trecena ? kTrecenaGround : kGround);
+    painter.fillRect(rect, mark == BoardMark::Trecena ? kTrecenaGround : kCreamColour);
     painter.setPen(kGridLine);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
     const qreal s = rect.height() / 16;
     switch (mark) {
     case BoardMark::Reading:
-        paintFrame(painter, rect, kInk, std::round(3 * s));
+        paintFrame(painter, rect, kInkColour, std::round(3 * s));
         break;
     case BoardMark::Today:
         paintFrame(painter, rect.adjusted(2 * s, 2 * s, -2 * s, -2 * s), kTodayColour, std::round(2 * s));

@@ -27,8 +27,6 @@ namespace kinwheel {
 namespace {
 
 constexpr int kDatesShown = 5;
-const QColor kPanelColour(0xfb, 0xf6, 0xe8);
-const QColor kPanelInk(0x2a, 0x20, 0x3c);
 
 QLabel* panelLabel(QWidget* parent, const char* objectName, const QFont& font)
 {
@@ -166,8 +164,8 @@ void frmBoard::setupUi()
     panel->setObjectName(QStringLiteral("fraCell"));
     panel->setAutoFillBackground(true);
     QPalette cream = panel->palette();
-    cream.setColor(QPalette::Window, kPanelColour);
-    cream.setColor(QPalette::WindowText, kPanelInk);
+    cream.setColor(QPalette::Window, kCreamColour);
+    cream.setColor(QPalette::WindowText, kInkColour);
     panel->setPalette(cream);
     panel->setFixedWidth(QFontMetrics(windowFont(8.25)).averageCharWidth() * 30);
     auto* cell = new QVBoxLayout(panel);
