@@ -96,11 +96,7 @@ frmBoard::frmBoard(AppContext& context, const Reading& reading, bool ofToday, QW
       m_today(today(context))
 {
     setObjectName(QStringLiteral("frmBoard"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Tzolk'in Board – %1").arg(QString::fromLatin1(kWindowCaption)));
-    setWindowIcon(programIcon());
-    setFont(windowFont(8.25));
-    setWindowColours(this, kWindowColour);
+    setupWindowLook(this, tr("Tzolk'in Board – %1").arg(QString::fromLatin1(kWindowCaption)));
     setupUi();
     showMarks();
     m_grid->choose(m_reading.kin);
@@ -120,9 +116,6 @@ frmBoard::frmBoard(AppContext& context, const Reading& reading, bool ofToday, QW
 
 void frmBoard::setupUi()
 {
-    QPalette bar = menuBar()->palette();
-    bar.setColor(QPalette::ButtonText, Qt::black);
-    menuBar()->setPalette(bar);
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuBoardFile"));
     QAction* save = file->addAction(tr("Save Board as &Picture…"), this, &frmBoard::mnuSavePicture_Click);

@@ -46,12 +46,8 @@ void ElidingLabel::resizeEvent(QResizeEvent* event)
 void setupCompareDialog(QDialog* dialog, const char* objectName, const QString& title)
 {
     dialog->setObjectName(QString::fromLatin1(objectName));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setWindowTitle(QStringLiteral("%1 - %2").arg(title, QString::fromLatin1(kWindowCaption)));
-    dialog->setWindowIcon(programIcon());
-    setWindowColours(dialog, kWindowColour);
-    dialog->setFont(windowFont(8.25));
+    setupWindowLook(dialog, frmCompare::tr("%1 - %2").arg(title, QString::fromLatin1(kWindowCaption)));
 }
 
 namespace {

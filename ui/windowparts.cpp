@@ -90,18 +90,24 @@ QIcon programIcon(int largest)
     return icon;
 }
 
-void setupProgramWindow(QMainWindow* window, QSize clientSize)
+void setupWindowLook(QWidget* window, const QString& caption)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(QString::fromLatin1(kWindowCaption));
+    window->setWindowTitle(caption);
     window->setWindowIcon(programIcon());
     window->setFont(windowFont(8.25));
     setWindowColours(window, kWindowColour);
-    // The menu bar draws on the window colour with the button text colour.
-    QPalette bar = window->menuBar()->palette();
-    bar.setColor(QPalette::ButtonText, Qt::black);
-    window->menuBar()->setPalette(bar);
+    if (auto* main = qobject_cast<QMainWindow*>(window)) {
+        // The menu bar draws on the window colour with the button text colour.
+        QPalette bar = main->menuBar()->palette();
+        bar.setColor(QPalette::ButtonText, Qt::black);
+        main->menuBar()->setPalette(bar);
+    }
+}
 
+void setupProgramWindow(QMainWindow* window, QSize clientSize)
+{
+    setupWindowLook(window, QString::fromLatin1(kWindowCaption));
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(clientSize);

@@ -27,8 +27,13 @@ class ClickableLabel;
 
 inline constexpr char kWindowCaption[] = "Kinwheel v" KINWHEEL_VERSION;
 
-// Caption, icon, font and background of a program window whose client area
-// (below the menu bar) is exactly clientSize; the window is not resizable.
+// What every window of the program shares: deleted when closed, caption as
+// its title, the program's icon, font and colours, and on a main window a
+// menu bar whose titles are legible on those colours.
+void setupWindowLook(QWidget* window, const QString& caption);
+// The look of a program window, the program's caption its title, whose
+// client area (below the menu bar) is exactly clientSize; the window is not
+// resizable.
 void setupProgramWindow(QMainWindow* window, QSize clientSize);
 // Places the window in the centre of its screen.
 void centreOnScreen(QWidget* window);
