@@ -180,14 +180,7 @@ std::unique_ptr<QTextDocument> comparisonDocument(const Reading& first, const Re
     const QFont font = windowFont(9.75);
     document->setDefaultFont(font);
     QTextCursor cursor(document.get());
-    for (const ReportRun& run : composeComparison(first, second)) {
-        QTextCharFormat format;
-        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-        if (run.colour.isValid())
-            format.setForeground(run.colour);
-        format.setFontPointSize(font.pointSizeF() * run.scale);
-        cursor.insertText(QString(run.text).remove(QLatin1Char('\r')), format);
-    }
+    insertRuns(cursor, composeComparison(first, second), font.pointSizeF());
     return document;
 }
 
