@@ -3,6 +3,8 @@
 
 #include "platform/settings.h"
 #include "platform/weblinks.h"
+#include "report/readingfile.h"
+#include "report/validation.h"
 #include "ui/widgets.h"
 
 #include "kinwheel_assets.h"
@@ -266,6 +268,52 @@ void fillRecentReadingsMenu(QMenu* menu, SettingsStore& settings, const std::fun
         entry->setStatusTip(entry->toolTip());
         QObject::connect(entry, &QAction::triggered, menu, [open, path] { open(path); });
     }
+}
+
+QString askReadingFile(FileDialogService& files, QWidget* parent)
+{
+    return files.openFileName(parent, readingFileDialog(QCoreApplication::translate("kinwheel", "Select the source file")));
+}
+
+bool openReadingFile(MessageService& messages, QWidget* parent, const QString& path,
+                     const std::function<bool(const Person&)>& use)
+{
+    const auto read = readReadingFile(path);
+    const auto* person = std::get_if<Person>(&read);
+    if (!person) {
+        messages.show(parent, QCoreApplication::translate("kinwheel", "Please Check The File."), MessageIcon::Critical);
+        return false;
+    }
+    return use(*person);
+}
+
+bool rememberReading(SettingsStore& settings, const QString& path, bool opened)
+{
+    if (opened)
+        AddRecentReading(settings, path);
+    else
+        RemoveRecentReading(settings, path);
+    return opened;
+}
+
+void showRefusal(MessageService& messages, QWidget* parent, const Refusal& refusal, QWidget* nameBox,
+                 QWidget* dateBox)
+{
+    const bool name = refusal.field == Refusal::Name;
+    messages.show(parent, refusal.message, name ? MessageIcon::Critical : MessageIcon::Information);
+    if (QWidget* box = name ? nameBox : dateBox)
+        box->setFocus();
+}
+
+std::optional<Reading> checkedOrRefused(MessageService& messages, QWidget* parent, const Person& person, Count count,
+                                        DayStart start, QWidget* nameBox, QWidget* dateBox)
+{
+    auto checked = checkedReading(person, count, NameRule::Required, start);
+    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+        showRefusal(messages, parent, *refusal, nameBox, dateBox);
+        return std::nullopt;
+    }
+    return std::get<Reading>(std::move(checked));
 }
 
 QString glyphPictureKey(int number)
