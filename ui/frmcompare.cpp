@@ -1,8 +1,8 @@
-#include "report/language.h"
 #include "ui/frmcompare.h"
 
 #include "engine/tables.h"
 #include "report/comparison.h"
+#include "report/language.h"
 #include "ui/appcontext.h"
 #include "ui/printing.h"
 #include "ui/richtextpanel.h"
@@ -158,7 +158,7 @@ QWidget* frmCompare::personColumn(const Reading& reading, int person)
         const int glyph = reading.cross[slot];
         if (glyph >= 0 && glyph < static_cast<int>(GlyphTable.size())) {
             showGlyphCard(card, glyph + 1, {}, true);
-            card->setAccessibleName(QStringLiteral("%1, %2: %3").arg(name, positionHeading(slot), glyphName(glyph)));
+            card->setAccessibleName(tr("%1, %2: %3").arg(name, positionHeading(slot), glyphName(glyph)));
         }
         m_imgSign[person][slot] = card;
         auto* caption = new QLabel(positionHeading(slot), column);
