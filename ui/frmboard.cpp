@@ -1,9 +1,9 @@
-#include "report/language.h"
 #include "ui/frmboard.h"
 
 #include "engine/tables.h"
 #include "engine/tzolkin.h"
 #include "report/kinreturns.h"
+#include "report/language.h"
 #include "report/readingfile.h"
 #include "report/reportcomposer.h"
 #include "ui/appcontext.h"

@@ -20,6 +20,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <array>
 
 namespace kinwheel {
 
@@ -170,8 +171,10 @@ void frmMain::setupMenus()
 void frmMain::setupCountMenu()
 {
     const auto checked = std::find(kCounts.begin(), kCounts.end(), m_context.count) - kCounts.begin();
-    addChoiceMenu(tr("&Count"), "mnuCount", "mnuCountItem",
-                  {tr("&Traditional (correlation 584283)"), tr("Traditional (correlation 58428&5)"), tr("&Dreamspell")},
+    const std::array captions{tr("&Traditional (correlation 584283)"), tr("Traditional (correlation 58428&5)"),
+                              tr("&Dreamspell")};
+    static_assert(captions.size() == kCounts.size(), "one caption per count, in the order of kCounts");
+    addChoiceMenu(tr("&Count"), "mnuCount", "mnuCountItem", QStringList(captions.begin(), captions.end()),
                   static_cast<int>(checked), &frmMain::mnuCountItem_Click);
 }
 

@@ -1,8 +1,8 @@
-#include "report/language.h"
 #include "ui/windowparts.h"
 
 #include "platform/settings.h"
 #include "platform/weblinks.h"
+#include "report/language.h"
 #include "report/readingfile.h"
 #include "report/validation.h"
 #include "ui/widgets.h"
