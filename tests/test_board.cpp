@@ -10,11 +10,13 @@
 #include "ui/frmboard.h"
 #include "ui/today.h"
 #include "ui/widgets.h"
+#include "ui/windowparts.h"
 
 #include <QAccessible>
 #include <QImage>
 #include <QLayout>
 #include <QLocale>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -51,6 +53,20 @@ QList<QDate> panelDates(frmBoard* board, const char* label)
     return dates;
 }
 
+// The largest difference of a colour channel between two pictures of one size.
+int largestDifference(const QImage& a, const QImage& b)
+{
+    int largest = a.size() == b.size() ? 0 : 255;
+    for (int y = 0; y < a.height() && largest < 255; ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            largest = std::max({largest, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                                std::abs(p.blue() - q.blue())});
+        }
+    return largest;
+}
+
 QString todayLineOf(frmMain& window)
 {
     return window.findChild<QLabel*>(QStringLiteral("lblToday"))->text();
@@ -70,6 +86,8 @@ private slots:
     void marks();
     void keyboardMouseAndScreenReader();
     void savesThePictureAtTwiceTheDensity();
+    void pictureGlyphsDrawnForItsDensity_data();
+    void pictureGlyphsDrawnForItsDensity();
     void oneBoardAWindow();
     void todayLine();
 };
@@ -262,11 +280,51 @@ void TestBoard::savesThePictureAtTwiceTheDensity()
     const QRect forty = board->grid()->cellRect(40);
     const QPoint inCell = board->grid()->mapTo(board->picture(), QPoint(forty.center().x(), forty.top() + 2));
     QCOMPARE(picture.pixelColor(inCell * 2 * board->devicePixelRatioF()), QColor(0xfb, 0xf6, 0xe8));
+    // The legend's swatches are drawn for the picture's density, not stretched.
+    const qreal ratio = 2 * board->devicePixelRatioF();
+    for (QLabel* name : board->findChild<QWidget*>(QStringLiteral("fraLegend"))->findChildren<QLabel*>()) {
+        if (name->text() != QStringLiteral("Ally"))
+            continue;
+        const QWidget* swatch = name->parentWidget()->layout()->itemAt(0)->widget();
+        QImage expected(swatch->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        expected.setDevicePixelRatio(ratio);
+        QPainter painter(&expected);
+        BoardGrid::paintSwatch(painter, QRectF(swatch->rect()), BoardMark::Ally);
+        painter.end();
+        const QRect shown(swatch->mapTo(board->picture(), QPoint(0, 0)) * ratio, expected.size());
+        QVERIFY(largestDifference(picture.copy(shown), expected) <= 3);
+    }
 
     // A disk that fills up keeps the old picture whole; a folder or a pipe in
     // the file's place is left as it is; the user is told.
     verifySaveRefusals(f, *board, QStringLiteral("mnuSavePicture"), path,
                        QStringLiteral("The picture could not be saved to "));
+}
+
+// A picture of the board takes each glyph drawn for its density, unscaled.
+void TestBoard::pictureGlyphsDrawnForItsDensity_data()
+{
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("2x") << 2;
+    QTest::newRow("3x") << 3;
+}
+
+void TestBoard::pictureGlyphsDrawnForItsDensity()
+{
+    QFETCH(int, ratio);
+    BoardGrid grid;
+    grid.resize(grid.sizeHint());
+    const QRect cell = grid.cellRect(2); // unmarked, its number clear of the glyph
+    QCOMPARE(cell.height(), 32);         // the glyph's 24 x 24 at (4, 4)
+    QPixmap picture(grid.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    grid.render(&picture);
+    QImage expected(QSize(24, 24) * ratio, QImage::Format_ARGB32_Premultiplied);
+    expected.setDevicePixelRatio(ratio);
+    expected.fill(kCreamColour);
+    QPainter(&expected).drawPixmap(0, 0, boardGlyphPicture(glyphOfKin(2) + 1, ratio));
+    const QRect glyph((cell.topLeft() + QPoint(4, 4)) * ratio, expected.size());
+    QVERIFY(largestDifference(picture.toImage().copy(glyph), expected) <= 3);
 }
 
 // One board a window, following the window's reading; it goes with its window.

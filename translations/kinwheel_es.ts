@@ -140,14 +140,26 @@
         <translation>No queda en el calendario ningún retorno del kin %1.</translation>
     </message>
     <message>
+        <source>--lang takes a language code (%1), not %2.</source>
+        <translation>--lang admite un código de idioma (%1), no %2.</translation>
+    </message>
+    <message>
+        <source>--lang goes with the options that print or write a reading; the program's windows take their language from the Language menu.</source>
+        <translation>--lang acompaña a las opciones que imprimen o escriben una lectura; las ventanas del programa toman su idioma del menú Idioma.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation>No se pudo iniciar %1.</translation>
+    </message>
+    <message>
         <source>Usage:
   kinwheel [FILE]
   kinwheel --date YYYY-MM-DD [--name NAME] [--count COUNT] [--json]
   kinwheel --read FILE [--count COUNT] [--json]
   kinwheel --date YYYY-MM-DD --name NAME [--count COUNT] --save FILE
   kinwheel (--date YYYY-MM-DD --name NAME | --read FILE) [--count COUNT] --pdf OUT.pdf
-  kinwheel (--date YYYY-MM-DD --name NAME | --read FILE)
-           (--with-date YYYY-MM-DD --with-name NAME | --with FILE)
+  kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE)
+           (--with-date YYYY-MM-DD [--with-name NAME] | --with FILE)
            [--count COUNT] [--json | --pdf OUT.pdf]
   kinwheel (--date YYYY-MM-DD [--name NAME] | --read FILE) [--count COUNT] --ics FILE [--returns N]
   Each form above also takes [--born TIME] [--day-begins AT].
@@ -168,7 +180,7 @@ Options:
   --pdf OUT.pdf      write the report as a PDF, as Print prints it; needs no display
   --with-date YYYY-MM-DD, --with-name NAME, --with FILE
                      the second reading of a comparison, as --date, --name
-                     and --read give the first
+                     and --read give the first; --pdf needs both names
   --count COUNT      584283 (the default), 584285 or dreamspell
   --born TIME        the time of birth: day (not known or daytime, the default),
                      evening (after sunset) or night (after midnight, before
@@ -195,8 +207,8 @@ arguments or the input were refused.
   kinwheel --read ARCHIVO [--count CUENTA] [--json]
   kinwheel --date AAAA-MM-DD --name NOMBRE [--count CUENTA] --save ARCHIVO
   kinwheel (--date AAAA-MM-DD --name NOMBRE | --read ARCHIVO) [--count CUENTA] --pdf SALIDA.pdf
-  kinwheel (--date AAAA-MM-DD --name NOMBRE | --read ARCHIVO)
-           (--with-date AAAA-MM-DD --with-name NOMBRE | --with ARCHIVO)
+  kinwheel (--date AAAA-MM-DD [--name NOMBRE] | --read ARCHIVO)
+           (--with-date AAAA-MM-DD [--with-name NOMBRE] | --with ARCHIVO)
            [--count CUENTA] [--json | --pdf SALIDA.pdf]
   kinwheel (--date AAAA-MM-DD [--name NOMBRE] | --read ARCHIVO) [--count CUENTA] --ics ARCHIVO [--returns N]
   Cada una de estas formas admite también [--born HORA] [--day-begins INICIO].
@@ -218,7 +230,7 @@ Opciones:
                      no necesita pantalla
   --with-date AAAA-MM-DD, --with-name NOMBRE, --with ARCHIVO
                      la segunda lectura de una comparación, como --date, --name
-                     y --read dan la primera
+                     y --read dan la primera; --pdf necesita ambos nombres
   --count CUENTA     584283 (la predeterminada), 584285 o dreamspell
   --born HORA        la hora de nacimiento: day (desconocida o de día, la
                      predeterminada), evening (tras ponerse el sol) o night
@@ -244,18 +256,6 @@ Opciones:
 Estado de salida: 0, hecho; 1, no se pudo escribir un archivo o la salida;
 2, se rechazaron los argumentos o la entrada.
 </translation>
-    </message>
-    <message>
-        <source>--lang takes a language code (%1), not %2.</source>
-        <translation>--lang admite un código de idioma (%1), no %2.</translation>
-    </message>
-    <message>
-        <source>--lang goes with the options that print or write a reading; the program's windows take their language from the Language menu.</source>
-        <translation>--lang acompaña a las opciones que imprimen o escriben una lectura; las ventanas del programa toman su idioma del menú Idioma.</translation>
-    </message>
-    <message>
-        <source>%1 could not be started.</source>
-        <translation>No se pudo iniciar %1.</translation>
     </message>
 </context>
 <context>
@@ -902,14 +902,6 @@ You can copy the address from here and open it in your browser.</source>
 Puedes copiar la dirección desde aquí y abrirla en tu navegador.</translation>
     </message>
     <message>
-        <source>It is a folder.</source>
-        <translation>Es una carpeta.</translation>
-    </message>
-    <message>
-        <source>It is not a regular file.</source>
-        <translation>No es un archivo normal.</translation>
-    </message>
-    <message>
         <source>It holds %1 bytes, more than settings ever take (%2 at most).</source>
         <translation>Ocupa %1 bytes, más de lo que la configuración ocupa nunca (%2 como máximo).</translation>
     </message>
@@ -974,6 +966,14 @@ Kinwheel funcionará con la configuración predeterminada y dejará ese archivo 
     <message>
         <source>(None)</source>
         <translation>(Ninguna)</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Selecciona el archivo de origen</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Por favor, revisa el archivo.</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1223,14 @@ Kin %2, %3 · tone %4, %5</source>
         <translation>%1
 Kin %2, %3 · tono %4, %5</translation>
     </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>kinwheel::frmCompareWith</name>
@@ -1278,24 +1286,12 @@ Kin %2, %3 · tono %4, %5</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message>
-        <source>Please Check The File.</source>
-        <translation>Por favor, revisa el archivo.</translation>
-    </message>
-    <message>
-        <source>Select the source file</source>
-        <translation>Selecciona el archivo de origen</translation>
-    </message>
 </context>
 <context>
     <name>kinwheel::frmMain</name>
     <message>
         <source>The count is used until the program ends, but it could not be kept for the next start: the settings could not be written.</source>
         <translation>La cuenta se usará hasta que cierres el programa, pero no se pudo guardar para la próxima vez: no se pudo escribir la configuración.</translation>
-    </message>
-    <message>
-        <source>Please Check The File.</source>
-        <translation>Por favor, revisa el archivo.</translation>
     </message>
     <message>
         <source>Time of birth</source>
@@ -1416,10 +1412,6 @@ Kin %2, %3 · tono %4, %5</translation>
     <message>
         <source>The language is used until the program ends, but it could not be kept for the next start: the settings could not be written.</source>
         <translation>El idioma se usará hasta que cierres el programa, pero no se pudo guardar para la próxima vez: no se pudo escribir la configuración.</translation>
-    </message>
-    <message>
-        <source>Select the source file</source>
-        <translation>Selecciona el archivo de origen</translation>
     </message>
     <message>
         <source>Kinwheel generates your birth chart based on Mayan principles. Just input your date of birth and get your Mayan chart instantly.</source>

@@ -30,10 +30,8 @@ constexpr int kCellHeight = 32;
 constexpr qreal kBandRows = 1.25; // the castles' band, in cell heights
 
 // The board's own colours, the same under every desktop palette.
-const QColor kGround(0xfb, 0xf6, 0xe8);
 const QColor kTrecenaGround(0xf3, 0xdc, 0x94);
 const QColor kGridLine(0xa8, 0x93, 0xcc);
-const QColor kInk(0x2a, 0x20, 0x3c);
 const QColor kChosenTint(0x6a, 0x3f, 0xb5, 80);
 const QColor kFocusColour(0x4a, 0x1f, 0x95);
 const QColor kTodayColour(0xe0, 0x50, 0x00);
@@ -49,9 +47,9 @@ struct Castle {
 };
 const Castle kCastles[5] = {
     {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Red Castle of Turning"), QColor(0xb7, 0x1c, 0x1c), Qt::white},
-    {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "White Castle of Crossing"), QColor(0xf4, 0xf1, 0xea), kInk},
+    {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "White Castle of Crossing"), QColor(0xf4, 0xf1, 0xea), kInkColour},
     {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Blue Castle of Burning"), QColor(0x15, 0x5f, 0xc0), Qt::white},
-    {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Yellow Castle of Giving"), QColor(0xf6, 0xc4, 0x23), kInk},
+    {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Yellow Castle of Giving"), QColor(0xf6, 0xc4, 0x23), kInkColour},
     {QT_TRANSLATE_NOOP("kinwheel::BoardGrid", "Green Castle of Enchantment"), QColor(0x1b, 0x7a, 0x2e), Qt::white},
 };
 
@@ -212,7 +210,6 @@ BoardGrid::BoardGrid(QWidget* parent) : QWidget(parent)
 void BoardGrid::setMarks(const BoardMarks& marks)
 {
     m_marks = marks;
-    updateGeometry();
     update();
 }
 
@@ -282,8 +279,9 @@ void BoardGrid::choose(int kin)
     moveCursor(kin);
     if (kin == m_chosen)
         return;
+    update(cellRect(m_chosen));
     m_chosen = kin;
-    update();
+    update(cellRect(m_chosen));
     announceCursor(this, QAccessible::Selection);
     emit chosenChanged(kin);
 }
@@ -301,7 +299,7 @@ void BoardGrid::moveCursor(int kin)
 
 BoardGrid::Layout BoardGrid::layout() const
 {
-    // Whole pixels a cell, two wide for three high... the largest that fits.
+    // Whole pixels a cell, three wide for two high, the largest that fits.
     const qreal rows = kRows + (m_marks.dreamspell ? kBandRows : 0.25);
     const int height = std::max(1, static_cast<int>(std::min(this->height() / rows,
                                                              width() / (kColumns * qreal(kCellWidth) / kCellHeight))));
@@ -343,12 +341,12 @@ QSize BoardGrid::minimumSizeHint() const
     return sizeHint() * 2 / 3;
 }
 
-const QPixmap& BoardGrid::glyph(int sign, qreal ratio)
+const QPixmap& BoardGrid::glyph(int sign, int scale)
 {
-    if (ratio != m_glyphRatio) {
+    if (scale != m_glyphScale) {
         for (int i = 0; i < 20; ++i)
-            m_glyphs[static_cast<std::size_t>(i)] = boardGlyphPicture(i + 1, ratio);
-        m_glyphRatio = ratio;
+            m_glyphs[static_cast<std::size_t>(i)] = boardGlyphPicture(i + 1, scale);
+        m_glyphScale = scale;
     }
     return m_glyphs[static_cast<std::size_t>(sign)];
 }
@@ -358,18 +356,23 @@ void BoardGrid::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(event->rect(), kWindowColour);
     const Layout l = layout();
-    // The glyph drawn from the picture made for the pixels it covers.
-    const qreal ratio = painter.device()->devicePixelRatioF() * l.cell.height() / kCellHeight;
+    // The glyph drawn from the picture made for the pixels it covers. The
+    // device's ratio is the screen's even when the board is drawn into a
+    // picture of another density; the painter's scale is the one in force.
+    const qreal s = l.cell.height() / qreal(kCellHeight);
+    const int glyphScale = boardGlyphScale(painter.deviceTransform().m11() * s);
+    QFont numberFont = windowFont(8);
+    numberFont.setPixelSize(std::max(7, qRound(10 * s)));
     if (m_marks.dreamspell && event->rect().top() < l.origin.y())
         paintCastles(painter, l);
     for (int kin = 1; kin <= 260; ++kin) {
         const QRect cell = cellIn(l, kin);
         if (event->rect().intersects(cell))
-            paintCell(painter, cell, kin, ratio);
+            paintCell(painter, cell, kin, numberFont, glyphScale);
     }
     // The castles' borders, where a cell's neighbour lies in another castle.
     if (m_marks.dreamspell) {
-        painter.setPen(QPen(kInk, std::max(2, l.cell.height() / 12)));
+        painter.setPen(QPen(kInkColour, std::max(2, l.cell.height() / 12)));
         for (int kin = 1; kin <= 260; ++kin) {
             const QRect c = cellIn(l, kin);
             if (kin + kRows <= 260 && castleOfKin(kin + kRows) != castleOfKin(kin))
@@ -396,7 +399,7 @@ void BoardGrid::paintCastles(QPainter& painter, const Layout& l)
     }
 }
 
-void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, qreal ratio)
+void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, const QFont& numberFont, int glyphScale)
 {
     const qreal s = rect.height() / qreal(kCellHeight);
     const std::vector<BoardMark> marks = marksOf(kin);
@@ -404,7 +407,7 @@ void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, qreal r
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(rect, inTrecena(kin) ? kTrecenaGround : kGround);
+    painter.fillRect(rect, inTrecena(kin) ? kTrecenaGround : kCreamColour);
     painter.setPen(kGridLine);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
 
@@ -413,15 +416,13 @@ void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, qreal r
     const QRectF cell(rect);
     const qreal glyphSize = 24 * s;
     const QRectF glyphRect(cell.left() + 4 * s, cell.top() + (cell.height() - glyphSize) / 2, glyphSize, glyphSize);
-    painter.drawPixmap(glyphRect, glyph(glyphOfKin(kin), ratio), QRectF());
+    painter.drawPixmap(glyphRect, glyph(glyphOfKin(kin), glyphScale), QRectF());
 
     const qreal right = cell.right() - 3 * s;
     const qreal left = cell.left() + cell.width() * 0.6;
-    paintMayaNumeral(painter, QRectF(left, cell.top() + 3 * s, right - left, cell.height() * 0.36), toneOfKin(kin), kInk);
-    QFont font = windowFont(8);
-    font.setPixelSize(std::max(7, qRound(10 * s)));
-    painter.setFont(font);
-    painter.setPen(kInk);
+    paintMayaNumeral(painter, QRectF(left, cell.top() + 3 * s, right - left, cell.height() * 0.36), toneOfKin(kin), kInkColour);
+    painter.setFont(numberFont);
+    painter.setPen(kInkColour);
     painter.drawText(QRectF(cell.left() + cell.width() * 0.5, cell.top() + cell.height() * 0.5, right - cell.left() - cell.width() * 0.5,
                             cell.height() * 0.5 - 2 * s),
                      Qt::AlignRight | Qt::AlignBottom, QString::number(kin));
@@ -434,7 +435,7 @@ void BoardGrid::paintCell(QPainter& painter, const QRect& rect, int kin, qreal r
     if (kin == m_chosen)
         painter.fillRect(cell, kChosenTint);
     if (has(BoardMark::Reading))
-        paintFrame(painter, cell, kInk, std::round(3 * s));
+        paintFrame(painter, cell, kInkColour, std::round(3 * s));
     if (has(BoardMark::Today))
         paintFrame(painter, cell.adjusted(3 * s, 3 * s, -3 * s, -3 * s).toAlignedRect(), kTodayColour, std::round(2 * s));
     if (kin == m_cursor && hasFocus()) {
@@ -448,13 +449,13 @@ void BoardGrid::paintSwatch(QPainter& painter, const QRectF& rect, BoardMark mar
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.fillRect(rect, mark == BoardMark::Trecena ? kTrecenaGround : kGround);
+    painter.fillRect(rect, mark == BoardMark::Trecena ? kTrecenaGround : kCreamColour);
     painter.setPen(kGridLine);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
     const qreal s = rect.height() / 16;
     switch (mark) {
     case BoardMark::Reading:
-        paintFrame(painter, rect, kInk, std::round(3 * s));
+        paintFrame(painter, rect, kInkColour, std::round(3 * s));
         break;
     case BoardMark::Today:
         paintFrame(painter, rect.adjusted(2 * s, 2 * s, -2 * s, -2 * s), kTodayColour, std::round(2 * s));

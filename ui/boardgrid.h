@@ -78,14 +78,15 @@ private:
     Layout layout() const;
     static QRect cellIn(const Layout& layout, int kin);
     void moveCursor(int kin);
-    void paintCell(QPainter& painter, const QRect& rect, int kin, qreal ratio);
+    void paintCell(QPainter& painter, const QRect& rect, int kin, const QFont& numberFont, int glyphScale);
     void paintCastles(QPainter& painter, const Layout& layout);
-    const QPixmap& glyph(int sign, qreal ratio);
+    // Sign 0..19's glyph drawn at scale (1, 2 or 3).
+    const QPixmap& glyph(int sign, int scale);
 
     BoardMarks m_marks;
     int m_chosen = 0;
     int m_cursor = 1;
-    qreal m_glyphRatio = 0;
+    int m_glyphScale = 0; // of the glyphs loaded
     std::array<QPixmap, 20> m_glyphs;
 };
 

@@ -1,9 +1,9 @@
-#include "report/language.h"
 #include "ui/frmboard.h"
 
 #include "engine/tables.h"
 #include "engine/tzolkin.h"
 #include "report/kinreturns.h"
+#include "report/language.h"
 #include "report/readingfile.h"
 #include "report/reportcomposer.h"
 #include "ui/appcontext.h"
@@ -27,8 +27,6 @@ namespace kinwheel {
 namespace {
 
 constexpr int kDatesShown = 5;
-const QColor kPanelColour(0xfb, 0xf6, 0xe8);
-const QColor kPanelInk(0x2a, 0x20, 0x3c);
 
 QLabel* panelLabel(QWidget* parent, const char* objectName, const QFont& font)
 {
@@ -43,6 +41,22 @@ QLabel* panelLabel(QWidget* parent, const char* objectName, const QFont& font)
     return label;
 }
 
+// A mark's swatch, painted for the screen it is on or the picture it is drawn into.
+class LegendSwatch : public QWidget {
+public:
+    LegendSwatch(BoardMark mark, QWidget* parent) : QWidget(parent), m_mark(mark) { setFixedSize(22, 16); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        BoardGrid::paintSwatch(painter, QRectF(rect()), m_mark);
+    }
+
+private:
+    BoardMark m_mark;
+};
+
 // A mark's swatch beside its name.
 QWidget* legendItem(QWidget* parent, BoardMark mark, const QString& name)
 {
@@ -50,16 +64,7 @@ QWidget* legendItem(QWidget* parent, BoardMark mark, const QString& name)
     auto* row = new QHBoxLayout(item);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
-    const QSize size(22, 16);
-    const qreal ratio = parent->devicePixelRatioF();
-    QPixmap swatch(size * ratio);
-    swatch.setDevicePixelRatio(ratio);
-    swatch.fill(Qt::transparent);
-    QPainter painter(&swatch);
-    BoardGrid::paintSwatch(painter, QRectF(QPointF(0, 0), QSizeF(size)), mark);
-    painter.end();
-    auto* picture = new QLabel(item);
-    picture->setPixmap(swatch);
+    auto* picture = new LegendSwatch(mark, item);
     auto* text = new QLabel(capitalised(name), item);
     text->setTextFormat(Qt::PlainText);
     row->addWidget(picture);
@@ -91,11 +96,7 @@ frmBoard::frmBoard(AppContext& context, const Reading& reading, bool ofToday, QW
       m_today(today(context))
 {
     setObjectName(QStringLiteral("frmBoard"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Tzolk'in Board – %1").arg(QString::fromLatin1(kWindowCaption)));
-    setWindowIcon(programIcon());
-    setFont(windowFont(8.25));
-    setWindowColours(this, kWindowColour);
+    setupWindowLook(this, tr("Tzolk'in Board – %1").arg(QString::fromLatin1(kWindowCaption)));
     setupUi();
     showMarks();
     m_grid->choose(m_reading.kin);
@@ -115,9 +116,6 @@ frmBoard::frmBoard(AppContext& context, const Reading& reading, bool ofToday, QW
 
 void frmBoard::setupUi()
 {
-    QPalette bar = menuBar()->palette();
-    bar.setColor(QPalette::ButtonText, Qt::black);
-    menuBar()->setPalette(bar);
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuBoardFile"));
     QAction* save = file->addAction(tr("Save Board as &Picture…"), this, &frmBoard::mnuSavePicture_Click);
@@ -159,8 +157,8 @@ void frmBoard::setupUi()
     panel->setObjectName(QStringLiteral("fraCell"));
     panel->setAutoFillBackground(true);
     QPalette cream = panel->palette();
-    cream.setColor(QPalette::Window, kPanelColour);
-    cream.setColor(QPalette::WindowText, kPanelInk);
+    cream.setColor(QPalette::Window, kCreamColour);
+    cream.setColor(QPalette::WindowText, kInkColour);
     panel->setPalette(cream);
     panel->setFixedWidth(QFontMetrics(windowFont(8.25)).averageCharWidth() * 30);
     auto* cell = new QVBoxLayout(panel);

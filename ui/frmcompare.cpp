@@ -1,8 +1,8 @@
-#include "report/language.h"
 #include "ui/frmcompare.h"
 
 #include "engine/tables.h"
 #include "report/comparison.h"
+#include "report/language.h"
 #include "ui/appcontext.h"
 #include "ui/printing.h"
 #include "ui/richtextpanel.h"
@@ -46,12 +46,8 @@ void ElidingLabel::resizeEvent(QResizeEvent* event)
 void setupCompareDialog(QDialog* dialog, const char* objectName, const QString& title)
 {
     dialog->setObjectName(QString::fromLatin1(objectName));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setWindowTitle(QStringLiteral("%1 - %2").arg(title, QString::fromLatin1(kWindowCaption)));
-    dialog->setWindowIcon(programIcon());
-    setWindowColours(dialog, kWindowColour);
-    dialog->setFont(windowFont(8.25));
+    setupWindowLook(dialog, frmCompare::tr("%1 - %2").arg(title, QString::fromLatin1(kWindowCaption)));
 }
 
 namespace {
@@ -162,7 +158,7 @@ QWidget* frmCompare::personColumn(const Reading& reading, int person)
         const int glyph = reading.cross[slot];
         if (glyph >= 0 && glyph < static_cast<int>(GlyphTable.size())) {
             showGlyphCard(card, glyph + 1, {}, true);
-            card->setAccessibleName(QStringLiteral("%1, %2: %3").arg(name, positionHeading(slot), glyphName(glyph)));
+            card->setAccessibleName(tr("%1, %2: %3").arg(name, positionHeading(slot), glyphName(glyph)));
         }
         m_imgSign[person][slot] = card;
         auto* caption = new QLabel(positionHeading(slot), column);
@@ -184,14 +180,7 @@ std::unique_ptr<QTextDocument> comparisonDocument(const Reading& first, const Re
     const QFont font = windowFont(9.75);
     document->setDefaultFont(font);
     QTextCursor cursor(document.get());
-    for (const ReportRun& run : composeComparison(first, second)) {
-        QTextCharFormat format;
-        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-        if (run.colour.isValid())
-            format.setForeground(run.colour);
-        format.setFontPointSize(font.pointSizeF() * run.scale);
-        cursor.insertText(QString(run.text).remove(QLatin1Char('\r')), format);
-    }
+    insertRuns(cursor, composeComparison(first, second), font.pointSizeF());
     return document;
 }
 

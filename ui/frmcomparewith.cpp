@@ -1,9 +1,7 @@
 #include "ui/frmcomparewith.h"
 
 #include "engine/tables.h"
-#include "platform/settings.h"
 #include "report/comparison.h"
-#include "report/readingfile.h"
 #include "report/validation.h"
 #include "ui/appcontext.h"
 #include "ui/frmcompare.h"
@@ -113,22 +111,14 @@ void frmCompareWith::setupUi()
     m_txtName->setFocus();
 }
 
-void frmCompareWith::refuse(const Refusal& refusal)
-{
-    // As the main window: a missing name is an error, a date the month lacks a note.
-    const bool name = refusal.field == Refusal::Name;
-    m_context.services.messages.show(this, refusal.message, name ? MessageIcon::Critical : MessageIcon::Information);
-    (name ? static_cast<QWidget*>(m_txtName) : m_cboMonth)->setFocus();
-}
-
 bool frmCompareWith::choose(const Person& person)
 {
-    const auto checked = checkedReading(person, m_first.count, NameRule::Required, m_first.dayStart);
-    if (const auto* refusal = std::get_if<Refusal>(&checked))
-        return refuse(*refusal), false;
-    const Reading second = std::get<Reading>(checked);
+    const std::optional<Reading> second = checkedOrRefused(m_context.services.messages, this, person, m_first.count,
+                                                           m_first.dayStart, m_txtName, m_cboMonth);
+    if (!second)
+        return false;
     accept();
-    emit chosen(second);
+    emit chosen(*second);
     return true;
 }
 
@@ -139,30 +129,18 @@ void frmCompareWith::cmdCompare_Click()
 
 void frmCompareWith::cmdOpen_Click()
 {
-    const QString path =
-        m_context.services.files.openFileName(this, readingFileDialog(tr("Select the source file")));
-    if (!path.isEmpty())
+    if (const QString path = askReadingFile(m_context.services.files, this); !path.isEmpty())
         compareWithFile(path);
 }
 
 bool frmCompareWith::compareWithFile(const QString& path)
 {
-    SettingsStore& settings = m_context.services.settings;
-    const auto read = readReadingFile(path);
-    const auto* person = std::get_if<Person>(&read);
-    if (!person) {
-        m_context.services.messages.show(this, tr("Please Check The File."), MessageIcon::Critical);
-        RemoveRecentReading(settings, path);
-        return false;
-    }
-    // Left in the controls, so that a refused date can be corrected there.
-    showBirthDatePerson(*person, m_txtName, m_cboMonth, m_cboDate, m_cboYear);
-    if (!choose(*person)) {
-        RemoveRecentReading(settings, path);
-        return false;
-    }
-    AddRecentReading(settings, path);
-    return true;
+    const bool chosen = openReadingFile(m_context.services.messages, this, path, [this](const Person& person) {
+        // Left in the controls, so that a refused date can be corrected there.
+        showBirthDatePerson(person, m_txtName, m_cboMonth, m_cboDate, m_cboYear);
+        return choose(person);
+    });
+    return rememberReading(m_context.services.settings, path, chosen);
 }
 
 frmCompareWith* askToCompare(AppContext& context, const Reading& first, QWidget* parent)

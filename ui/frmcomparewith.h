@@ -15,7 +15,6 @@ class QPushButton;
 namespace kinwheel {
 
 struct AppContext;
-struct Refusal;
 
 class frmCompareWith : public QDialog {
     Q_OBJECT
@@ -46,7 +45,6 @@ signals:
 private:
     void setupUi();
     bool choose(const Person& person);
-    void refuse(const Refusal& refusal);
 
     AppContext& m_context;
     const Reading m_first;

@@ -3,7 +3,6 @@
 #include "engine/tables.h"
 #include "platform/services.h"
 #include "platform/settings.h"
-#include "report/readingfile.h"
 #include "report/validation.h"
 #include "ui/appcontext.h"
 #include "ui/frmcomparewith.h"
@@ -21,6 +20,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <array>
 
 namespace kinwheel {
 
@@ -171,8 +171,10 @@ void frmMain::setupMenus()
 void frmMain::setupCountMenu()
 {
     const auto checked = std::find(kCounts.begin(), kCounts.end(), m_context.count) - kCounts.begin();
-    addChoiceMenu(tr("&Count"), "mnuCount", "mnuCountItem",
-                  {tr("&Traditional (correlation 584283)"), tr("Traditional (correlation 58428&5)"), tr("&Dreamspell")},
+    const std::array captions{tr("&Traditional (correlation 584283)"), tr("Traditional (correlation 58428&5)"),
+                              tr("&Dreamspell")};
+    static_assert(captions.size() == kCounts.size(), "one caption per count, in the order of kCounts");
+    addChoiceMenu(tr("&Count"), "mnuCount", "mnuCountItem", QStringList(captions.begin(), captions.end()),
                   static_cast<int>(checked), &frmMain::mnuCountItem_Click);
 }
 
@@ -209,32 +211,28 @@ std::optional<Reading> frmMain::boardReading()
     return todaysReading(m_context);
 }
 
-void frmMain::refuse(const Refusal& refusal)
-{
-    // A missing name is an error to correct in the name box; a date the
-    // month lacks, a note.
-    const bool name = refusal.field == Refusal::Name;
-    m_context.services.messages.show(this, refusal.message, name ? MessageIcon::Critical : MessageIcon::Information);
-    if (name)
-        m_txtName->setFocus();
-}
-
 bool frmMain::validateBirthDetails()
 {
     const Person person = enteredPerson();
-    if (auto refusal = nameRefusal(QString::fromStdString(person.name)))
-        return refuse(*refusal), false;
-    if (auto refusal = dateRefusal(person.birthDate))
-        return refuse(*refusal), false;
-    return true;
+    auto refusal = nameRefusal(QString::fromStdString(person.name));
+    if (!refusal)
+        refusal = dateRefusal(person.birthDate);
+    if (refusal)
+        showRefusal(m_context.services.messages, this, *refusal, m_txtName);
+    return !refusal;
+}
+
+std::optional<Reading> frmMain::checkedReadingOf(const Person& person)
+{
+    return checkedOrRefused(m_context.services.messages, this, person, m_context.count, m_context.dayStart, m_txtName);
 }
 
 bool frmMain::generate(const Person& person)
 {
-    const auto checked = checkedReading(person, m_context.count, NameRule::Required, m_context.dayStart);
-    if (const auto* refusal = std::get_if<Refusal>(&checked))
-        return refuse(*refusal), false;
-    auto* result = new frmMayanBirthchartResult(m_context, std::get<Reading>(checked));
+    const std::optional<Reading> reading = checkedReadingOf(person);
+    if (!reading)
+        return false;
+    auto* result = new frmMayanBirthchartResult(m_context, *reading);
     result->show();
     close();
     return true;
@@ -262,10 +260,8 @@ void frmMain::mnuMayan_Click() { cmdCalculate_Click(); }
 // The entered details, checked as Generate checks them, are the first reading.
 void frmMain::mnuCompare_Click()
 {
-    const auto checked = checkedReading(enteredPerson(), m_context.count, NameRule::Required, m_context.dayStart);
-    if (const auto* refusal = std::get_if<Refusal>(&checked))
-        return refuse(*refusal);
-    askToCompare(m_context, std::get<Reading>(checked), this);
+    if (const std::optional<Reading> reading = checkedReadingOf(enteredPerson()))
+        askToCompare(m_context, *reading, this);
 }
 
 void frmMain::mnuCountItem_Click(int index)

@@ -6,10 +6,6 @@
 
 #include <initializer_list>
 
-namespace kinwheel {
-struct Refusal;
-}
-
 class QComboBox;
 class QGroupBox;
 class QDragEnterEvent;
@@ -99,8 +95,9 @@ private:
     // Generate on person: the checks, with at most one message, then the
     // result window in place of this one. True once it is shown.
     bool generate(const Person& person);
-    // Shows a refusal and puts the focus where it is corrected.
-    void refuse(const Refusal& refusal);
+    // The reading of person under the chosen count and day start, checked
+    // as Generate checks it; a refusal is shown, and gives none.
+    std::optional<Reading> checkedReadingOf(const Person& person);
 
     QMenu* m_mnuRecent = nullptr;
     QPushButton* m_cmdOpen = nullptr;

@@ -1,5 +1,6 @@
-// The main window's choice menus, Count and Day Begins At: each keeps its
-// choice in the settings store and in the run's context.
+// The main window's choice menus, Count, Day Begins At and Language: each
+// keeps its choice in the settings store, the first two in the run's context
+// too; a new language builds the main window again in it.
 
 #include "ui/frmmain.h"
 

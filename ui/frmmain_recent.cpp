@@ -1,6 +1,5 @@
 #include "ui/frmmain.h"
 
-#include "platform/settings.h"
 #include "ui/appcontext.h"
 #include "ui/windowparts.h"
 
@@ -27,13 +26,7 @@ QString draggedFile(const QMimeData* data)
 
 bool frmMain::openAndRemember(const QString& path)
 {
-    SettingsStore& settings = m_context.services.settings;
-    const bool opened = openReading(path);
-    if (opened)
-        AddRecentReading(settings, path);
-    else
-        RemoveRecentReading(settings, path);
-    return opened;
+    return rememberReading(m_context.services.settings, path, openReading(path));
 }
 
 void frmMain::fillRecentMenu()

@@ -1,9 +1,9 @@
-#include "report/language.h"
 #include "ui/frmresult.h"
 
 #include "engine/tables.h"
 #include "engine/tzolkin.h"
 #include "report/kinreturns.h"
+#include "report/language.h"
 #include "report/reportcomposer.h"
 #include "ui/appcontext.h"
 #include "ui/frmcomparewith.h"

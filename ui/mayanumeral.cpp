@@ -1,5 +1,7 @@
 #include "ui/mayanumeral.h"
 
+#include "ui/widgets.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -100,10 +102,10 @@ void ToneBadge::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing, true);
     // A cream plate with a dark rim and ink, whatever the desktop palette:
     // it sits on the card, not on the window.
-    const QColor ink(0x2a, 0x20, 0x3c);
+    const QColor& ink = kInkColour;
     const QRectF plate = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setPen(QPen(ink, 1));
-    painter.setBrush(QColor(0xfb, 0xf6, 0xe8));
+    painter.setBrush(kCreamColour);
     painter.drawRoundedRect(plate, 4, 4);
 
     const QString word = tr("Tone");

@@ -1,8 +1,10 @@
 #include "ui/printing.h"
 
 #include "platform/services.h"
+#include "ui/windowparts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace kinwheel {
 namespace {
@@ -29,19 +31,16 @@ void printWithPdfOffer(Services& services, QWidget* parent, const QTextDocument&
 
 bool saveAsPdf(Services& services, QWidget* parent, const QTextDocument& document)
 {
-    FileDialogOptions options;
-    options.title = QString::fromLatin1(kAppTitle);
-    options.filter = Printing::tr("PDF files (*.pdf)");
-    options.defaultSuffix = QStringLiteral("pdf");
-    options.confirmOverwrite = true;
-    const QString path = services.files.saveFileName(parent, options);
+    const QString path = services.files.saveFileName(
+        parent, saveFileDialog(QString::fromLatin1(kAppTitle), Printing::tr("PDF files (*.pdf)"), QStringLiteral("pdf")));
     if (path.isEmpty())
         return false;
     const QString failure = services.printer.printToPdf(document, path);
     if (failure.isEmpty())
         return true;
-    services.messages.show(parent, Printing::tr("The report could not be saved to %1.\n\n%2").arg(path, failure),
-                           MessageIcon::Critical);
+    services.messages.show(
+        parent, Printing::tr("The report could not be saved to %1.\n\n%2").arg(QDir::toNativeSeparators(path), failure),
+        MessageIcon::Critical);
     return false;
 }
 

@@ -4,11 +4,20 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
-
-#include <memory>
 
 namespace kinwheel {
+
+void insertRuns(QTextCursor& cursor, const std::vector<ReportRun>& runs, qreal pointSize)
+{
+    for (const ReportRun& run : runs) {
+        QTextCharFormat format;
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        if (run.colour.isValid())
+            format.setForeground(run.colour);
+        format.setFontPointSize(pointSize * run.scale);
+        cursor.insertText(QString(run.text).remove(QLatin1Char('\r')), format);
+    }
+}
 
 RichTextPanel::RichTextPanel(QWidget* parent) : QTextEdit(parent)
 {
@@ -30,54 +39,14 @@ void RichTextPanel::makeReadOnly()
     setTabChangesFocus(true);
 }
 
-void RichTextPanel::setWholeText(const QString& text)
+void RichTextPanel::setRuns(const std::vector<ReportRun>& runs)
 {
     clear();
     // clear() keeps the last character format; start from the box's own.
     setCurrentCharFormat(QTextCharFormat());
-    if (!text.isEmpty())
-        insertText(text);
+    QTextCursor cursor(document());
+    insertRuns(cursor, runs, font().pointSizeF());
     moveCursor(QTextCursor::Start);
-}
-
-void RichTextPanel::setRuns(const std::vector<ReportRun>& runs)
-{
-    setWholeText(QString());
-    const qreal size = font().pointSizeF();
-    for (const ReportRun& run : runs) {
-        setSelBold(run.bold);
-        if (run.colour.isValid())
-            setSelColor(run.colour);
-        QTextCharFormat format;
-        format.setFontPointSize(size * run.scale);
-        mergeCurrentCharFormat(format);
-        insertText(run.text);
-    }
-    moveCursor(QTextCursor::Start);
-}
-
-void RichTextPanel::setSelBold(bool bold)
-{
-    QTextCharFormat format;
-    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    mergeCurrentCharFormat(format);
-}
-
-void RichTextPanel::setSelColor(const QColor& colour)
-{
-    QTextCharFormat format;
-    format.setForeground(colour);
-    mergeCurrentCharFormat(format);
-}
-
-void RichTextPanel::insertText(const QString& text)
-{
-    QString plain = text;
-    plain.remove(QLatin1Char('\r'));
-    QTextCursor cursor = textCursor();
-    const QTextCharFormat format = currentCharFormat();
-    cursor.insertText(plain, format);
-    setTextCursor(cursor);
 }
 
 void RichTextPanel::clearSelection()
@@ -87,26 +56,9 @@ void RichTextPanel::clearSelection()
     setTextCursor(cursor);
 }
 
-template <class Print>
-QString RichTextPanel::withPrintedDocument(Print print)
-{
-    const QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection())
-        return print(*document());
-    QTextDocument selected;
-    selected.setDefaultFont(document()->defaultFont());
-    QTextCursor(&selected).insertFragment(cursor.selection());
-    return print(selected);
-}
-
-QString RichTextPanel::printTo(PrinterService& printer)
-{
-    return withPrintedDocument([&](const QTextDocument& document) { return printer.print(document); });
-}
-
 QString RichTextPanel::printToPdf(PrinterService& printer, const QString& path)
 {
-    return withPrintedDocument([&](const QTextDocument& document) { return printer.printToPdf(document, path); });
+    return printer.printToPdf(*document(), path);
 }
 
 } // namespace kinwheel

@@ -1,12 +1,14 @@
 #pragma once
-// The rich-text box of the result and report windows. All reading text is
-// built through these operations, at the insertion point.
+// The rich-text box of the result, report and comparison windows: the
+// reading's text is set as the runs report/ composes.
 
 #include "report/reportcomposer.h"
 
 #include <QTextEdit>
 
 #include <vector>
+
+class QTextCursor;
 
 namespace kinwheel {
 
@@ -21,28 +23,18 @@ public:
     // Selectable and printable, not editable; Tab leaves the box.
     void makeReadOnly();
 
-    // Replaces the whole text; the insertion point then stands at the start.
-    void setWholeText(const QString& text);
-    // Formatting of the text inserted from now on.
-    void setSelBold(bool bold);
-    void setSelColor(const QColor& colour);
-    // Inserts at the insertion point and moves past it; "\r\n" (or "\n")
-    // starts a new paragraph.
-    void insertText(const QString& text);
     void clearSelection();
     // Replaces the whole text with the runs, each inserted with its bold and
     // colour (an invalid colour is the box's own), and shows them from the start.
     void setRuns(const std::vector<ReportRun>& runs);
-    // Prints the selection, or everything when nothing is selected, as one
-    // job. Returns an empty text on success, otherwise why it failed.
-    QString printTo(PrinterService& printer);
-    // Writes what printTo() would print as a PDF file at path.
+    // Writes the whole text as a PDF file at path, as Print prints it.
+    // Returns an empty text on success, otherwise why it failed.
     QString printToPdf(PrinterService& printer, const QString& path);
-
-private:
-    // Runs print on the selection, or on the whole document.
-    template <class Print>
-    QString withPrintedDocument(Print print);
 };
+
+// Inserts the runs at cursor, each with its bold, colour (an invalid colour
+// is the document's own) and size, pointSize times its scale; "\r\n" (or
+// "\n") starts a new paragraph.
+void insertRuns(QTextCursor& cursor, const std::vector<ReportRun>& runs, qreal pointSize);
 
 } // namespace kinwheel

@@ -20,6 +20,10 @@ inline QRect twRect(int left, int top, int width, int height)
 inline const QColor kWindowColour(173, 118, 235);
 inline const QColor kAboutColour(128, 0, 128);
 inline const QColor kLinkYellow(255, 255, 0);
+// The cream ground and dark ink of the board and the tone plate, the same
+// under every desktop palette.
+inline const QColor kCreamColour(0xfb, 0xf6, 0xe8);
+inline const QColor kInkColour(0x2a, 0x20, 0x3c);
 
 // Verdana where installed, DejaVu Sans otherwise.
 QFont windowFont(double pointSize, bool bold = false, bool underline = false);

@@ -1,8 +1,10 @@
-#include "report/language.h"
 #include "ui/windowparts.h"
 
 #include "platform/settings.h"
 #include "platform/weblinks.h"
+#include "report/language.h"
+#include "report/readingfile.h"
+#include "report/validation.h"
 #include "ui/widgets.h"
 
 #include "kinwheel_assets.h"
@@ -85,18 +87,24 @@ QIcon programIcon(int largest)
     return icon;
 }
 
-void setupProgramWindow(QMainWindow* window, QSize clientSize)
+void setupWindowLook(QWidget* window, const QString& caption)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(QString::fromLatin1(kWindowCaption));
+    window->setWindowTitle(caption);
     window->setWindowIcon(programIcon());
     window->setFont(windowFont(8.25));
     setWindowColours(window, kWindowColour);
-    // The menu bar draws on the window colour with the button text colour.
-    QPalette bar = window->menuBar()->palette();
-    bar.setColor(QPalette::ButtonText, Qt::black);
-    window->menuBar()->setPalette(bar);
+    if (auto* main = qobject_cast<QMainWindow*>(window)) {
+        // The menu bar draws on the window colour with the button text colour.
+        QPalette bar = main->menuBar()->palette();
+        bar.setColor(QPalette::ButtonText, Qt::black);
+        main->menuBar()->setPalette(bar);
+    }
+}
 
+void setupProgramWindow(QMainWindow* window, QSize clientSize)
+{
+    setupWindowLook(window, QString::fromLatin1(kWindowCaption));
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(clientSize);
@@ -253,6 +261,52 @@ void fillRecentReadingsMenu(QMenu* menu, SettingsStore& settings, const std::fun
     }
 }
 
+QString askReadingFile(FileDialogService& files, QWidget* parent)
+{
+    return files.openFileName(parent, readingFileDialog(QCoreApplication::translate("kinwheel", "Select the source file")));
+}
+
+bool openReadingFile(MessageService& messages, QWidget* parent, const QString& path,
+                     const std::function<bool(const Person&)>& use)
+{
+    const auto read = readReadingFile(path);
+    const auto* person = std::get_if<Person>(&read);
+    if (!person) {
+        messages.show(parent, QCoreApplication::translate("kinwheel", "Please Check The File."), MessageIcon::Critical);
+        return false;
+    }
+    return use(*person);
+}
+
+bool rememberReading(SettingsStore& settings, const QString& path, bool opened)
+{
+    if (opened)
+        AddRecentReading(settings, path);
+    else
+        RemoveRecentReading(settings, path);
+    return opened;
+}
+
+void showRefusal(MessageService& messages, QWidget* parent, const Refusal& refusal, QWidget* nameBox,
+                 QWidget* dateBox)
+{
+    const bool name = refusal.field == Refusal::Name;
+    messages.show(parent, refusal.message, name ? MessageIcon::Critical : MessageIcon::Information);
+    if (QWidget* box = name ? nameBox : dateBox)
+        box->setFocus();
+}
+
+std::optional<Reading> checkedOrRefused(MessageService& messages, QWidget* parent, const Person& person, Count count,
+                                        DayStart start, QWidget* nameBox, QWidget* dateBox)
+{
+    auto checked = checkedReading(person, count, NameRule::Required, start);
+    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+        showRefusal(messages, parent, *refusal, nameBox, dateBox);
+        return std::nullopt;
+    }
+    return std::get<Reading>(std::move(checked));
+}
+
 QString glyphPictureKey(int number)
 {
     if (number < 1 || number > static_cast<int>(assets::kCardNames.size()))
@@ -298,6 +352,11 @@ QPixmap boardGlyphPicture(int number, qreal devicePixelRatio)
                     + QString::fromUtf8(assets::kBoardGlyphFiles[static_cast<std::size_t>(number - 1)][scale]));
     picture.setDevicePixelRatio(assets::kBoardGlyphScales[scale]);
     return picture;
+}
+
+int boardGlyphScale(qreal devicePixelRatio)
+{
+    return assets::kBoardGlyphScales[scaleFor(assets::kBoardGlyphScales, devicePixelRatio)];
 }
 
 void showGlyphCard(QLabel* box, int number, QStringView language, bool small)

@@ -1,6 +1,7 @@
 #pragma once
 // Pieces every window of the program is built from: the caption, the icon,
-// labels plain and clickable, offer labels and their frame, the glyph cards.
+// labels plain and clickable, offer labels and their frame, the birth-date
+// lists, opening a reading file and refusing an entry, the glyph cards.
 
 #include "engine/reading.h"
 #include "engine/tables.h"
@@ -13,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -24,11 +26,17 @@ class QMenu;
 namespace kinwheel {
 
 class ClickableLabel;
+struct Refusal;
 
 inline constexpr char kWindowCaption[] = "Kinwheel v" KINWHEEL_VERSION;
 
-// Caption, icon, font and background of a program window whose client area
-// (below the menu bar) is exactly clientSize; the window is not resizable.
+// What every window of the program shares: deleted when closed, caption as
+// its title, the program's icon, font and colours, and on a main window a
+// menu bar whose titles are legible on those colours.
+void setupWindowLook(QWidget* window, const QString& caption);
+// The look of a program window, the program's caption its title, whose
+// client area (below the menu bar) is exactly clientSize; the window is not
+// resizable.
 void setupProgramWindow(QMainWindow* window, QSize clientSize);
 // Places the window in the centre of its screen.
 void centreOnScreen(QWidget* window);
@@ -76,6 +84,25 @@ void showBirthDatePerson(const Person& person, QLineEdit* name, QComboBox* month
 // The recent reading files as menu entries ("&1 Ada.man", the path as tip),
 // each running open with its path; "(None)", greyed, when there are none.
 void fillRecentReadingsMenu(QMenu* menu, SettingsStore& settings, const std::function<void(const QString&)>& open);
+// Asks for a reading file to open, as File > Open does; empty when none was chosen.
+QString askReadingFile(FileDialogService& files, QWidget* parent);
+// Reads the reading file at path and hands its person to use, which says
+// whether it took it. A file that cannot be read is refused with "Please
+// Check The File.", and use is not called. False when either refused it.
+bool openReadingFile(MessageService& messages, QWidget* parent, const QString& path,
+                     const std::function<bool(const Person&)>& use);
+// The recent readings after path was opened (it goes to the top of the list)
+// or refused (it leaves the list); gives opened.
+bool rememberReading(SettingsStore& settings, const QString& path, bool opened);
+// Shows why a name and birth date were refused, as Generate does: a missing
+// name as an error, a date the month lacks as a note; the focus then goes to
+// nameBox, or for the date to dateBox when there is one.
+void showRefusal(MessageService& messages, QWidget* parent, const Refusal& refusal, QWidget* nameBox,
+                 QWidget* dateBox = nullptr);
+// The reading of person under count and start, checked as Generate checks it
+// (a name required); none when refused, the refusal shown as showRefusal does.
+std::optional<Reading> checkedOrRefused(MessageService& messages, QWidget* parent, const Person& person, Count count,
+                                        DayStart start, QWidget* nameBox, QWidget* dateBox = nullptr);
 
 // The glyph card pictures 1..20; picture n shows glyph n - 1. Each is drawn
 // for its 87 x 113 box at 1x, 2x and 3x: glyphPicture gives the one for the
@@ -88,6 +115,8 @@ QPixmap glyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView langu
 // The small glyph of sign 1..20 for the 260-day board, drawn for 24 x 24 at
 // 1x, 2x and 3x, chosen and set up for the ratio as glyphPicture does.
 QPixmap boardGlyphPicture(int number, qreal devicePixelRatio = 1.0);
+// The scale (1, 2 or 3) of the board glyphs boardGlyphPicture gives for a ratio.
+int boardGlyphScale(qreal devicePixelRatio);
 // The small card of the comparison window, drawn for its 68 x 88 box and
 // chosen for a ratio as glyphPicture chooses.
 QPixmap smallGlyphPicture(int number, qreal devicePixelRatio = 1.0, QStringView language = u"en");
